@@ -1,0 +1,128 @@
+#pragma once
+// The one design: inputs, configuration, unit system, derived quantities,
+// counterweight, validity flags and the results table. The application owns
+// exactly one; every calculation takes it by reference.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/crank_angle_table.h"
+
+namespace zorvan {
+
+constexpr int kMaxCylinders = 16;
+constexpr int kLabelSlots = 22;
+using CylinderArray = std::array<float, kMaxCylinders + 1>;  // index 0 unused
+using HarmonicTable = std::array<std::array<std::array<std::array<double, 4>, 2>, 2>, 7>;  // [n][q][t][b]
+
+struct EngineDesignRecord {
+  // One-cylinder inputs (base units of the unit system).
+  float Bore = 0;
+  float CylinderDisplacement = 0;
+  float LRRatio = 0;
+  float PistonMass = 0;
+  float ConrodMass = 0;
+  float CrankMass = 0;
+  float CrankCGFraction = 0;
+  float ConrodCGFraction = 0;
+  float FrictionCoefficient = 0;
+  float MainJournalDiameter = 0;
+  float CrankpinJournalDiameter = 0;
+  float WristpinOffset = 0;
+  int16_t IdleRPM = 0;
+  int16_t RedlineRPM = 0;
+  int16_t SpeedIndex = 2;
+  std::string MachineType = "Engine";
+  int16_t GasCurve = 1;
+  float GasPressureScale = 1;
+  float PeakPressureEngine = 600;
+  float PeakPressurePump = 131;
+
+  // Engine configuration.
+  int16_t NumCylinders = 4;
+  int16_t StrokeCycle = 4;
+  int16_t Arrangement = 0;
+  int16_t RodsPerCrank = 1;
+  float CylinderSpacing = 1;
+  float VeeAngle = 0;
+  CylinderArray PhaseAngle{};
+  CylinderArray FiringOrder{};
+  CylinderArray FiringAngle{};
+  CylinderArray BankNumber{};
+  CylinderArray BankAngle{};
+  std::string ArrangementName;
+  std::string VeeAngleText;
+  float CounterweightMass = 0;
+  float CounterweightRadius = 0;
+  float CounterweightAngle = 180;
+  float DrawingScale = 1;  // zoom of the engine-layout drawing, kept in the model file
+
+  // Unit system.
+  int16_t UnitSystem = 1;
+  std::array<std::string, kLabelSlots + 1> UnitLabel{};  // slots 1..22
+  float PressureFactor = 1;
+  int16_t ConversionDigits = 6;
+  int16_t LengthDigits = 3;
+  int16_t PressureDigits = 1;
+
+  // Derived quantities (Engine_Data and the passes).
+  float PistonArea = 0;
+  float Stroke = 0;
+  float CrankRadius = 0;
+  float BoreStrokeRatio = 0;
+  float ConrodLength = 0;
+  float ConrodCGDistance = 0;
+  float TotalDisplacement = 0;
+  float MidRPM = 0;
+  std::array<float, 4> SpeedTable{};  // 1..3, rad/s
+  float Omega = 0;
+  float OmegaSquared = 0;
+  float ConrodMassAtWristpin = 0;
+  float ConrodMassAtCrankpin = 0;
+  float RodMassAtCrankpin = 0;
+  float CrankMassAtCrankpin = 0;
+  float MassAtCrankpin = 0;
+  float MassAtWristpin = 0;
+  float RadiusOverLength = 0;
+  float HalfRadiusOverLength = 0;
+  int16_t StepsPerRevolution = 120;
+  int16_t LastStep = 240;
+
+  // Bank tables (banks 1..3).
+  std::array<float, 4> BankAngleRad{};
+  std::array<float, 4> BankCos{};
+  std::array<float, 4> BankSin{};
+  bool VeeAngleDefined = false;
+
+  // Multi-cylinder amplitudes of the last pass.
+  float RotatingForceAmp = 0;
+  float ReciprocatingForceAmp = 0;
+  float CounterweightForceAmp = 0;
+  float InertiaTorqueAmp = 0;
+  float BalanceError = 0;
+
+  // Harmonic sums of the phase angles [n 0..6][q 0..1][t 0..1][b 0..3].
+  HarmonicTable HarmonicSums{};
+
+  // Flywheel.
+  float CoefFluct = 0.1f;
+  float TorqueMinNoFlywheel = 0;
+  float TorqueMaxNoFlywheel = 0;
+  float TorqueMinFlywheel = 0;
+  float TorqueMaxFlywheel = 0;
+  std::array<float, 21> PositiveAreas{};  // 1..20
+  std::array<float, 21> NegativeAreas{};  // 1..20
+
+  // Validity and provenance flags.
+  bool SingleResultsValid = false;
+  bool BalanceResultsValid = false;
+  bool EngineResultsValid = false;
+  bool FlywheelResultsValid = false;
+  bool LoadedFromFile = false;
+  bool FromDiskFile = false;
+  bool BalanceScreenHoldsResult = false;  // the balancing screen's result stands
+
+  CrankAngleTable table;
+};
+
+}  // namespace zorvan

@@ -1,0 +1,24 @@
+#pragma once
+// What the logic asks of the window system: message boxes, the mouse pointer.
+// Implemented with Qt in ui/, by a recording fake in tests, and on standard
+// error by the command-line front end. Screens, dialogs and drawing surfaces
+// extend this layer in their own headers.
+#include <string>
+
+namespace zorvan {
+
+enum class Icon { None, Information, Warning, Question, Critical };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Answer { Ok, Cancel, Yes, No };
+enum class Pointer { Normal, Busy };
+
+class Ui {
+ public:
+  virtual ~Ui() = default;
+  // Shows a message box; an empty title means the program's title.
+  virtual Answer Message(const std::string& text, Buttons buttons = Buttons::Ok,
+                         Icon icon = Icon::None, const std::string& title = {}) = 0;
+  virtual void SetPointer(Pointer pointer) = 0;
+};
+
+}  // namespace zorvan

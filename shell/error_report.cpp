@@ -1,0 +1,56 @@
+#include "shell/error_report.h"
+
+namespace zorvan {
+
+namespace {
+constexpr const char* kCrLf = "\r\n";
+
+std::string MemoryAdvice(const char* second_line) {
+  std::string s = "You should try to save your model from the Home Screen's 'File' pulldown menu, ";
+  s += kCrLf;
+  s += second_line;
+  s += kCrLf;
+  s += "It may help to close other programs that are running at the same time.";
+  s += kCrLf;
+  s += "Good luck! ";
+  return s;
+}
+
+std::string Advice(int number) {
+  switch (number) {
+    case 7: return MemoryAdvice("then Quit this program and restart it to clear the memory.");
+    case 28: return MemoryAdvice("then Quit this program and restart it to clear the stacks.");
+    case 52: return "The filename clicked on has a problem.  Try opening it from within the program.";
+    case 53:
+    case 64: return "There are no files with your chosen name in the selected directory";
+    case 57: return "Device I/O error- bad drive or disk - please try another";
+    case 61: return " The floppy disk in the drive is full - please substitute another";
+    case 71: return "Disk not ready - is the drive empty or its door open?";
+    case 32678: return "Out of memory.  Close other programs and retry.";
+    default: return {};
+  }
+}
+}  // namespace
+
+std::string ErrorReportText(int number, std::string_view procedure) {
+  std::string text = "Error " + std::to_string(number) + "   (" + ErrorDescription(number) +
+                     ")  has occurred in " + std::string(procedure) + kCrLf + kCrLf;
+  return text + Advice(number);
+}
+
+Icon ErrorReportIcon(int number) { return number == 7 ? Icon::None : Icon::Information; }
+
+void ErrorReport(Ui& ui, int number, std::string_view procedure) {
+  ui.Message(ErrorReportText(number, procedure), Buttons::Ok, ErrorReportIcon(number));
+  ui.SetPointer(Pointer::Normal);
+}
+
+int ErrorNumberOf(const std::exception& e) {
+  if (auto* rt = dynamic_cast<const RunTimeError*>(&e)) return rt->Number();
+  if (dynamic_cast<const std::bad_alloc*>(&e)) return err::OutOfMemory;
+  if (dynamic_cast<const std::out_of_range*>(&e)) return err::SubscriptOutOfRange;
+  if (dynamic_cast<const std::length_error*>(&e)) return err::OutOfMemory;
+  return 51;  // internal error
+}
+
+}  // namespace zorvan
