@@ -1,0 +1,15 @@
+#pragma once
+// Reading a model file named on the zorvan-cli command line.
+#include <ostream>
+#include <string>
+
+#include "core/design_record.h"
+#include "platform/recording_ui.h"
+#include "shell/program_values.h"
+
+namespace zorvan::cli {
+// Reads the file into the design as File, Open does. Returns 0 on success, or the
+// exit code to end with (the message already written to err).
+int ReadModelArgument(const std::string& path, EngineDesignRecord& design, ProgramValues& values,
+                      RecordingUi& ui, std::ostream& err);
+}  // namespace zorvan::cli

@@ -1,0 +1,8 @@
+#pragma once
+#include "core/design_record.h"
+#include "platform/ui.h"
+
+namespace zorvan {
+// Adds the counterweight to the one-cylinder results; run once after each one-cylinder pass.
+bool CounterweightPass(EngineDesignRecord& d, Ui& ui);
+}  // namespace zorvan

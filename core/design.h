@@ -1,0 +1,18 @@
+#pragma once
+// Defaults, start-up design and the derivation step of the one design.
+#include "core/design_record.h"
+#include "platform/ui.h"
+
+namespace zorvan {
+
+// Unit system 1 and the default one-cylinder data, then ResetCounterweight.
+void ResetToDefaults(EngineDesignRecord& d);
+void ResetCounterweight(EngineDesignRecord& d);
+// Omega and OmegaSquared from SpeedTable[SpeedIndex]; an index outside 1..3 raises error 9.
+void SetSpeed(EngineDesignRecord& d);
+// Recomputes every derived field; failures reported under "Engine_Data". False on failure.
+bool Engine_Data(EngineDesignRecord& d, Ui& ui);
+// Resets the whole record to the start-up design and derives it ("Initialize").
+bool Initialize(EngineDesignRecord& d, Ui& ui);
+
+}  // namespace zorvan

@@ -1,0 +1,15 @@
+#pragma once
+#include <string>
+
+#include "core/design_record.h"
+#include "platform/ui.h"
+
+namespace zorvan {
+constexpr int kPresetCount = 11;
+// The list text of preset k (0..10).
+const std::string& PresetText(int k);
+// Applies preset k (steps 1 to 4: configuration, Engine_Data, counterweight, rows).
+bool ApplyPreset(EngineDesignRecord& d, int k, Ui& ui);
+// What an example load does: ApplyPreset, then recalculate-all.
+bool LoadExample(EngineDesignRecord& d, int k, Ui& ui);
+}  // namespace zorvan

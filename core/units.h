@@ -1,0 +1,19 @@
+#pragma once
+// The five unit systems: labels, pressure factor, digit counts, conversion.
+#include <cstdint>
+#include <string>
+
+#include "core/design_record.h"
+
+namespace zorvan {
+
+// Fills UnitLabel[1..22] and PressureFactor for the record's UnitSystem.
+void SetUnitLabels(EngineDesignRecord& d);
+// ConversionDigits, LengthDigits, PressureDigits of the record's UnitSystem.
+void SetDigitCounts(EngineDesignRecord& d);
+// Converts every stored quantity of the design from one system to another.
+void ConvertDesign(EngineDesignRecord& d, int16_t fromSystem, int16_t toSystem);
+// "in-lb-s", "ft-lb-s", "m-kg-N-s", "cm-kg-N-s", "mm-kg-N-s".
+std::string UnitSystemName(int16_t system);
+
+}  // namespace zorvan
