@@ -13,8 +13,11 @@ SliderCrankResult SolveSliderCrank(double theta2, double omega2, double alpha2, 
 // Fills a column with the gas-force curve of the design.
 void FillGasForceCurve(const EngineDesignRecord& d, Column& target);
 
+// The name under which the pass reports its failures.
+constexpr const char* kOneCylinderProcedure = "One_Cylinder";
+
 // Runs the pass over rows 0..LastStep. Failures are reported under the pass's
-// name; returns false on failure.
+// name; returns false on failure, and then no results are marked valid.
 bool OneCylinderPass(EngineDesignRecord& d, Ui& ui);
 
 }  // namespace zorvan

@@ -1,0 +1,37 @@
+// Crank angle and piston motion of one row of the one-cylinder pass.
+#include "core/kinematics.h"
+
+#include <cmath>
+
+#include "core/checked.h"
+#include "core/numeric.h"
+#include "core/one_cylinder.h"
+
+namespace zorvan {
+
+CrankRow MakeCrankRow(float degrees) {
+  CrankRow k{};
+  k.degrees = degrees;
+  k.theta = Chk(static_cast<double>(degrees) * kPi / 180);
+  k.cos1 = std::cos(k.theta);
+  k.sin1 = std::sin(k.theta);
+  k.cos2 = std::cos(2 * k.theta);
+  k.sin2 = std::sin(2 * k.theta);
+  k.cos3 = std::cos(3 * k.theta);
+  k.sin3 = std::sin(3 * k.theta);
+  return k;
+}
+
+void StoreKinematics(EngineDesignRecord& d, int row, const CrankRow& crank) {
+  CrankAngleTable& t = d.table;
+  // The crank turns at constant speed: no angular acceleration.
+  const SliderCrankResult s =
+      SolveSliderCrank(crank.theta, d.Omega, 0.0, d.CrankRadius, d.ConrodLength, d.WristpinOffset);
+  t.CrankAngle.at(row) = crank.degrees;
+  t.PistonPosition.at(row) = Sng(s.position);
+  t.PistonVelocity.at(row) = Sng(s.velocity);
+  t.PistonAcceleration.at(row) = Sng(s.acceleration);
+  t.TanConrodAngle.at(row) = Chk(std::tan(s.theta3 - kPi));
+}
+
+}  // namespace zorvan
