@@ -1,10 +1,176 @@
-// Placeholder bodies; replaced by the defaults and derivation step.
+// Defaults, the start-up design and the derivation step (Engine_Data).
 #include "core/design.h"
-#include "core/runtime_error.h"
+
+#include <cstdio>
+
+#include "core/banks.h"
+#include "core/checked.h"
+#include "core/numeric.h"
+#include "core/units.h"
+#include "shell/error_report.h"
+
 namespace zorvan {
-void ResetToDefaults(EngineDesignRecord&) { RaiseError(51); }
-void ResetCounterweight(EngineDesignRecord&) { RaiseError(51); }
-void SetSpeed(EngineDesignRecord&) { RaiseError(51); }
-bool Engine_Data(EngineDesignRecord&, Ui&) { return false; }
-bool Initialize(EngineDesignRecord&, Ui&) { return false; }
+
+namespace {
+
+// A float as the classic string conversion shows it: up to 7 significant digits.
+std::string FloatText(float v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(v));
+  return buf;
+}
+
+const char* ArrangementText(int16_t arrangement) {
+  static constexpr const char* kNames[] = {" Single ", " Inline ", " Vee ", " Opposed ", " W "};
+  if (arrangement < 0 || arrangement > 4) RaiseError(err::SubscriptOutOfRange);
+  return kNames[arrangement];
+}
+
+void DeriveGeometry(EngineDesignRecord& d) {
+  d.PistonArea = Sng(static_cast<double>(d.Bore) * d.Bore * kPi / 4);
+  d.Stroke = Sng(Div(d.CylinderDisplacement, d.PistonArea));
+  d.CrankRadius = Sng(d.Stroke / 2.0);
+  if (!d.LoadedFromFile) d.CounterweightRadius = d.CrankRadius;
+  d.BoreStrokeRatio = Sng(Div(d.Bore, d.Stroke));
+  d.ConrodLength = Sng(static_cast<double>(d.LRRatio) * d.CrankRadius);
+  d.ConrodCGDistance = Sng(static_cast<double>(d.ConrodCGFraction) * d.ConrodLength);
+}
+
+void DeriveSpeeds(EngineDesignRecord& d) {
+  // The idle + redline sum is a 16-bit sum: above 32767 it is an overflow.
+  const int16_t sum = Add16(d.IdleRPM, d.RedlineRPM);
+  d.MidRPM = Sng(FNRound(sum / 2.0, 0));
+  d.SpeedTable[1] = Sng(2.0 * d.IdleRPM * kPi / 60);
+  d.SpeedTable[2] = Sng(sum * kPi / 60);
+  d.SpeedTable[3] = Sng(2.0 * d.RedlineRPM * kPi / 60);
+}
+
+// The two-mass model: the rod split between wristpin and crankpin.
+void DeriveLumpedMasses(EngineDesignRecord& d) {
+  const double rod = d.ConrodMass, cg = d.ConrodCGFraction;
+  d.ConrodMassAtWristpin = Sng(rod * cg);
+  d.RodMassAtCrankpin = Sng((1 - cg) * rod);
+  d.ConrodMassAtCrankpin = d.RodMassAtCrankpin;
+  d.CrankMassAtCrankpin = Sng(static_cast<double>(d.CrankCGFraction) * d.CrankMass);
+  d.MassAtCrankpin = Sng(static_cast<double>(d.CrankMassAtCrankpin) + d.RodMassAtCrankpin);
+  d.MassAtWristpin = Sng(static_cast<double>(d.PistonMass) + d.ConrodMassAtWristpin);
+}
+
+void SetArrangementTexts(EngineDesignRecord& d) {
+  d.ArrangementName = ArrangementText(d.Arrangement);
+  if (d.Arrangement == 3) d.VeeAngle = 180;  // opposed banks lie flat
+  if (d.Arrangement >= 1) d.VeeAngleText = FloatText(d.VeeAngle) + " deg";
+}
+
+// The configuration that the start-up design begins from:
+// 4 cylinders, four-stroke, inline, crank 0-180-180-0, firing 1-3-4-2.
+void SetStartupConfiguration(EngineDesignRecord& d) {
+  d.NumCylinders = 4;
+  d.StrokeCycle = 4;
+  d.Arrangement = 1;
+  d.RodsPerCrank = 1;
+  d.VeeAngle = 0;
+  constexpr float kPhase[] = {0, 180, 180, 0};
+  constexpr float kOrder[] = {1, 3, 4, 2};
+  constexpr float kFiring[] = {0, 540, 180, 360};
+  for (int k = 1; k <= 4; ++k) {
+    d.PhaseAngle[k] = kPhase[k - 1];
+    d.FiringOrder[k] = kOrder[k - 1];
+    d.FiringAngle[k] = kFiring[k - 1];
+  }
+  d.TotalDisplacement = Sng(4.0 * d.CylinderDisplacement);
+}
+
+}  // namespace
+
+void ResetCounterweight(EngineDesignRecord& d) {
+  d.CounterweightMass = d.MassAtCrankpin;
+  d.CounterweightRadius = d.CrankRadius;
+  d.CounterweightAngle = 180;
+}
+
+void SetSpeed(EngineDesignRecord& d) {
+  if (d.SpeedIndex < 1 || d.SpeedIndex > 3) RaiseError(err::SubscriptOutOfRange);
+  d.Omega = d.SpeedTable[d.SpeedIndex];
+  d.OmegaSquared = Sng(static_cast<double>(d.Omega) * d.Omega);
+}
+
+void ResetToDefaults(EngineDesignRecord& d) {
+  SetSpeed(d);
+  d.UnitSystem = 1;
+  // The defaults are in inches, pounds and blobs: the labels must say so too.
+  SetUnitLabels(d);
+  SetDigitCounts(d);
+  d.TotalDisplacement = 100;
+  d.Bore = 3;
+  d.CylinderDisplacement = 25;
+  d.NumCylinders = 4;
+  d.LRRatio = 3.5f;
+  d.PistonMass = 0.005f;
+  d.ConrodMass = 0.02f;
+  d.CrankMass = 0.03f;
+  d.ConrodCGFraction = 0.33f;
+  d.CrankCGFraction = 0.5f;
+  d.IdleRPM = 800;
+  d.RedlineRPM = 6000;
+  d.FrictionCoefficient = 0.02f;
+  d.MainJournalDiameter = 2;
+  d.CrankpinJournalDiameter = 1.5f;
+  ResetCounterweight(d);
+}
+
+bool Engine_Data(EngineDesignRecord& d, Ui& ui) {
+  return Guarded(ui, "Engine_Data", [&] {
+    d.StepsPerRevolution = 120;
+    d.LastStep = 240;
+    DeriveGeometry(d);
+    DeriveSpeeds(d);
+    DeriveLumpedMasses(d);
+    SetArrangementTexts(d);
+    if (d.Arrangement > 1) AssignBanks(d, ui);
+    FillBankAngleTable(d);
+  });
+}
+
+bool Initialize(EngineDesignRecord& d, Ui& ui) {
+  bool derived = true;
+  bool ok = Guarded(ui, "Initialize", [&] {
+    d = EngineDesignRecord{};  // a new design starts from nothing of the old one
+    d.CylinderSpacing = 1;
+    d.GasCurve = 1;
+    d.StrokeCycle = 4;
+    d.RodsPerCrank = 1;
+    d.Arrangement = 0;
+    d.VeeAngle = 0;
+
+    d.MachineType = "Engine";
+    d.GasPressureScale = 1;
+    d.PeakPressureEngine = 600;
+    d.PeakPressurePump = 131;
+
+    d.UnitSystem = 1;
+    SetUnitLabels(d);
+    SetDigitCounts(d);
+
+    d.CylinderDisplacement = 25;
+    d.Bore = 3.2f;
+    d.WristpinOffset = 0;
+
+    SetStartupConfiguration(d);
+    derived = Engine_Data(d, ui) && derived;
+    ResetCounterweight(d);
+
+    ResetToDefaults(d);
+    derived = Engine_Data(d, ui) && derived;
+    // The reset above balanced the crank with the masses of before the
+    // defaults (none); balance it with the default masses just derived.
+    ResetCounterweight(d);
+
+    d.SpeedIndex = 2;
+    // Omega follows the chosen speed at once, not only at the first calculation.
+    SetSpeed(d);
+  });
+  return ok && derived;
+}
+
 }  // namespace zorvan

@@ -1,9 +1,146 @@
-// Placeholder bodies; replaced by the unit systems.
+// The five unit systems: their labels, pressure factor, display digits and the
+// conversion of a design from one system to another.
 #include "core/units.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "core/checked.h"
+#include "core/numeric.h"
 #include "core/runtime_error.h"
+
 namespace zorvan {
-void SetUnitLabels(EngineDesignRecord&) { RaiseError(51); }
-void SetDigitCounts(EngineDesignRecord&) { RaiseError(51); }
-void ConvertDesign(EngineDesignRecord&, int16_t, int16_t) { RaiseError(51); }
-std::string UnitSystemName(int16_t) { RaiseError(51); }
+
+namespace {
+
+struct SystemRow {
+  const char* name;
+  const char* length;      // slot 1
+  const char* baseLength;  // the length quantities are held in
+  const char* force;
+  const char* mass;
+  const char* volume;
+  const char* pressure;
+  float pressureFactor;
+  int16_t conversionDigits, lengthDigits, pressureDigits;
+  // The system's base units expressed in metres, kilograms, cubic metres, pascals.
+  double metres, kilograms, cubicMetres, pascals;
+};
+
+constexpr double kInch = 0.0254;
+constexpr double kBlob = 386.0 / 2.205;   // 386 in/s^2 as gravity, 2.205 lb per kg
+constexpr double kCubicInch = 0.0000163872;
+constexpr double kPsi = 6894.757;
+
+// Systems 3, 4 and 5 hold the same metric base units; 4 and 5 only show
+// lengths in cm and mm.
+constexpr std::array<SystemRow, 5> kSystems{{
+    {"in-lb-s", "in", "in", "lb", "bl", "in^3", "psi", 1.0f, 6, 3, 1, kInch, kBlob, kCubicInch, kPsi},
+    {"ft-lb-s", "ft", "ft", "lb", "sl", "ft^3", "psf", 144.0f, 6, 3, 1, 12 * kInch, kBlob / 12,
+     1728 * kCubicInch, kPsi / 144},
+    {"m-kg-N-s", "m", "m", "N", "kg", "cc", "MPa", 6894.757f, 6, 4, 5, 1, 1, 1, 1},
+    {"cm-kg-N-s", "cm", "m", "N", "kg", "cc", "MPa", 6894.757f, 6, 2, 5, 1, 1, 1, 1},
+    {"mm-kg-N-s", "mm", "m", "N", "kg", "cc", "MPa", 6894.757f, 6, 1, 5, 1, 1, 1, 1},
+}};
+
+const SystemRow& Row(int16_t system) {
+  if (system < 1 || system > static_cast<int16_t>(kSystems.size())) RaiseError(err::SubscriptOutOfRange);
+  return kSystems[system - 1];
+}
+
+// The 23-slot label template of a system; slot 0 ("Deg") is not copied.
+std::array<std::string, kLabelSlots + 1> LabelTemplate(const SystemRow& r) {
+  std::array<std::string, kLabelSlots + 1> t;
+  std::string force = r.force;
+  std::string forceLength = force + "-" + r.baseLength;
+  t[0] = "Deg";
+  t[1] = r.length;
+  t[2] = std::string(r.baseLength) + "/Sec";
+  t[3] = std::string(r.baseLength) + "/Sec^2";
+  t[4] = force;
+  for (int k = 5; k <= 8; ++k) t[k] = forceLength;
+  for (int k = 9; k <= 15; ++k) t[k] = force;
+  for (int k = 16; k <= 19; ++k) t[k] = forceLength;
+  t[20] = r.mass;
+  t[21] = r.volume;
+  t[22] = r.pressure;
+  return t;
+}
+
+// Rounds a converted value with FNRound's half-up rule to `places` decimals,
+// and further for small values so that 7 significant digits (all a float
+// holds) survive. Fixed decimals alone would wipe out metric volumes (a 50 cc
+// cylinder is 0.00005 m^3) and small masses in blobs; the rounding is there
+// only to remove the noise of the factors (3 in -> 0.0762 m -> 3 in again).
+double RoundConverted(double value, int16_t places) {
+  Chk(value);
+  if (value == 0.0) return 0.0;
+  constexpr int kFloatDigits = 7;
+  const int leading = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+  const int decimals = std::max<int>(places, kFloatDigits - 1 - leading);
+  const double scale = std::pow(10.0, decimals);
+  return Chk(std::floor(Chk(value * scale) + 0.5) / scale);
+}
+
+}  // namespace
+
+void SetUnitLabels(EngineDesignRecord& d) {
+  const SystemRow& r = Row(d.UnitSystem);
+  auto t = LabelTemplate(r);
+  for (int k = 1; k <= kLabelSlots; ++k) d.UnitLabel[k] = t[k];
+  d.PressureFactor = r.pressureFactor;
+}
+
+void SetDigitCounts(EngineDesignRecord& d) {
+  const SystemRow& r = Row(d.UnitSystem);
+  d.ConversionDigits = r.conversionDigits;
+  d.LengthDigits = r.lengthDigits;
+  d.PressureDigits = r.pressureDigits;
+}
+
+std::string UnitSystemName(int16_t system) { return Row(system).name; }
+
+void ConvertDesign(EngineDesignRecord& d, int16_t fromSystem, int16_t toSystem) {
+  const SystemRow& from = Row(fromSystem);
+  const SystemRow& to = Row(toSystem);
+  const double length = from.metres / to.metres;
+  const double mass = from.kilograms / to.kilograms;
+  const double volume = from.cubicMetres / to.cubicMetres;
+  const double pressure = from.pascals / to.pascals;
+  if (length == 1 && mass == 1 && volume == 1 && pressure == 1) return;  // among 3, 4, 5
+
+  // Every value is converted before any is stored, so a failure leaves the
+  // design as it was.
+  const int16_t digits = d.ConversionDigits > 0 ? d.ConversionDigits : 6;
+  auto conv = [digits](float v, double factor) { return Sng(RoundConverted(v * factor, digits)); };
+  const float bore = conv(d.Bore, length), stroke = conv(d.Stroke, length),
+              crankRadius = conv(d.CrankRadius, length), mainJournal = conv(d.MainJournalDiameter, length),
+              crankpinJournal = conv(d.CrankpinJournalDiameter, length),
+              wristpinOffset = conv(d.WristpinOffset, length), conrodLength = conv(d.ConrodLength, length),
+              spacing = conv(d.CylinderSpacing, length), cwRadius = conv(d.CounterweightRadius, length);
+  const float cylDisp = conv(d.CylinderDisplacement, volume), totalDisp = conv(d.TotalDisplacement, volume);
+  const float peakEngine = conv(d.PeakPressureEngine, pressure), peakPump = conv(d.PeakPressurePump, pressure);
+  const float piston = conv(d.PistonMass, mass), conrod = conv(d.ConrodMass, mass),
+              crank = conv(d.CrankMass, mass), cwMass = conv(d.CounterweightMass, mass);
+
+  d.Bore = bore;
+  d.Stroke = stroke;
+  d.CrankRadius = crankRadius;
+  d.MainJournalDiameter = mainJournal;
+  d.CrankpinJournalDiameter = crankpinJournal;
+  d.WristpinOffset = wristpinOffset;
+  d.ConrodLength = conrodLength;
+  d.CylinderSpacing = spacing;
+  d.CounterweightRadius = cwRadius;
+  d.CylinderDisplacement = cylDisp;
+  d.TotalDisplacement = totalDisp;
+  d.PeakPressureEngine = peakEngine;
+  d.PeakPressurePump = peakPump;
+  d.PistonMass = piston;
+  d.ConrodMass = conrod;
+  d.CrankMass = crank;
+  d.CounterweightMass = cwMass;
+}
+
 }  // namespace zorvan
