@@ -44,6 +44,13 @@ struct CrankAngleTable {
   ShakingTable ShakingForce{};
   ShakingTable ShakingMoment{};
   ShakingTable SingleShakingForce{};
+  // The one cylinder's gas force, gas, inertia and friction torque as the
+  // counterweight pass leaves them. The multi-cylinder pass builds the engine
+  // columns from these, so running it again gives the same engine.
+  Column SingleGasForce{};
+  Column SingleGasTorque{};
+  Column SingleInertiaTorque{};
+  Column SingleFrictionTorque{};
 };
 
 }  // namespace zorvan
