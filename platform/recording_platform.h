@@ -1,0 +1,74 @@
+#pragma once
+// Recording fakes of the dialogs and screens: every request is kept, file
+// dialogs answer from a script (no answer left means Cancel), and nothing ever
+// blocks. Used by the shell tests and by the GUI tests.
+#include <deque>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/runtime_error.h"
+#include "platform/dialogs.h"
+#include "platform/recording_ui.h"
+#include "platform/screens.h"
+
+namespace zorvan {
+
+struct RecordedDialog {
+  bool save;  // save dialog, else open dialog
+  FileDialogSpec spec;
+};
+
+class RecordingPlatform : public RecordingUi, public Dialogs {
+ public:
+  std::string OpenFileName(const FileDialogSpec& spec) override { return Answer(false, spec); }
+  std::string SaveFileName(const FileDialogSpec& spec) override { return Answer(true, spec); }
+  void FixedWidthMessage(const std::string& text) override {
+    fixedWidth.push_back(text);
+    Message(text, Buttons::Ok, Icon::Information);
+  }
+
+  int SaveDialogCount() const { return Count(true); }
+  int OpenDialogCount() const { return Count(false); }
+
+  std::vector<RecordedDialog> dialogs;
+  std::deque<std::optional<std::string>> paths;  // scripted choices; nullopt is Cancel
+  std::vector<std::string> fixedWidth;           // texts shown in the fixed-width box
+
+ private:
+  std::string Answer(bool save, const FileDialogSpec& spec) {
+    dialogs.push_back({save, spec});
+    if (paths.empty() || !paths.front()) {
+      if (!paths.empty()) paths.pop_front();
+      RaiseError(err::DialogCancel);
+    }
+    std::string p = *paths.front();
+    paths.pop_front();
+    return p;
+  }
+  int Count(bool save) const {
+    int n = 0;
+    for (const auto& d : dialogs) n += d.save == save;
+    return n;
+  }
+};
+
+class RecordingScreens : public Screens {
+ public:
+  bool Available(ScreenId id) const override { return available.count(id) > 0; }
+  void Show(ScreenId id, Modality m) override { shown.emplace_back(id, m); }
+  void ShowHelp(HelpTopic t) override { help.push_back(t); }
+  void SetScreenSize(bool maximized) override { sizes.push_back(maximized); }
+  void EndProgram() override { ended = true; }
+
+  std::set<ScreenId> available{ScreenId::Home, ScreenId::Title, ScreenId::Disclaimer, ScreenId::Quit,
+                               ScreenId::User, ScreenId::About, ScreenId::Help};
+  std::vector<std::pair<ScreenId, Modality>> shown;
+  std::vector<HelpTopic> help;
+  std::vector<bool> sizes;
+  bool ended = false;
+};
+
+}  // namespace zorvan

@@ -1,0 +1,34 @@
+#pragma once
+// The screens of the program as the shell sees them. Every command that opens a
+// screen goes through Screens::Show; a screen that is not Available leaves its
+// command disabled.
+#include <string>
+
+namespace zorvan {
+
+enum class ScreenId {
+  Home, Title, Disclaimer, Quit, User, About, Help,
+  Input, Assemble, Balance, Plot, Print, Flywheel, PowerChart,
+};
+enum class Modality { Modal, Modeless };
+
+// The topics of the Help menu and the user manual, in menu order.
+enum class HelpTopic {
+  GeneralInfo, Clipboard, MenuFile, MenuUnits, MenuExamples, MenuCharts,
+  ButtonInput, ButtonPlot, ButtonPrint, ButtonBalance, ButtonAssemble, ButtonFlywheel, UserManual,
+};
+constexpr int kHelpTopicCount = 13;
+
+class Screens {
+ public:
+  virtual ~Screens() = default;
+  virtual bool Available(ScreenId id) const = 0;
+  virtual void Show(ScreenId id, Modality modality) = 0;
+  virtual void ShowHelp(HelpTopic topic) = 0;
+  // Lays every screen out at the standard size, or enlarged to the display.
+  virtual void SetScreenSize(bool maximized) = 0;
+  // Ends the program (the quit screen's Yes).
+  virtual void EndProgram() = 0;
+};
+
+}  // namespace zorvan

@@ -1,0 +1,301 @@
+#include "shell/shell.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "config/notices.h"
+#include "core/checked.h"
+#include "core/counterweight.h"
+#include "core/design.h"
+#include "core/one_cylinder.h"
+#include "core/presets.h"
+#include "core/recalculate.h"
+#include "core/units.h"
+#include "files/model_file.h"
+#include "shell/captions.h"
+#include "shell/error_report.h"
+#include "shell/export_table.h"
+#include "shell/file_names.h"
+#include "shell/association.h"
+#include "shell/summary_report.h"
+
+namespace zorvan {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The busy pointer for the life of a file operation, restored also after a failure.
+class BusyPointer {
+ public:
+  explicit BusyPointer(Ui& ui) : ui_(ui) { ui_.SetPointer(Pointer::Busy); }
+  ~BusyPointer() { ui_.SetPointer(Pointer::Normal); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+
+ private:
+  Ui& ui_;
+};
+
+bool FileExists(const std::string& path) {
+  std::error_code ec;
+  return fs::is_regular_file(path, ec);
+}
+
+void WriteTextFile(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) RaiseError(err::PathFileAccess);
+  out << text;
+  out.flush();
+  if (!out) RaiseError(err::DeviceIO);
+}
+
+}  // namespace
+
+void Shell::StartUp(const StartUpFacts& facts) {
+  Guarded(ui_, "Main", [&] {
+    v_.StartingUp = true;
+    v_.ApplicationPath = facts.applicationPath;
+    v_.LoginName = facts.loginName;
+    std::string owner = Get_Owner(ui_);
+    v_.UserName = owner.empty() ? facts.loginName : owner;
+    v_.FilePath = DefaultSaveFolder(facts.documentsFolder, v_.ProductTitle);
+    std::error_code ec;
+    fs::create_directories(v_.FilePath, ec);
+    if (ec) RaiseError(err::PathNotFound);
+  });
+  CreateAssociation(ui_, "ZORVAN", "zrv");
+  Guarded(ui_, "Initialize", [&] { ResetDesign(); });
+  if (!facts.commandLine.empty()) {
+    Guarded(ui_, " in Open_Clicked_File", [&] {
+      std::string path = GetLongPathFromShortPath(facts.commandLine);
+      if (path.empty()) path = facts.commandLine;
+      if (!FileExists(path)) RaiseError(err::FileNotFound);
+      ReadModel(path);
+    });
+  }
+  // The unit labels of the design's own system: a model file named on the
+  // command line keeps its unit system, since its values are stored in it.
+  Guarded(ui_, "Main", [&] {
+    SetUnitLabels(d_);
+    SetDigitCounts(d_);
+  });
+}
+
+void Shell::ResetDesign() {
+  Initialize(d_, ui_);
+  d_.SingleResultsValid = d_.BalanceResultsValid = false;
+  d_.EngineResultsValid = d_.FlywheelResultsValid = false;
+  d_.LoadedFromFile = d_.FromDiskFile = false;
+  v_.DesignSaved = false;
+  v_.DesignNumber = 1;
+  v_.SaveDate = TodayText();
+  v_.SaveTime = NowText();
+}
+
+void Shell::Activate() {
+  Guarded(ui_, "frm_Homescreen.activate", [&] {
+    if (v_.StartingUp && !Check_Administrator(ui_))
+      ui_.Message(shell_text::kDefaultPath + v_.FilePath, Buttons::Ok, Icon::Information);
+    v_.StartingUp = false;
+  });
+  v_.StartingUp = false;
+}
+
+HomeState Shell::State() const {
+  return ComputeHomeState(d_, v_, [this](ScreenId id) { return screens_.Available(id); });
+}
+
+bool Shell::UnsavedQuestion() {
+  if (v_.DesignSaved || !d_.SingleResultsValid) return false;
+  return ui_.Message(shell_text::kNotSaved, Buttons::YesNo, Icon::Information) == Answer::Yes;
+}
+
+void Shell::New() {
+  if (!State().fileNew) return;
+  Guarded(ui_, "frm_Homescreen.New", [&] {
+    if (UnsavedQuestion()) SaveAs();
+    if (ui_.Message(shell_text::kConfirmReset, Buttons::OkCancel, Icon::Information) != Answer::Ok) return;
+    ResetDesign();
+  });
+  Activate();
+}
+
+void Shell::Open() {
+  Guarded(ui_, "frm_Homescreen.Open", [&] {
+    if (UnsavedQuestion()) SaveAs();
+    FileDialogSpec spec{"Open a model", "ZORVAN for Windows (*.zrv)|*.zrv |  All (*.*)|*.*|", "*.zrv",
+                        DialogFolder(v_.FilePath), false};
+    std::string path = dialogs_.OpenFileName(spec);
+    ReadModel(path);
+  });
+}
+
+bool Shell::ReadModel(const std::string& path) {
+  BusyPointer busy(ui_);
+  const std::string oldPath = v_.FilePath;
+  v_.FilePath = path;
+  if (!OpenModelFile(path, d_, v_, ui_)) {
+    // A refused or failed read leaves the design as it was, so it keeps its file too.
+    v_.FilePath = oldPath;
+    return false;
+  }
+  v_.FileName = StripFilename(path);
+  v_.DesignSaved = false;
+  RecomputeAfterRead();
+  return true;
+}
+
+// The results in memory belong to the design that was there before the read:
+// recompute them for the design just read, as far as the file says it had been taken.
+void Shell::RecomputeAfterRead() {
+  if (d_.EngineResultsValid) {
+    RecalculateAll(d_, ui_);
+  } else if (OneCylinderPass(d_, ui_)) {
+    CounterweightPass(d_, ui_);
+  }
+  d_.FlywheelResultsValid = false;
+}
+
+FileDialogSpec Shell::ModelSaveSpec() const {
+  return {"Save the Model", "(*.zrv)|*.zrv", v_.FileName + ".zrv", DialogFolder(v_.FilePath), true};
+}
+
+void Shell::Save() {
+  if (!State().fileSave) return;
+  if (!v_.DesignSaved) {
+    SaveAs();
+    return;
+  }
+  Guarded(ui_, "frm_Homescreen.Save", [&] {
+    BusyPointer busy(ui_);
+    SaveModelFile(v_.FilePath, d_, v_, ui_);
+  });
+}
+
+void Shell::SaveAs() {
+  if (!d_.SingleResultsValid) return;
+  Guarded(ui_, "frm_Homescreen.SaveAs", [&] {
+    std::string path = WithExtension(dialogs_.SaveFileName(ModelSaveSpec()), ".zrv");
+    BusyPointer busy(ui_);
+    SaveModelFile(path, d_, v_, ui_);
+    // Only a file that was written becomes the design's file.
+    v_.FilePath = path;
+    v_.DesignSaved = true;
+    v_.FileName = StripFilename(path);
+  });
+}
+
+void Shell::ExportSpreadsheet() {
+  Guarded(ui_, "frm_Homescreen.Export", [&] {
+    if (!d_.SingleResultsValid) {
+      ui_.Message(shell_text::kBlankModel, Buttons::Ok, Icon::Information);
+      return;
+    }
+    FileDialogSpec spec{"Export All Data to a Text File", "(*.txt)|*.txt", v_.FileName + ".txt",
+                        DialogFolder(v_.FilePath), true};
+    std::string path = WithExtension(dialogs_.SaveFileName(spec), ".txt");
+    {
+      BusyPointer busy(ui_);
+      WriteTextFile(path, ExportTableText(d_));
+    }
+    // FilePath stays the model file's: a later Save must not write over the export.
+    ui_.Message(shell_text::kExported + std::string("\r\n") + path, Buttons::Ok, Icon::Information);
+  });
+}
+
+void Shell::Quit() {
+  if (d_.SingleResultsValid && !v_.DesignSaved) SaveAs();
+  screens_.Show(ScreenId::Quit, Modality::Modal);
+}
+
+void Shell::YesQuit() {
+  Guarded(ui_, "Quit", [&] { screens_.EndProgram(); });
+}
+
+void Shell::PickUnits(int system) {
+  if (system < 1 || system > 5 || system == d_.UnitSystem) return;
+  Guarded(ui_, "frm_Homescreen.Units", [&] {
+    const int16_t old = d_.UnitSystem;
+    d_.UnitSystem = static_cast<int16_t>(system);
+    SetUnitLabels(d_);
+    SetDigitCounts(d_);
+    ConvertDesign(d_, old, d_.UnitSystem);
+    d_.SingleResultsValid = false;
+    v_.DesignSaved = false;
+  });
+  OpenScreen(ScreenId::Input, Modality::Modeless);
+}
+
+void Shell::LoadExample(int example) {
+  if (example < 1 || example > 7) return;
+  bool loaded = false;
+  Guarded(ui_, "frm_Homescreen.Examples", [&] {
+    // An example is a new design: nothing of it comes from a file, and it is not saved.
+    d_.LoadedFromFile = d_.FromDiskFile = false;
+    v_.DesignSaved = false;
+    loaded = zorvan::LoadExample(d_, example - 1, ui_);
+  });
+  if (loaded) OpenScreen(ScreenId::Assemble);
+}
+
+void Shell::ShowChart(int chart) {
+  if (chart < 0 || chart > 6 || !State().chart[chart]) return;
+  if (chart == 6) {
+    OpenScreen(ScreenId::PowerChart, Modality::Modeless);
+    return;
+  }
+  Guarded(ui_, "frm_Homescreen.Charts", [&] {
+    std::string text;
+    switch (chart) {
+      case 0: text = EngineSummaryReport(d_, v_); break;
+      case 1: text = MassNoticeText(d_); break;
+      case 2: text = FiringArrangementText(d_); break;
+      case 3: text = BalanceNoticeText(d_, BalanceKind::Force); break;
+      case 4: text = BalanceNoticeText(d_, BalanceKind::Moment); break;
+      default: text = BalanceNoticeText(d_, BalanceKind::Torque); break;
+    }
+    dialogs_.FixedWidthMessage(text);
+  });
+}
+
+void Shell::ShowUserName() { ui_.Message(shell_text::kUserName + v_.LoginName, Buttons::Ok, Icon::Information); }
+void Shell::ShowFilePath() { ui_.Message(shell_text::kFilePath + v_.FilePath, Buttons::Ok, Icon::Information); }
+void Shell::ShowApplicationPath() {
+  ui_.Message(shell_text::kAppPath + v_.ApplicationPath, Buttons::Ok, Icon::Information);
+}
+
+void Shell::ShowHelp(HelpTopic topic) { screens_.ShowHelp(topic); }
+void Shell::SetScreenSize(bool maximized) { screens_.SetScreenSize(maximized); }
+
+void Shell::OpenScreen(ScreenId id, Modality modality) {
+  if (screens_.Available(id)) screens_.Show(id, modality);
+}
+
+namespace {
+// The numeric value of a text as the classic Val reads it: the longest leading number, else 0.
+double LeadingNumber(const std::string& text) {
+  const char* begin = text.c_str();
+  char* end = nullptr;
+  double v = std::strtod(begin, &end);
+  return end == begin ? 0 : v;
+}
+}  // namespace
+
+bool Shell::AcceptUser(const std::string& name, const std::string& designNumber) {
+  if (name.empty()) return false;
+  bool ok = Guarded(ui_, "frm_User.Done", [&] {
+    int16_t number = CInt(Chk(LeadingNumber(designNumber)));
+    v_.UserName = name;
+    v_.DesignNumber = number;
+  });
+  return ok;
+}
+
+void Shell::SetFileName(const std::string& name) {
+  if (!name.empty()) v_.FileName = name;
+}
+
+}  // namespace zorvan

@@ -1,0 +1,12 @@
+#pragma once
+// The About screen: product header, release, revision and date.
+#include "ui/screen_base.h"
+
+namespace zorvan::ui {
+
+class FrmAbout : public ScreenDialog {
+ public:
+  FrmAbout(QWidget* parent, const QString& version, const QString& revision, const QString& date);
+};
+
+}  // namespace zorvan::ui

@@ -1,0 +1,18 @@
+#pragma once
+// The warranty disclaimer; Next closes it and shows the home screen.
+#include <functional>
+
+#include "ui/screen_base.h"
+
+namespace zorvan::ui {
+
+class FrmDisclaimer : public ScreenDialog {
+ public:
+  explicit FrmDisclaimer(QWidget* parent);
+  std::function<void()> onDone;
+
+ protected:
+  void reject() override;
+};
+
+}  // namespace zorvan::ui

@@ -1,0 +1,51 @@
+#include "ui/frm_help.h"
+
+#include <QMenuBar>
+#include <QUrl>
+
+namespace zorvan::ui {
+
+QString HelpDocument(HelpTopic topic) {
+  static const char* const kPages[kHelpTopicCount] = {
+      "general_info", "clipboard", "menu_file", "menu_units", "menu_examples", "menu_charts",
+      "button_input", "button_plot", "button_print", "button_balance", "button_assemble",
+      "button_flywheel", "user_manual"};
+  int i = static_cast<int>(topic);
+  return QString(":/help/%1.html").arg(kPages[i >= 0 && i < kHelpTopicCount ? i : 0]);
+}
+
+FrmHelp::FrmHelp(QWidget* parent) : QMainWindow(parent) {
+  setObjectName("frm_Help");
+  setWindowTitle("ZORVAN Help");
+  setWindowFlag(Qt::Window);
+  viewer_ = new QTextBrowser(this);
+  viewer_->setObjectName("brw_Help");
+  viewer_->setOpenLinks(true);
+  viewer_->setOpenExternalLinks(false);
+  viewer_->setSearchPaths({":/help"});
+  setCentralWidget(viewer_);
+
+  QMenu* menu = menuBar()->addMenu("&Resize Form");
+  menu->setObjectName("mnu_Resize");
+  auto add = [&](const char* name, const QString& text, auto slot) {
+    QAction* a = menu->addAction(text);
+    a->setObjectName(name);
+    connect(a, &QAction::triggered, this, slot);
+  };
+  add("mnu_Enlarge", "&Enlarge", [this] { Scale(1.25); });
+  add("mnu_Shrink", "&Shrink", [this] { Scale(0.8); });
+  add("mnu_Close", "&Close Form", [this] { close(); });
+  resize(680, 520);
+}
+
+void FrmHelp::ShowTopic(HelpTopic topic) {
+  viewer_->setSource(QUrl("qrc" + HelpDocument(topic)));
+}
+
+void FrmHelp::Scale(double factor) {
+  QSize s = size() * factor;
+  QSize least(320, 240);
+  resize(s.expandedTo(least));
+}
+
+}  // namespace zorvan::ui

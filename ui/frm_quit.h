@@ -1,0 +1,16 @@
+#pragma once
+// The quit screen: No hides it, Yes ends the program.
+#include <functional>
+
+#include "ui/screen_base.h"
+
+namespace zorvan::ui {
+
+class FrmQuit : public ScreenDialog {
+ public:
+  explicit FrmQuit(QWidget* parent);
+  std::function<void()> onYes;
+  void showEvent(QShowEvent* e) override;
+};
+
+}  // namespace zorvan::ui

@@ -1,0 +1,31 @@
+#pragma once
+// The window system's message boxes, file dialogs and pointer, with Qt.
+#include <QString>
+#include <QWidget>
+
+#include "platform/dialogs.h"
+#include "platform/ui.h"
+
+namespace zorvan::ui {
+
+// "Caption (*.x)|*.x|All (*.*)|*.*|" as a Qt name filter list ("Caption (*.x);;All (*.*)").
+QString QtFilter(const std::string& filter);
+// CR LF and lone CR line breaks as the "\n" that Qt lays out.
+QString QtText(const std::string& text);
+
+class QtPlatform : public Ui, public Dialogs {
+ public:
+  explicit QtPlatform(std::string title) : title_(std::move(title)) {}
+  Answer Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
+  void SetPointer(Pointer pointer) override;
+  std::string OpenFileName(const FileDialogSpec& spec) override;
+  std::string SaveFileName(const FileDialogSpec& spec) override;
+  void FixedWidthMessage(const std::string& text) override;
+
+ private:
+  std::string FileName(const FileDialogSpec& spec, bool save);
+  std::string title_;
+  bool busy_ = false;
+};
+
+}  // namespace zorvan::ui
