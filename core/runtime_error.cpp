@@ -45,6 +45,9 @@ std::string ErrorDescription(int number) {
 RunTimeError::RunTimeError(int number)
     : std::runtime_error(ErrorDescription(number)), number_(number) {}
 
+RunTimeError::RunTimeError(int number, const std::string& description)
+    : std::runtime_error(description), number_(number) {}
+
 void RaiseError(int number) { throw RunTimeError(number); }
 
 }  // namespace zorvan

@@ -36,8 +36,10 @@ std::string ErrorDescription(int number);
 class RunTimeError : public std::runtime_error {
  public:
   explicit RunTimeError(int number);
+  // A failure with a description of its own (the classic Err.Raise with a text).
+  RunTimeError(int number, const std::string& description);
   int Number() const { return number_; }
-  std::string Description() const { return ErrorDescription(number_); }
+  std::string Description() const { return what(); }
 
  private:
   int number_;

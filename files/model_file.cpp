@@ -1,9 +1,362 @@
-// Placeholder bodies; replaced by the model file reader and writer.
+// The model file: one field per line, each line ended by CR LF. Texts are
+// quoted, whole numbers plain, floats in their shortest exact decimal, flags
+// "#TRUE#"/"#FALSE#". A read goes into a copy of the design, which is taken
+// over only when the whole body has been read; a save replaces the old file
+// only once the new one is safely on the disk.
 #include "files/model_file.h"
-#include "core/runtime_error.h"
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+
+#include "core/checked.h"
+#include "core/design.h"
+#include "core/number_text.h"
+#include "core/units.h"
+#include "files/atomic_file.h"
+#include "shell/error_report.h"
+
 namespace zorvan {
-void Writefile(std::ostream&, const EngineDesignRecord&, const ProgramValues&) { RaiseError(51); }
-bool Readfile(std::istream&, EngineDesignRecord&, ProgramValues&, Ui&) { return false; }
-void SaveModelFile(const std::string&, const EngineDesignRecord&, const ProgramValues&, Ui&) { RaiseError(51); }
-bool OpenModelFile(const std::string&, EngineDesignRecord&, ProgramValues&, Ui&) { return false; }
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+constexpr const char* kLegacyMarker = "ZORVAN";
+constexpr int kStoredLabels = 20;
+constexpr int kReservedLines = 40;
+
+// ---- writing ---------------------------------------------------------------
+
+class LineWriter {
+ public:
+  void Text(const std::string& s) {
+    // A line break inside a text would split the field over two lines and shift
+    // every field after it, so it is written as a blank.
+    std::string line = s;
+    for (char& c : line)
+      if (c == '\r' || c == '\n') c = ' ';
+    text_ += '"' + line + '"' + kCrLf;
+  }
+  void Int(int16_t v) { text_ += std::to_string(v) + kCrLf; }
+  void Float(float v) { text_ += ExactNumberText(v) + kCrLf; }
+  void Flag(bool v) { text_ += std::string(v ? "#TRUE#" : "#FALSE#") + kCrLf; }
+  const std::string& Result() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
+void CheckCylinderCount(int16_t n) {
+  if (n < 1 || n > kMaxCylinders) RaiseError(err::SubscriptOutOfRange);
+}
+
+// ---- reading ---------------------------------------------------------------
+
+class LineReader {
+ public:
+  explicit LineReader(std::istream& in) : in_(in) {}
+
+  // The next line without its end (CR LF, LF or CR); error 62 past the end.
+  std::string Line() {
+    std::string line;
+    std::streambuf* buf = in_.rdbuf();
+    if (buf == nullptr) RaiseError(err::InputPastEnd);
+    bool any = false;
+    for (;;) {
+      int c = buf->sbumpc();
+      if (c == std::char_traits<char>::eof()) break;
+      any = true;
+      if (c == '\n') return line;
+      if (c == '\r') {
+        if (buf->sgetc() == '\n') buf->sbumpc();
+        return line;
+      }
+      line.push_back(static_cast<char>(c));
+    }
+    if (!any) RaiseError(err::InputPastEnd);
+    return line;
+  }
+
+  // A quoted text runs to the last quote of its line (so a text holding quotes
+  // reads back whole); an unquoted line is taken as it stands, without blanks.
+  std::string Text() {
+    std::string line = Line();
+    std::size_t open = line.find_first_not_of(" \t");
+    if (open == std::string::npos) return {};
+    if (line[open] != '"') {
+      std::size_t end = line.find_last_not_of(" \t");
+      return line.substr(open, end - open + 1);
+    }
+    std::size_t close = line.rfind('"');
+    if (close == open) return line.substr(open + 1);
+    return line.substr(open + 1, close - open - 1);
+  }
+
+  int16_t Int() {
+    double v = 0;
+    if (!ParseDecimal(Line(), v)) RaiseError(err::TypeMismatch);
+    return CInt(v);
+  }
+
+  float Float() {
+    float v = 0;
+    bool overflow = false;
+    if (!ParseFloat(Line(), v, overflow)) RaiseError(overflow ? err::Overflow : err::TypeMismatch);
+    return v;
+  }
+
+  bool Flag() {
+    std::string line = Line();
+    std::size_t first = line.find_first_not_of(" \t");
+    std::size_t last = line.find_last_not_of(" \t");
+    std::string word = first == std::string::npos ? "" : line.substr(first, last - first + 1);
+    if (word == "#TRUE#") return true;
+    if (word == "#FALSE#") return false;
+    RaiseError(err::TypeMismatch);
+  }
+
+  void Skip(int lines) {
+    for (int i = 0; i < lines; ++i) Line();
+  }
+
+ private:
+  std::istream& in_;
+};
+
+// Lines 3 to 49+3N, the same in both layouts: names, configuration, one
+// cylinder, counterweight, the per-cylinder rows, labels and pressure factor.
+void ReadCommonHead(LineReader& r, EngineDesignRecord& d, ProgramValues& v) {
+  v.FileName = r.Text();
+  v.UserName = r.Text();
+  v.DesignNumber = r.Int();
+  v.SaveDate = r.Text();
+  v.SaveTime = r.Text();
+  d.Arrangement = r.Int();
+  d.TotalDisplacement = r.Float();
+  d.NumCylinders = r.Int();
+  // The per-cylinder arrays hold cylinders 1..16 only.
+  CheckCylinderCount(d.NumCylinders);
+  d.VeeAngle = r.Float();
+  d.Bore = r.Float();
+  d.LRRatio = r.Float();
+  d.PistonMass = r.Float();
+  d.ConrodMass = r.Float();
+  d.ConrodCGFraction = r.Float();
+  d.CrankMass = r.Float();
+  d.CrankCGFraction = r.Float();
+  d.IdleRPM = r.Int();
+  d.RedlineRPM = r.Int();
+  d.FrictionCoefficient = r.Float();
+  d.MainJournalDiameter = r.Float();
+  d.CrankpinJournalDiameter = r.Float();
+  d.StrokeCycle = r.Int();
+  d.RodsPerCrank = r.Int();
+  d.CounterweightMass = r.Float();
+  d.CounterweightRadius = r.Float();
+  d.CounterweightAngle = r.Float();
+  for (int k = 1; k <= d.NumCylinders; ++k) {
+    d.PhaseAngle[k] = r.Float();
+    d.FiringAngle[k] = r.Float();
+    d.FiringOrder[k] = r.Float();
+  }
+  for (int slot = 1; slot <= kStoredLabels; ++slot) d.UnitLabel[slot] = r.Text();
+  d.PressureFactor = r.Float();
+}
+
+int LeadingDigit(const std::string& version) {
+  if (version.empty() || !std::isdigit(static_cast<unsigned char>(version[0]))) return 0;
+  return version[0] - '0';
+}
+
+void ReadCurrentBody(LineReader& r, EngineDesignRecord& d, ProgramValues& v, const std::string& version) {
+  ReadCommonHead(r, d, v);
+  d.CoefFluct = r.Float();
+  d.GasCurve = r.Int();
+  d.SpeedIndex = r.Int();
+  d.MachineType = r.Text();
+  d.GasPressureScale = r.Float();
+  d.CylinderDisplacement = r.Float();
+  d.BalanceResultsValid = r.Flag();
+  d.UnitSystem = r.Int();
+  d.PeakPressureEngine = r.Float();
+  d.EngineResultsValid = r.Flag();
+  d.Stroke = r.Float();
+  d.WristpinOffset = r.Float();
+  d.DrawingScale = r.Float();
+  if (d.DrawingScale == 0) d.DrawingScale = 1;
+  // Reserved lines: files from version 7 on carry 39 of the 40 that are written.
+  r.Skip(1);
+  if (LeadingDigit(version) >= 7) r.Skip(kReservedLines - 2);
+}
+
+void ReadLegacyBody(LineReader& r, EngineDesignRecord& d, ProgramValues& v, const std::string& version,
+                    const std::string& programVersion) {
+  ReadCommonHead(r, d, v);
+  r.Skip(2);
+  if (version.substr(0, 4) != programVersion.substr(0, 4)) return;
+  d.GasCurve = r.Int();
+  d.SpeedIndex = r.Int();
+  d.MachineType = r.Text();
+  d.GasPressureScale = r.Float();
+  r.Skip(9);
+}
+
+// Values the rest of the program uses to pick table entries; a design holding
+// others could not be shown or computed, so such a file is refused.
+void CheckIndexFields(const EngineDesignRecord& d) {
+  CheckCylinderCount(d.NumCylinders);
+  if (d.UnitSystem < 1 || d.UnitSystem > 5) RaiseError(err::SubscriptOutOfRange);
+  if (d.Arrangement < 0 || d.Arrangement > 4) RaiseError(err::SubscriptOutOfRange);
+}
+
+std::string FileNameOf(const std::string& path) {
+  std::size_t slash = path.find_last_of("/\\");
+  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  std::size_t dot = name.rfind('.');
+  return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+}  // namespace
+
+std::string ModelFileText(const EngineDesignRecord& d, const ProgramValues& v) {
+  CheckCylinderCount(d.NumCylinders);
+  LineWriter w;
+  w.Text(v.ProductTitle);
+  w.Text(v.ProgramVersion);
+  w.Text(v.FileName);
+  w.Text(v.UserName);
+  w.Int(v.DesignNumber);
+  w.Text(v.SaveDate);
+  w.Text(v.SaveTime);
+  w.Int(d.Arrangement);
+  w.Float(d.TotalDisplacement);
+  w.Int(d.NumCylinders);
+  w.Float(d.VeeAngle);
+  w.Float(d.Bore);
+  w.Float(d.LRRatio);
+  w.Float(d.PistonMass);
+  w.Float(d.ConrodMass);
+  w.Float(d.ConrodCGFraction);
+  w.Float(d.CrankMass);
+  w.Float(d.CrankCGFraction);
+  w.Int(d.IdleRPM);
+  w.Int(d.RedlineRPM);
+  w.Float(d.FrictionCoefficient);
+  w.Float(d.MainJournalDiameter);
+  w.Float(d.CrankpinJournalDiameter);
+  w.Int(d.StrokeCycle);
+  w.Int(d.RodsPerCrank);
+  w.Float(d.CounterweightMass);
+  w.Float(d.CounterweightRadius);
+  w.Float(d.CounterweightAngle);
+  for (int k = 1; k <= d.NumCylinders; ++k) {
+    w.Float(d.PhaseAngle[k]);
+    w.Float(d.FiringAngle[k]);
+    w.Float(d.FiringOrder[k]);
+  }
+  for (int slot = 1; slot <= kStoredLabels; ++slot) w.Text(d.UnitLabel[slot]);
+  w.Float(d.PressureFactor);
+  w.Float(d.CoefFluct);
+  w.Int(d.GasCurve);
+  w.Int(d.SpeedIndex);
+  w.Text(d.MachineType);
+  w.Float(d.GasPressureScale);
+  w.Float(d.CylinderDisplacement);
+  w.Flag(d.BalanceResultsValid);
+  w.Int(d.UnitSystem);
+  w.Float(d.PeakPressureEngine);
+  w.Flag(d.EngineResultsValid);
+  w.Float(d.Stroke);
+  w.Float(d.WristpinOffset);
+  w.Float(d.DrawingScale);
+  for (int i = 0; i < kReservedLines; ++i) w.Text("");
+  return w.Result();
+}
+
+void Writefile(std::ostream& out, const EngineDesignRecord& d, const ProgramValues& v) {
+  std::string text = ModelFileText(d, v);
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.flush();
+  if (!out) RaiseError(err::DeviceIO);
+}
+
+bool Readfile(std::istream& in, EngineDesignRecord& d, ProgramValues& v, Ui& ui,
+              const std::function<void()>& refreshScreens) {
+  EngineDesignRecord next = d;
+  ProgramValues nextValues = v;
+  bool bodyRead = false;
+  Guarded(ui, "Readfile", [&] {
+    LineReader r(in);
+    std::string marker = r.Text();
+    std::string version = r.Text();
+    if (marker == v.ProductTitle) {
+      ReadCurrentBody(r, next, nextValues, version);
+    } else if (marker == kLegacyMarker) {
+      ReadLegacyBody(r, next, nextValues, version, v.ProgramVersion);
+    } else {
+      ui.Message("This data file is not compatible with this version of " + v.ProductTitle + ". ",
+                 Buttons::Ok, Icon::Question);
+      return;
+    }
+    CheckIndexFields(next);
+    bodyRead = true;
+  });
+  if (!bodyRead) return false;
+
+  // The whole body is read: the design and the file's names become current.
+  d = std::move(next);
+  v.FileName = nextValues.FileName;
+  v.UserName = nextValues.UserName;
+  v.DesignNumber = nextValues.DesignNumber;
+  v.SaveDate = nextValues.SaveDate;
+  v.SaveTime = nextValues.SaveTime;
+  d.FromDiskFile = true;
+  d.LoadedFromFile = true;
+  Engine_Data(d, ui);
+  // The labels stored in the file carry no meaning: they follow the unit system.
+  Guarded(ui, "Readfile", [&] {
+    SetUnitLabels(d);
+    SetDigitCounts(d);
+  });
+  if (refreshScreens) refreshScreens();
+  ui.SetPointer(Pointer::Normal);
+  if (!v.StartingUp) ui.Message("File " + v.FilePath + " successfully read.", Buttons::Ok, Icon::Information);
+  return true;
+}
+
+void SaveModelFile(const std::string& path, const EngineDesignRecord& d, const ProgramValues& v, Ui& ui) {
+  ReplaceFileAtomically(path, ModelFileText(d, v));
+  ui.Message(std::string("The file was successfully written to ") + kCrLf + path, Buttons::Ok,
+             Icon::Information);
+}
+
+bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues& v, Ui& ui,
+                   const std::function<void()>& refreshScreens) {
+  std::string oldPath = v.FilePath;
+  v.FilePath = path;
+  ui.SetPointer(Pointer::Busy);
+  bool read = false;
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    ErrorReport(ui, err::PathFileAccess, "Readfile");
+  } else {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+      ErrorReport(ui, ErrorNumberForErrno(errno) == err::PathNotFound ? err::FileNotFound
+                                                                       : ErrorNumberForErrno(errno),
+                  "Readfile");
+    } else {
+      read = Readfile(in, d, v, ui, refreshScreens);
+    }
+  }
+  // A failed read leaves the design as it was, so it stays tied to its own file:
+  // a later Save must not overwrite the file that could not be read.
+  if (read)
+    v.FileName = FileNameOf(v.FilePath);
+  else
+    v.FilePath = oldPath;
+  ui.SetPointer(Pointer::Normal);
+  return read;
+}
+
 }  // namespace zorvan

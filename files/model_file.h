@@ -1,5 +1,6 @@
 #pragma once
 // The model file: one field per line, CR LF, marker and version first.
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -10,21 +11,33 @@
 
 namespace zorvan {
 
+// The whole text of the model file of a design. Throws RunTimeError for a
+// design that cannot be stored (a cylinder count outside 1..16, a value that is
+// not a finite number).
+std::string ModelFileText(const EngineDesignRecord& d, const ProgramValues& v);
+
 // Writes every line of the design to out. Reads the record only.
 void Writefile(std::ostream& out, const EngineDesignRecord& d, const ProgramValues& v);
 
 // Reads a model file from in ("Readfile"): the design is taken over only when the
 // whole body has been read; failures are reported under "Readfile" (or the
-// incompatibility message is shown). Returns true when the design was read.
-bool Readfile(std::istream& in, EngineDesignRecord& d, ProgramValues& v, Ui& ui);
+// incompatibility message is shown). After a read: LoadedFromFile, FromDiskFile,
+// Engine_Data, the labels of the unit system, refreshScreens (when given), the
+// normal pointer and, unless starting up, "File ... successfully read.".
+// Returns true when the design was read.
+bool Readfile(std::istream& in, EngineDesignRecord& d, ProgramValues& v, Ui& ui,
+              const std::function<void()>& refreshScreens = {});
 
 // Saves to path without ever destroying the file that was there (temporary file,
 // flush, rename). Throws RunTimeError on failure (the caller reports it under its
 // own name); on success shows "The file was successfully written to ...".
 void SaveModelFile(const std::string& path, const EngineDesignRecord& d, const ProgramValues& v, Ui& ui);
 
-// Opens path and runs Readfile; a file that cannot be opened is reported under
-// "Readfile". Returns true when the design was read.
-bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues& v, Ui& ui);
+// File, Open: sets FilePath, shows the busy pointer, opens path and runs
+// Readfile; a file that cannot be opened is reported under "Readfile". After a
+// read FileName is the file's name without folder and extension; after a failed
+// one FilePath is what it was. Returns true when the design was read.
+bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues& v, Ui& ui,
+                   const std::function<void()>& refreshScreens = {});
 
 }  // namespace zorvan

@@ -33,7 +33,11 @@ std::string Advice(int number) {
 }  // namespace
 
 std::string ErrorReportText(int number, std::string_view procedure) {
-  std::string text = "Error " + std::to_string(number) + "   (" + ErrorDescription(number) +
+  return ErrorReportText(number, ErrorDescription(number), procedure);
+}
+
+std::string ErrorReportText(int number, std::string_view description, std::string_view procedure) {
+  std::string text = "Error " + std::to_string(number) + "   (" + std::string(description) +
                      ")  has occurred in " + std::string(procedure) + kCrLf + kCrLf;
   return text + Advice(number);
 }
@@ -41,7 +45,11 @@ std::string ErrorReportText(int number, std::string_view procedure) {
 Icon ErrorReportIcon(int number) { return number == 7 ? Icon::None : Icon::Information; }
 
 void ErrorReport(Ui& ui, int number, std::string_view procedure) {
-  ui.Message(ErrorReportText(number, procedure), Buttons::Ok, ErrorReportIcon(number));
+  ErrorReport(ui, number, ErrorDescription(number), procedure);
+}
+
+void ErrorReport(Ui& ui, int number, std::string_view description, std::string_view procedure) {
+  ui.Message(ErrorReportText(number, description, procedure), Buttons::Ok, ErrorReportIcon(number));
   ui.SetPointer(Pointer::Normal);
 }
 
@@ -51,6 +59,11 @@ int ErrorNumberOf(const std::exception& e) {
   if (dynamic_cast<const std::out_of_range*>(&e)) return err::SubscriptOutOfRange;
   if (dynamic_cast<const std::length_error*>(&e)) return err::OutOfMemory;
   return 51;  // internal error
+}
+
+std::string ErrorDescriptionOf(const std::exception& e) {
+  if (auto* rt = dynamic_cast<const RunTimeError*>(&e)) return rt->Description();
+  return ErrorDescription(ErrorNumberOf(e));
 }
 
 }  // namespace zorvan

@@ -1,6 +1,146 @@
-// Placeholder bodies; replaced by the summary report.
+// The engine summary report and the flywheel summary block. Lines are broken
+// by CR. Lengths are held in metres in the metric systems and shown in the
+// system's own length unit; displacements there are shown in cubic centimetres.
 #include "shell/summary_report.h"
+
+#include <algorithm>
+
+#include "config/notices.h"
+#include "core/number_text.h"
+#include "core/numeric.h"
+
 namespace zorvan {
-std::string EngineSummaryReport(const EngineDesignRecord&, const ProgramValues&) { return {}; }
-std::string FlywheelSummaryBlock(const EngineDesignRecord&) { return {}; }
+
+namespace {
+
+constexpr const char* CR = "\r";
+
+std::string R(double x, int16_t places) { return FNRoundStr(x, places); }
+
+int Cylinders(const EngineDesignRecord& d) { return std::clamp<int>(d.NumCylinders, 0, kMaxCylinders); }
+
+// A length in the unit the system shows: times 100 in system 4, 1000 in system 5.
+float ShownLength(float metres, int16_t system) {
+  if (system == 4) return 100 * metres;
+  if (system == 5) return 1000 * metres;
+  return metres;
+}
+
+bool Metric(int16_t system) { return system >= 3 && system <= 5; }
+
+// Cubic centimetres in the metric systems, base units otherwise.
+double ShownVolume(float value, int16_t system) { return Metric(system) ? 1e6 * value : value; }
+
+std::string TotalDisplacementText(const EngineDesignRecord& d) {
+  return R(ShownVolume(d.TotalDisplacement, d.UnitSystem), 0);
+}
+
+std::string ReportLength(const EngineDesignRecord& d, float value) {
+  switch (d.UnitSystem) {
+    case 3: return R(value, 4);
+    case 4:
+    case 5: return R(ShownLength(value, d.UnitSystem), 1);
+    default: return R(value, 2);
+  }
+}
+
+std::string FlywheelLength(const EngineDesignRecord& d, float value) {
+  if (d.UnitSystem == 3) return R(value, 2);
+  return ReportLength(d, value);
+}
+
+std::string PistonAreaText(const EngineDesignRecord& d) {
+  switch (d.UnitSystem) {
+    case 3: return R(d.PistonArea, 5);
+    case 4: return R(1e4 * d.PistonArea, 2);  // square centimetres
+    case 5: return R(1e6 * d.PistonArea, 0);  // square millimetres
+    default: return R(d.PistonArea, 2);
+  }
+}
+
+// The firing angles listed in firing order; an entry that names no cylinder
+// of the design has no angle to show.
+std::string FiringAnglesInOrder(const EngineDesignRecord& d, const std::string& gap) {
+  std::string s;
+  for (int j = 1; j <= Cylinders(d); ++j) {
+    int k = FiredCylinder(d, j);
+    if (k) s += Str(d.FiringAngle[k]);
+    s += gap;
+  }
+  return s;
+}
+
+std::string EngineLine(const EngineDesignRecord& d) {
+  return d.MachineType + " is " + Str(d.StrokeCycle) + " stroke cycle, " + Str(d.NumCylinders) + " cylinder " +
+         d.ArrangementName;
+}
+
+}  // namespace
+
+std::string EngineSummaryReport(const EngineDesignRecord& d, const ProgramValues&) {
+  const auto& U = d.UnitLabel;
+  const int n = Cylinders(d);
+  std::string s;
+  s += "Units chosen are:  length = " + U[1] + ", force = " + U[4] + ", mass = " + U[20] + CR + CR;
+  s += "Idle RPM      = " + Str(d.IdleRPM) + "     Redline RPM   = " + Str(d.RedlineRPM) + CR + CR;
+  s += EngineLine(d) + CR + CR;
+  s += "Total displacement  = " + TotalDisplacementText(d) + "  " + U[21] + " for " + Str(d.NumCylinders) +
+       " cylinders" + CR;
+  s += "Each cylinder has " + R(ShownVolume(d.CylinderDisplacement, d.UnitSystem), 1) + "  " + U[21] +
+       " displacement" + CR + CR;
+  s += "Bore = " + ReportLength(d, d.Bore) + " " + U[1] + "                                       Stroke = " +
+       ReportLength(d, d.Stroke) + " " + U[1] + CR;
+  s += "Bore/Stroke Ratio = " + R(d.BoreStrokeRatio, 3) + "                    L/R Ratio = " + R(d.LRRatio, 2) +
+       CR + CR;
+  s += "Piston area is " + PistonAreaText(d) + " sq. " + U[1] + std::string(23, ' ');
+  if (d.Arrangement != 1) s += "Vee Angle = " + Str(d.VeeAngle);
+  s += std::string(CR) + CR;
+  s += "Piston mass     = " + Str(d.PistonMass) + "  " + U[20] + CR;
+  // The percentages are formed in single precision, as the fractions are held.
+  const float crankPercent = 100 * d.CrankCGFraction;
+  const float rodPercent = 100 * d.ConrodCGFraction;
+  s += "Crank  mass    = " + Str(d.CrankMass) + "  " + U[20] + " at " + Str(crankPercent) +
+       " %  dist from mainpin to crankpin" + CR;
+  s += "Conrod mass   = " + Str(d.ConrodMass) + "  " + U[20] + " at " + Str(rodPercent) +
+       " %  dist from crankpin to wristpin" + CR + CR;
+  s += "Bearing friction coefficient = " + Str(d.FrictionCoefficient) + "     " + CR;
+  s += "Main bearing journal dia. = " + Str(d.MainJournalDiameter) + "        Crankpin journal dia. = " +
+       Str(d.CrankpinJournalDiameter) + CR + CR;
+  if (d.EngineResultsValid) {
+    s += "Crankpin phase angles :  ";
+    for (int k = 1; k <= n; ++k) s += Str(d.PhaseAngle[k]) + " ";
+    s += CR;
+    s += "Cylinder firing order :        ";
+    for (int k = 1; k <= n; ++k) s += Str(d.FiringOrder[k]) + " ";
+    s += CR;
+    s += "Crankshaft Firing angles (in firing order): " + FiringAnglesInOrder(d, "");
+  }
+  return s + CR;
+}
+
+std::string FlywheelSummaryBlock(const EngineDesignRecord& d) {
+  const auto& U = d.UnitLabel;
+  const int n = Cylinders(d);
+  std::string s = " " + EngineLine(d) + std::string(7, ' ') + "Crank Speed = " +
+                  R(static_cast<double>(d.Omega) * 60 / 6.283185308, 0) + "  rpm        " +
+                  "Bore/Stroke Ratio = " + R(d.BoreStrokeRatio, 3) + "              L/R Ratio = " + R(d.LRRatio, 2) +
+                  std::string(8, ' ');
+  if (d.Arrangement != 1) s += "Vee Angle = " + Str(d.VeeAngle);
+  s += CR;
+  s += " Total displacement  = " + TotalDisplacementText(d) + "   " + U[21] + "  for  " + Str(d.NumCylinders) +
+       " cylinders" + std::string(6, ' ') + "Bore = " + FlywheelLength(d, d.Bore) + " " + U[1] +
+       "        Stroke = " + FlywheelLength(d, d.Stroke) + " " + U[1] + std::string(5, ' ') +
+       Str(d.RodsPerCrank) + "  Conrods per crank" + CR;
+  if (d.EngineResultsValid) {
+    s += " Phase angles :        ";
+    for (int k = 1; k <= n; ++k) s += Str(d.PhaseAngle[k]) + "  ";
+    s += CR;
+    s += " Cylinder firing order :        ";
+    for (int k = 1; k <= n; ++k) s += Str(d.FiringOrder[k]) + "  ";
+    s += CR;
+    s += " Firing angles (in firing order): " + FiringAnglesInOrder(d, "  ");
+  }
+  return s + CR;
+}
+
 }  // namespace zorvan

@@ -1,0 +1,114 @@
+#include "files/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include "core/runtime_error.h"
+
+namespace zorvan {
+
+namespace fs = std::filesystem;
+
+int ErrorNumberForErrno(int code) {
+  switch (code) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return err::DiskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS: return err::PermissionDenied;
+    case ENOENT:
+    case ENOTDIR: return err::PathNotFound;
+    case ENAMETOOLONG: return err::BadFileName;
+    case EIO: return err::DeviceIO;
+    default: return err::PathFileAccess;
+  }
+}
+
+namespace {
+
+[[noreturn]] void Fail(int code) { RaiseError(ErrorNumberForErrno(code)); }
+
+// The file that path names, through any symbolic links.
+fs::path Target(const std::string& path) {
+  std::error_code ec;
+  fs::path p(path);
+  for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++hops) {
+    fs::path link = fs::read_symlink(p, ec);
+    if (ec) break;
+    p = link.is_absolute() ? link : p.parent_path() / link;
+  }
+  return p;
+}
+
+mode_t ModeFor(const fs::path& target) {
+  struct stat st {};
+  if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
+  mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+void WriteAll(int fd, const std::string& bytes) {
+  const char* p = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    ssize_t n = ::write(fd, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      Fail(errno);
+    }
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+}
+
+// Removes the temporary file unless it has been renamed into place.
+struct TemporaryFile {
+  std::string name;
+  int fd = -1;
+  bool placed = false;
+  ~TemporaryFile() {
+    if (fd >= 0) ::close(fd);
+    if (!placed && !name.empty()) ::unlink(name.c_str());
+  }
+};
+
+}  // namespace
+
+void ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
+  if (path.empty()) RaiseError(err::BadFileName);
+  fs::path target = Target(path);
+  std::error_code ec;
+  if (fs::is_directory(target, ec)) RaiseError(err::PathFileAccess);
+  fs::path folder = target.parent_path();
+  if (folder.empty()) folder = ".";
+  mode_t mode = ModeFor(target);
+
+  TemporaryFile tmp;
+  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  tmp.fd = ::mkstemp(pattern.data());
+  if (tmp.fd < 0) Fail(errno);
+  tmp.name = pattern;
+  if (::fchmod(tmp.fd, mode) != 0) Fail(errno);
+  WriteAll(tmp.fd, bytes);
+  if (::fsync(tmp.fd) != 0) Fail(errno);
+  int fd = tmp.fd;
+  tmp.fd = -1;
+  if (::close(fd) != 0) Fail(errno);
+  if (::rename(tmp.name.c_str(), target.c_str()) != 0) Fail(errno);
+  tmp.placed = true;
+  // Make the rename itself durable; a folder that cannot be synced changes nothing.
+  int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+}
+
+}  // namespace zorvan
