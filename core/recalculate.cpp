@@ -1,7 +1,47 @@
-// Placeholder: runs as much of the chain as exists.
+// Recalculate-all: the whole calculation chain of the design, in order.
 #include "core/recalculate.h"
+
+#include "core/assembly.h"
+#include "core/checked.h"
+#include "core/counterweight.h"
 #include "core/design.h"
 #include "core/one_cylinder.h"
+#include "shell/error_report.h"
+
 namespace zorvan {
-bool RecalculateAll(EngineDesignRecord& d, Ui& ui) { return OneCylinderPass(d, ui); }
+
+namespace {
+
+constexpr const char* kProcedure = "Recalculate_All";
+
+bool RunPasses(EngineDesignRecord& d, Ui& ui) {
+  if (!OneCylinderPass(d, ui) || !CounterweightPass(d, ui) || !MultiCylinderPass(d, ui)) return false;
+  d.SingleResultsValid = true;
+  d.BalanceResultsValid = true;
+  d.EngineResultsValid = true;
+  return true;
+}
+
+bool Chain(EngineDesignRecord& d, Ui& ui, bool resetCounterweight) {
+  const bool prepared = Guarded(ui, kProcedure, [&] {
+    SetSpeed(d);
+    ApplyRodsPerThrow(d);
+    // A counterweight read from a model file with its balance results stands.
+    if (resetCounterweight && !(d.LoadedFromFile && d.BalanceResultsValid)) ResetCounterweight(d);
+  });
+  return prepared && RunPasses(d, ui);
+}
+
+}  // namespace
+
+void ApplyRodsPerThrow(EngineDesignRecord& d) {
+  if (d.Arrangement <= 1) return;
+  d.RodMassAtCrankpin = Sng(Chk(static_cast<double>(d.RodsPerCrank) * d.ConrodMassAtCrankpin));
+  d.MassAtCrankpin = Sng(static_cast<double>(d.CrankMassAtCrankpin) + d.RodMassAtCrankpin);
+}
+
+bool RecalculateAll(EngineDesignRecord& d, Ui& ui) { return Chain(d, ui, true); }
+
+bool RecalculateKeepingCounterweight(EngineDesignRecord& d, Ui& ui) { return Chain(d, ui, false); }
+
 }  // namespace zorvan

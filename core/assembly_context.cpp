@@ -1,0 +1,82 @@
+// What the rows of the shaking step share: the crank angles of the rows, the
+// harmonic sums of each cylinder set, the amplitudes and the bank tilts.
+#include <algorithm>
+#include <cmath>
+
+#include "core/assembly_steps.h"
+#include "core/kinematics.h"
+#include "core/numeric.h"
+
+namespace zorvan {
+
+namespace {
+
+std::array<AngleMultiples, kRows> MakeCrankTable() {
+  std::array<AngleMultiples, kRows> table{};
+  float degrees = -3.0f;  // the rows' angles as the one-cylinder pass forms them
+  for (int row = 0; row < kRows; ++row) {
+    degrees += 3.0f;
+    const CrankRow k = MakeCrankRow(degrees);
+    table[row].c = {0, k.cos1, k.cos2, k.cos3};
+    table[row].s = {0, k.sin1, k.sin2, k.sin3};
+  }
+  return table;
+}
+
+// Rods sharing a crankpin share its throw: the throw's rotating mass and its
+// counterweight are counted once per throw, not once per cylinder.
+double CylindersPerThrow(const EngineDesignRecord& d) {
+  return d.Arrangement > 1 ? std::max<int>(1, d.RodsPerCrank) : 1;
+}
+
+}  // namespace
+
+const AngleMultiples& CrankMultiples(int row) {
+  static const std::array<AngleMultiples, kRows> table = MakeCrankTable();
+  return table.at(row);
+}
+
+AngleMultiples MultiplesOf(double cosU, double sinU) {
+  AngleMultiples m;
+  m.c[1] = cosU;
+  m.s[1] = sinU;
+  m.c[2] = cosU * cosU - sinU * sinU;
+  m.s[2] = 2 * sinU * cosU;
+  m.c[3] = cosU * m.c[2] - sinU * m.s[2];
+  m.s[3] = sinU * m.c[2] + cosU * m.s[2];
+  return m;
+}
+
+SetSums SumsOfSet(const HarmonicTable& h, int set) {
+  SetSums s;
+  for (int n = 1; n <= 3; ++n) {
+    s.C[n] = h[n][0][0][set];
+    s.S[n] = h[n][0][1][set];
+    s.CZ[n] = h[n][1][0][set];
+    s.SZ[n] = h[n][1][1][set];
+  }
+  return s;
+}
+
+RowContext MakeRowContext(const EngineDesignRecord& d) {
+  RowContext x{};
+  const double perThrow = CylindersPerThrow(d);
+  x.rotating = d.RotatingForceAmp / perThrow;
+  x.counterweight = d.CounterweightForceAmp / perThrow;
+  x.reciprocating = d.ReciprocatingForceAmp;
+  x.inertiaTorque = d.InertiaTorqueAmp;
+  x.radiusOverLength = d.RadiusOverLength;
+  x.half = d.HalfRadiusOverLength;
+  const double gamma0 = Chk(static_cast<double>(d.CounterweightAngle) * kPi / 180);
+  x.cosCounterweight = std::cos(gamma0);
+  x.sinCounterweight = std::sin(gamma0);
+  for (int set = 0; set <= 3; ++set) x.sets[set] = SumsOfSet(d.HarmonicSums, set);
+  x.banks = d.Arrangement == 4 ? 3 : 2;
+  for (int b = 1; b <= 3; ++b) {
+    x.cosTilt[b] = std::cos(static_cast<double>(d.BankAngleRad[b]));
+    x.sinTilt[b] = std::sin(static_cast<double>(d.BankAngleRad[b]));
+  }
+  return x;
+}
+
+}  // namespace zorvan

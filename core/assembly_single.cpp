@@ -1,0 +1,26 @@
+// A single-cylinder engine shakes as its one cylinder does: the engine slot
+// and slot 1 hold the one-cylinder forces with the counterweight, rebuilt from
+// the kept one-cylinder columns so that the pass can run any number of times.
+#include "core/assembly_steps.h"
+#include "core/counterweight_force.h"
+
+namespace zorvan {
+
+void SingleCylinderRows(EngineDesignRecord& d) {
+  CrankAngleTable& t = d.table;
+  for (int row = 0; row <= kLastRow; ++row) {
+    for (int group : {kPrimary, kSecondary, kTotal}) {
+      for (int component : {kX, kY}) {
+        const float v = t.SingleShakingForce[row][ShakingColumn(0, component, group)];
+        t.ShakingForce[row][ShakingColumn(0, component, group)] = v;
+        t.ShakingForce[row][ShakingColumn(1, component, group)] = v;
+      }
+    }
+    t.InertiaTorque[row] = t.SingleInertiaTorque[row];
+  }
+  ForEachCounterweightForce(d, kLastRow, [&](int row, float fx, float fy) {
+    AddCounterweightToShaking(t.ShakingForce[row], fx, fy);
+  });
+}
+
+}  // namespace zorvan

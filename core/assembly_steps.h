@@ -1,0 +1,83 @@
+#pragma once
+// The steps of the multi-cylinder pass, in the order the pass runs them:
+// engine gas sums, harmonic sums, amplitudes and crank balance check, the
+// shaking forces and moments row by row, then the torques.
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "core/checked.h"
+#include "core/design_record.h"
+#include "platform/ui.h"
+
+namespace zorvan {
+
+// Multi-cylinder results below this size are stored as 0.
+constexpr float kEngineZero = 0.12f;
+
+inline float EngineValue(double v) {
+  const float f = Sng(v);
+  return std::fabs(f) < kEngineZero ? 0.0f : f;
+}
+
+// Row delays of the firing positions after the first that name a cylinder;
+// each adds its cylinder's curve, delayed, to the undelayed first.
+struct FiringDelays {
+  std::array<int, kMaxCylinders + 1> rows{};
+  int count = 0;
+};
+
+// Reads the firing order and angles; entries that are not cylinder numbers
+// are left out and named in one warning.
+FiringDelays ReadFiringDelays(const EngineDesignRecord& d, Ui& ui);
+// The warning for firing positions whose entries are not cylinders 1..n.
+std::string FiringOrderWarning(const EngineDesignRecord& d, const std::array<int, kMaxCylinders + 1>& positions,
+                               int count);
+// engine[k] = single[k] + the sum over the delays e of single[(k - e) mod one cycle].
+void SumDelayed(const Column& single, Column& engine, const FiringDelays& delays);
+// GasForce and GasTorque of the engine from the one cylinder's.
+void EngineGasSums(EngineDesignRecord& d, const FiringDelays& delays);
+
+// Amplitudes of the rotating, reciprocating and counterweight forces and of
+// the inertia torque; then the crank balance check with its message.
+void ComputeAmplitudes(EngineDesignRecord& d);
+std::string BalanceMessage(const EngineDesignRecord& d);
+void CheckCrankBalance(EngineDesignRecord& d, Ui& ui);
+
+// cos and sin of 1, 2 and 3 times an angle (index 1..3).
+struct AngleMultiples {
+  std::array<double, 4> c{}, s{};
+};
+AngleMultiples MultiplesOf(double cosU, double sinU);
+
+// The harmonic sums of one cylinder set for harmonics 1..3.
+struct SetSums {
+  std::array<double, 4> C{}, S{}, CZ{}, SZ{};
+};
+SetSums SumsOfSet(const HarmonicTable& h, int set);
+
+// What every row of the shaking step needs besides its angle.
+struct RowContext {
+  double rotating, reciprocating, counterweight, inertiaTorque;  // amplitudes
+  double radiusOverLength, half;                                 // r/L and r/2L
+  double cosCounterweight, sinCounterweight;                     // of CounterweightAngle
+  std::array<SetSums, 4> sets;                                   // sets 0..3
+  std::array<double, 4> cosTilt{}, sinTilt{};                    // banks 1..3
+  int banks = 0;                                                 // 2 vee/opposed, 3 W
+};
+RowContext MakeRowContext(const EngineDesignRecord& d);
+
+// The crank angle of row i: cos and sin of theta, 2 theta, 3 theta.
+const AngleMultiples& CrankMultiples(int row);
+
+// One row of each arrangement; each writes its slots of ShakingForce and
+// ShakingMoment and the engine's InertiaTorque.
+void InlineRow(EngineDesignRecord& d, int row, const RowContext& x);
+void BankRow(EngineDesignRecord& d, int row, const RowContext& x);
+// A single cylinder: the one-cylinder shaking force with its counterweight.
+void SingleCylinderRows(EngineDesignRecord& d);
+
+// TotalTorque, ShakingTorque and FrictionTorque of the engine.
+void EngineTorques(EngineDesignRecord& d, const FiringDelays& delays);
+
+}  // namespace zorvan
