@@ -24,15 +24,21 @@ bool CreateAssociation(Ui& ui, const std::string& docName, const std::string& ex
 bool CreateAssociation(Ui& ui, const std::string& docName, const std::string& ext,
                        const std::string& programFile);
 
-// The association's registry routines.
-void CreateNewKey(Ui& ui, const std::string& key, RegistrySection root);
-void SetKeyValue(Ui& ui, const std::string& key, const std::string& valueName, const std::string& value,
+// The association's registry routines; each reports its own failure under its
+// own name and returns false then.
+bool CreateNewKey(Ui& ui, const std::string& key, RegistrySection root);
+// Writes a value of a classes-root key: a text (type Text) with its terminating
+// zero, a number (type Number, given as decimal text) as four bytes.
+bool SetKeyValue(Ui& ui, const std::string& key, const std::string& valueName, const std::string& value,
                  RegistryType type);
 
 // The texts of the desktop entry and of the mime package that CreateAssociation
-// writes (also installed system-wide by the build, with a plain "zorvan" command).
-std::string DesktopEntryText(const std::string& programFile);
-std::string MimePackageText();
+// writes (also installed system-wide by the build, there with the plain command
+// "zorvan").
+std::string DesktopEntryText(const std::string& docName, const std::string& programFile);
+std::string MimePackageText(const std::string& docName, const std::string& ext);
+// The user's data folder: $XDG_DATA_HOME, else ~/.local/share.
+std::string UserDataFolder();
 
 // The organisation, the owner (the account's full name from the password
 // database, else its login name) and the operating system. Failures are
