@@ -1,0 +1,59 @@
+#pragma once
+// The design arguments shared by the zorvan-cli commands:
+//   [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...
+// and the steps that build and calculate the design they describe.
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/design_record.h"
+#include "core/flywheel.h"
+#include "platform/recording_ui.h"
+#include "shell/program_values.h"
+
+namespace zorvan::cli {
+
+struct FieldSetting {
+  std::string field;
+  std::string value;
+};
+
+struct DesignArgs {
+  std::string modelPath;           // empty: start from the start-up design only
+  int preset = -1;                 // -1: none
+  std::vector<FieldSetting> sets;  // in command-line order
+  // Command-specific options (named by the caller) with their values, in order.
+  std::vector<std::pair<std::string, std::string>> options;
+};
+
+// Reads the design arguments from args[first..]. `commandOptions` names the
+// options of the command itself that take a value (e.g. "--out"); they are kept
+// in `options`. Anything else unknown, a second model path, an unknown field or
+// a value that is not a number is refused: returns 2 with a message on err.
+// Returns 0 when every argument was understood.
+int ParseDesignArgs(const std::vector<std::string>& args, std::size_t first, DesignArgs& out,
+                    std::ostream& err, const std::vector<std::string>& commandOptions = {});
+
+// The names --set accepts, in the order of the usage text.
+const std::vector<std::string>& SettableFieldNames();
+
+struct BuildOutcome {
+  int exitCode = 0;     // 0, 1 (a failure was reported on the ui) or the model reader's code
+  bool endNow = false;  // true: the command ends with exitCode and prints nothing
+};
+
+// Initialize, read the model file, apply the preset, then each --set in order.
+// Stops at the first step that fails. Failures are shown on `ui` (error report).
+BuildOutcome BuildDesign(const DesignArgs& args, EngineDesignRecord& d, ProgramValues& values,
+                         RecordingUi& ui, std::ostream& err);
+
+// Engine_Data, recalculate-all and the flywheel, in that order, stopping at the
+// first step that fails (its report is on `ui`). True when all succeeded.
+bool CalculateDesign(EngineDesignRecord& d, RecordingUi& ui, FlywheelResult& flywheel);
+
+// Writes the message boxes recorded on `ui` to err, each followed by a newline
+// (carriage returns become newlines), and forgets them.
+void WriteMessages(RecordingUi& ui, std::ostream& err);
+
+}  // namespace zorvan::cli

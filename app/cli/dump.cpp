@@ -1,0 +1,182 @@
+#include "app/cli/dump.h"
+
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+
+#include "app/cli/design_args.h"
+
+namespace zorvan::cli {
+
+namespace {
+
+// Floats with 9 significant digits and doubles with 17 read back exactly;
+// NaN and infinities have no JSON form and are written as null.
+std::string Num(float v) {
+  if (!std::isfinite(v)) return "null";
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.9g", static_cast<double>(v));
+  return buf;
+}
+std::string Num(double v) {
+  if (!std::isfinite(v)) return "null";
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.17g", v);
+  return buf;
+}
+std::string Num(int v) { return std::to_string(v); }
+std::string Num(bool v) { return v ? "true" : "false"; }
+
+template <class Seq>
+std::string Array(const Seq& values) {
+  std::string s = "[";
+  bool first = true;
+  for (const auto& v : values) {
+    if (!first) s += ',';
+    first = false;
+    if constexpr (requires { std::size(v); }) {
+      s += Array(v);
+    } else {
+      s += Num(v);
+    }
+  }
+  return s + "]";
+}
+
+// Writes "name":value pairs of one object, separated by commas.
+class Object {
+ public:
+  explicit Object(std::ostream& out) : out_(out) { out_ << '{'; }
+  ~Object() { out_ << '}'; }
+  template <class T>
+  void Put(const char* name, const T& value) {
+    Key(name);
+    if constexpr (requires { std::size(value); }) {
+      out_ << Array(value);
+    } else {
+      out_ << Num(value);
+    }
+  }
+  std::ostream& Key(const char* name) {
+    if (!first_) out_ << ',';
+    first_ = false;
+    return out_ << '"' << name << "\":";
+  }
+
+ private:
+  std::ostream& out_;
+  bool first_ = true;
+};
+
+void WriteDerived(const EngineDesignRecord& d, std::ostream& out) {
+  Object o(out);
+  o.Put("PistonArea", d.PistonArea);
+  o.Put("Stroke", d.Stroke);
+  o.Put("CrankRadius", d.CrankRadius);
+  o.Put("BoreStrokeRatio", d.BoreStrokeRatio);
+  o.Put("ConrodLength", d.ConrodLength);
+  o.Put("ConrodCGDistance", d.ConrodCGDistance);
+  o.Put("TotalDisplacement", d.TotalDisplacement);
+  o.Put("MidRPM", d.MidRPM);
+  o.Put("SpeedTable", std::array{d.SpeedTable[1], d.SpeedTable[2], d.SpeedTable[3]});
+  o.Put("Omega", d.Omega);
+  o.Put("OmegaSquared", d.OmegaSquared);
+  o.Put("ConrodMassAtWristpin", d.ConrodMassAtWristpin);
+  o.Put("ConrodMassAtCrankpin", d.ConrodMassAtCrankpin);
+  o.Put("RodMassAtCrankpin", d.RodMassAtCrankpin);
+  o.Put("CrankMassAtCrankpin", d.CrankMassAtCrankpin);
+  o.Put("MassAtCrankpin", d.MassAtCrankpin);
+  o.Put("MassAtWristpin", d.MassAtWristpin);
+  o.Put("RadiusOverLength", d.RadiusOverLength);
+  o.Put("HalfRadiusOverLength", d.HalfRadiusOverLength);
+  o.Put("StepsPerRevolution", static_cast<int>(d.StepsPerRevolution));
+  o.Put("LastStep", static_cast<int>(d.LastStep));
+  o.Put("CounterweightMass", d.CounterweightMass);
+  o.Put("CounterweightRadius", d.CounterweightRadius);
+  o.Put("CounterweightAngle", d.CounterweightAngle);
+}
+
+void WriteFlags(const EngineDesignRecord& d, std::ostream& out) {
+  Object o(out);
+  o.Put("SingleResultsValid", d.SingleResultsValid);
+  o.Put("BalanceResultsValid", d.BalanceResultsValid);
+  o.Put("EngineResultsValid", d.EngineResultsValid);
+  o.Put("FlywheelResultsValid", d.FlywheelResultsValid);
+}
+
+void WriteColumns(const CrankAngleTable& t, std::ostream& out) {
+  Object o(out);
+  o.Put("CrankAngle", t.CrankAngle);
+  o.Put("PistonPosition", t.PistonPosition);
+  o.Put("PistonVelocity", t.PistonVelocity);
+  o.Put("PistonAcceleration", t.PistonAcceleration);
+  o.Put("TanConrodAngle", t.TanConrodAngle);
+  o.Put("GasForce", t.GasForce);
+  o.Put("GasTorque", t.GasTorque);
+  o.Put("InertiaTorque", t.InertiaTorque);
+  o.Put("TotalTorque", t.TotalTorque);
+  o.Put("ShakingTorque", t.ShakingTorque);
+  o.Put("FrictionTorque", t.FrictionTorque);
+  o.Put("SmoothedTorque", t.SmoothedTorque);
+}
+
+void WriteTables(const CrankAngleTable& t, std::ostream& out) {
+  Object o(out);
+  o.Put("PinForceX", t.PinForceX);
+  o.Put("PinForceY", t.PinForceY);
+  o.Put("ShakingForce", t.ShakingForce);
+  o.Put("ShakingMoment", t.ShakingMoment);
+  o.Put("SingleShakingForce", t.SingleShakingForce);
+}
+
+void WriteFlywheel(const EngineDesignRecord& d, const FlywheelResult& f, std::ostream& out) {
+  Object o(out);
+  o.Put("TorqueMinNoFlywheel", d.TorqueMinNoFlywheel);
+  o.Put("TorqueMaxNoFlywheel", d.TorqueMaxNoFlywheel);
+  o.Put("TorqueMinFlywheel", d.TorqueMinFlywheel);
+  o.Put("TorqueMaxFlywheel", d.TorqueMaxFlywheel);
+  o.Put("PositiveAreas", d.PositiveAreas);
+  o.Put("NegativeAreas", d.NegativeAreas);
+  o.Put("PulseCount", f.pulseCount);
+  o.Put("EnergySwing", f.energySwing);
+  o.Put("FlywheelInertia", f.flywheelInertia);
+}
+
+}  // namespace
+
+void WriteDumpJson(const EngineDesignRecord& d, const FlywheelResult& flywheel, std::ostream& out) {
+  {
+    Object o(out);
+    WriteDerived(d, o.Key("derived"));
+    WriteFlags(d, o.Key("flags"));
+    WriteColumns(d.table, o.Key("columns"));
+    WriteTables(d.table, o.Key("tables"));
+    o.Put("HarmonicSums", d.HarmonicSums);
+    o.Put("BankNumber", d.BankNumber);
+    o.Put("BankAngle", d.BankAngle);
+    WriteFlywheel(d, flywheel, o.Key("flywheel"));
+  }
+  out << '\n';
+}
+
+int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  DesignArgs parsed;
+  if (int code = ParseDesignArgs(args, 1, parsed, err)) return code;
+
+  EngineDesignRecord d;
+  ProgramValues values;
+  RecordingUi ui;
+  FlywheelResult flywheel;
+  BuildOutcome built = BuildDesign(parsed, d, values, ui, err);
+  bool ok = built.exitCode == 0;
+  if (ok) ok = CalculateDesign(d, ui, flywheel);
+  WriteMessages(ui, err);
+  if (built.endNow) return built.exitCode;
+
+  std::ostringstream json;
+  WriteDumpJson(d, flywheel, json);
+  out << json.str();
+  return ok ? 0 : 1;
+}
+
+}  // namespace zorvan::cli

@@ -1,0 +1,287 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <sstream>
+
+#include "app/cli/cli.h"
+#include "app/cli/dump.h"
+
+namespace zorvan::cli {
+namespace {
+
+// A small JSON reader: enough to prove the output is valid JSON and to look
+// at its shape and numbers.
+struct Json {
+  enum Kind { Null, Bool, Number, Array, Object } kind = Null;
+  double number = 0;
+  std::vector<Json> items;
+  std::map<std::string, Json> members;
+  const Json& operator[](const std::string& k) const { return members.at(k); }
+  const Json& operator[](std::size_t i) const { return items.at(i); }
+};
+
+class JsonReader {
+ public:
+  explicit JsonReader(const std::string& s) : s_(s) {}
+  bool Read(Json& v) {
+    if (!Value(v)) return false;
+    Space();
+    return p_ == s_.size();
+  }
+
+ private:
+  void Space() {
+    while (p_ < s_.size() && std::isspace(static_cast<unsigned char>(s_[p_]))) ++p_;
+  }
+  bool Lit(const char* w) {
+    std::string_view word(w);
+    if (s_.compare(p_, word.size(), word) != 0) return false;
+    p_ += word.size();
+    return true;
+  }
+  bool Key(std::string& k) {
+    if (s_[p_] != '"') return false;
+    auto end = s_.find('"', p_ + 1);
+    if (end == std::string::npos) return false;
+    k = s_.substr(p_ + 1, end - p_ - 1);
+    p_ = end + 1;
+    return true;
+  }
+  bool Value(Json& v) {
+    Space();
+    if (p_ >= s_.size()) return false;
+    char c = s_[p_];
+    if (c == '{' || c == '[') {
+      bool object = c == '{';
+      v.kind = object ? Json::Object : Json::Array;
+      ++p_;
+      Space();
+      if (s_[p_] == (object ? '}' : ']')) return ++p_, true;
+      while (true) {
+        Space();
+        Json item;
+        if (object) {
+          std::string k;
+          if (!Key(k)) return false;
+          Space();
+          if (s_[p_++] != ':') return false;
+          if (!Value(item)) return false;
+          v.members[k] = std::move(item);
+        } else {
+          if (!Value(item)) return false;
+          v.items.push_back(std::move(item));
+        }
+        Space();
+        char sep = s_[p_++];
+        if (sep == (object ? '}' : ']')) return true;
+        if (sep != ',') return false;
+      }
+    }
+    if (Lit("null")) return v.kind = Json::Null, true;
+    if (Lit("true") || Lit("false")) return v.kind = Json::Bool, true;
+    // JSON numbers: no leading '+', no nan/inf.
+    std::size_t start = p_;
+    if (s_[p_] == '-') ++p_;
+    if (p_ >= s_.size() || !std::isdigit(static_cast<unsigned char>(s_[p_]))) return false;
+    while (p_ < s_.size() && (std::isdigit(static_cast<unsigned char>(s_[p_])) || s_[p_] == '.' ||
+                              s_[p_] == 'e' || s_[p_] == 'E' || s_[p_] == '-' || s_[p_] == '+'))
+      ++p_;
+    v.kind = Json::Number;
+    v.number = std::stod(s_.substr(start, p_ - start));
+    return true;
+  }
+  const std::string& s_;
+  std::size_t p_ = 0;
+};
+
+struct Result {
+  int code;
+  std::string out, err;
+  Json json;
+  bool valid = false;
+};
+
+Result Dump(std::vector<std::string> args) {
+  args.insert(args.begin(), "dump");
+  std::ostringstream out, err;
+  Result r;
+  r.code = Run(args, out, err);
+  r.out = out.str();
+  r.err = err.str();
+  r.valid = JsonReader(r.out).Read(r.json);
+  return r;
+}
+
+TEST(CliDump, StartUpDesignShape) {
+  Result r = Dump({});
+  ASSERT_EQ(r.code, 0) << r.err;
+  ASSERT_TRUE(r.valid);
+  EXPECT_EQ(r.out.back(), '\n');
+  const Json& derived = r.json["derived"];
+  EXPECT_FLOAT_EQ(derived["PistonArea"].number, 7.0685835f);
+  EXPECT_FLOAT_EQ(derived["ConrodLength"].number, 6.189359f);
+  EXPECT_EQ(derived["MidRPM"].number, 3400);
+  ASSERT_EQ(derived["SpeedTable"].items.size(), 3u);
+  EXPECT_NEAR(derived["SpeedTable"][0].number, 83.7758, 1e-4);
+  EXPECT_EQ(derived["LastStep"].number, 240);
+  for (const char* k : {"Omega", "OmegaSquared", "MassAtCrankpin", "RadiusOverLength",
+                        "CounterweightMass", "CounterweightRadius", "CounterweightAngle"})
+    EXPECT_EQ(derived.members.count(k), 1u) << k;
+  for (const char* k : {"SingleResultsValid", "BalanceResultsValid", "EngineResultsValid",
+                        "FlywheelResultsValid"})
+    EXPECT_EQ(r.json["flags"][k].kind, Json::Bool) << k;
+  EXPECT_EQ(r.json["columns"].members.size(), 12u);
+  for (const auto& [name, column] : r.json["columns"].members) EXPECT_EQ(column.items.size(), 241u) << name;
+  for (const auto& [name, table] : r.json["tables"].members) {
+    ASSERT_EQ(table.items.size(), 241u) << name;
+    EXPECT_EQ(table[240].items.size(), name.starts_with("PinForce") ? 10u : 48u) << name;
+  }
+  EXPECT_EQ(r.json["tables"].members.size(), 5u);
+  const Json& h = r.json["HarmonicSums"];
+  ASSERT_EQ(h.items.size(), 7u);
+  EXPECT_EQ(h[6].items.size(), 2u);
+  EXPECT_EQ(h[6][1].items.size(), 2u);
+  EXPECT_EQ(h[6][1][1].items.size(), 4u);
+  EXPECT_EQ(r.json["BankNumber"].items.size(), 17u);
+  EXPECT_EQ(r.json["BankAngle"].items.size(), 17u);
+  for (const char* k : {"TorqueMinNoFlywheel", "TorqueMaxNoFlywheel", "TorqueMinFlywheel",
+                        "TorqueMaxFlywheel", "PulseCount", "EnergySwing", "FlywheelInertia"})
+    EXPECT_EQ(r.json["flywheel"][k].kind, Json::Number) << k;
+  EXPECT_EQ(r.json["flywheel"]["PositiveAreas"].items.size(), 21u);
+}
+
+TEST(CliDump, SettingsApplyInOrder) {
+  Result r = Dump({"--set", "Bore=4", "--set", "Bore=3.5", "--set", "Arrangement=2", "--set",
+                   "NumCylinders=6", "--set", "VeeAngle=90", "--set", "PhaseAngle=0,120,240,0,120,240"});
+  ASSERT_TRUE(r.valid) << r.err;
+  EXPECT_FLOAT_EQ(r.json["derived"]["PistonArea"].number, 9.6211275f);
+  const float banks[] = {0, 1, 1, 1, 2, 2, 2};
+  for (int k = 1; k <= 6; ++k) {
+    EXPECT_EQ(r.json["BankNumber"][k].number, banks[k]) << k;
+    EXPECT_EQ(r.json["BankAngle"][k].number, banks[k] == 1 ? -45 : 45) << k;
+  }
+  EXPECT_EQ(r.err.find("Please define a Vee Angle"), std::string::npos);
+}
+
+TEST(CliDump, RefusedArgumentsPrintNothing) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+      {{"--set", "Foo=1"}, "Foo"},
+      {{"--set", "Bore=abc"}, "abc"},
+      {{"--set", "Bore="}, "Bore"},
+      {{"--set", "Bore"}, "Bore"},
+      {{"--set", "PhaseAngle=0,,90"}, "PhaseAngle"},
+      {{"--set", "FiringAngle=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16"}, "FiringAngle"},
+      {{"--set", "NumCylinders=17"}, "NumCylinders"},
+      {{"--set", "NumCylinders=0"}, "NumCylinders"},
+      {{"--set", "UnitSystem=6"}, "UnitSystem"},
+      {{"--set", "MachineType=Turbine"}, "MachineType"},
+      {{"--preset", "11"}, "--preset"},
+      {{"--preset"}, "--preset"},
+      {{"--frobnicate"}, "--frobnicate"},
+      {{"a.zrv", "b.zrv"}, "b.zrv"},
+  };
+  for (const auto& [args, named] : cases) {
+    Result r = Dump(args);
+    EXPECT_EQ(r.code, 2) << args[0];
+    EXPECT_TRUE(r.out.empty()) << args[0];
+    EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+  }
+}
+
+TEST(CliDump, OverflowsAreReportedAndTheDumpStillPrinted) {
+  Result r = Dump({"--set", "IdleRPM=40000", "--set", "Bore=4"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(r.err, "Error 6   (Overflow)  has occurred in --set IdleRPM\n\n\n");
+  ASSERT_TRUE(r.valid);
+  EXPECT_FLOAT_EQ(r.json["derived"]["PistonArea"].number, 7.0685835f);  // later settings not applied
+
+  r = Dump({"--set", "IdleRPM=20000", "--set", "RedlineRPM=20000"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(r.err, "Error 6   (Overflow)  has occurred in Engine_Data\n\n\n");
+  EXPECT_TRUE(r.valid);
+
+  r = Dump({"--set", "NumCylinders=40000"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("Error 6   (Overflow)  has occurred in --set NumCylinders"), std::string::npos);
+}
+
+TEST(CliDump, BadDesignsEndInAReportNotACrash) {
+  const std::vector<std::vector<std::string>> cases{
+      {"--set", "Bore=0"},          {"--set", "Bore=nan"},          {"--set", "Bore=1e30"},
+      {"--set", "LRRatio=0"},       {"--set", "CylinderDisplacement=0"}, {"--set", "SpeedIndex=0"},
+      {"--set", "Arrangement=7"},   {"--set", "PistonMass=1e39"},   {"--set", "VeeAngle=inf"},
+  };
+  for (const auto& args : cases) {
+    Result r = Dump(args);
+    EXPECT_EQ(r.code, 1) << args[1];
+    EXPECT_NE(r.err.find("has occurred in"), std::string::npos) << args[1] << ": " << r.err;
+    EXPECT_TRUE(r.valid) << args[1];
+  }
+  // Odd inputs that the calculation must survive, reported or not.
+  const std::vector<std::vector<std::string>> survive{
+      {"--set", "FiringOrder=1,99,3,4"}, {"--set", "PistonMass=-0.005", "--set", "CrankMass=-1"},
+      {"--set", "NumCylinders=16", "--set", "Arrangement=4", "--set", "VeeAngle=60"},
+      {"--set", "NumCylinders=1", "--set", "Arrangement=2", "--set", "VeeAngle=90"},
+      {"--set", "StrokeCycle=2", "--set", "GasCurve=2", "--set", "MachineType=Pump"},
+  };
+  for (const auto& args : survive) {
+    Result r = Dump(args);
+    EXPECT_TRUE(r.code == 0 || r.code == 1) << args[1];
+    EXPECT_TRUE(r.valid) << args[1];
+  }
+}
+
+TEST(CliDump, WarningsGoToStandardErrorWithoutCarriageReturns) {
+  Result r = Dump({"--set", "Arrangement=2", "--set", "VeeAngle=0"});
+  EXPECT_TRUE(r.valid);
+  EXPECT_NE(r.err.find("Please define a Vee Angle for this engine\n"), std::string::npos);
+  r = Dump({"--set", "CounterweightMass=0"});
+  EXPECT_TRUE(r.valid);
+  EXPECT_EQ(r.err.find('\r'), std::string::npos);
+}
+
+TEST(CliDump, ModelFileThatCannotBeReadPrintsNothing) {
+  Result r = Dump({"/nonexistent/folder/none.zrv"});
+  EXPECT_NE(r.code, 0);
+  EXPECT_TRUE(r.out.empty());
+}
+
+TEST(CliDump, UnitSystemRelabelsWithoutConverting) {
+  Result r = Dump({"--set", "UnitSystem=3", "--set", "Bore=0.08", "--set", "CylinderDisplacement=0.0004"});
+  ASSERT_TRUE(r.valid) << r.err;
+  EXPECT_FLOAT_EQ(r.json["derived"]["PistonArea"].number, 0.0050265482f);
+}
+
+TEST(CliDump, NonFiniteNumbersBecomeNull) {
+  EngineDesignRecord d;
+  d.table.GasForce[3] = std::nanf("");
+  d.table.TanConrodAngle[4] = -INFINITY;
+  d.HarmonicSums[1][0][0][0] = 1.0 / 3;
+  FlywheelResult f;
+  std::ostringstream out;
+  WriteDumpJson(d, f, out);
+  Json j;
+  ASSERT_TRUE(JsonReader(out.str()).Read(j));
+  EXPECT_EQ(j["columns"]["GasForce"][3].kind, Json::Null);
+  EXPECT_EQ(j["columns"]["TanConrodAngle"][4].kind, Json::Null);
+  EXPECT_EQ(j["HarmonicSums"][1][0][0][0].number, 1.0 / 3);  // doubles round-trip
+}
+
+TEST(CliDump, BinaryWritesTheDump) {
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(ZORVAN_CLI_PATH " dump 2>/dev/null", "r"), pclose);
+  ASSERT_TRUE(pipe);
+  std::string text;
+  char buf[65536];
+  while (std::size_t n = fread(buf, 1, sizeof buf, pipe.get())) text.append(buf, n);
+  int status = pclose(pipe.release());
+  EXPECT_EQ(status, 0);
+  Json j;
+  EXPECT_TRUE(JsonReader(text).Read(j));
+  EXPECT_TRUE(text.starts_with("{\"derived\":{\"PistonArea\":7.06858349,"));
+}
+
+}  // namespace
+}  // namespace zorvan::cli
