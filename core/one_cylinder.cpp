@@ -14,26 +14,27 @@ namespace zorvan {
 namespace {
 
 bool NotNegative(float v) { return v >= 0; }  // false for NaN as well
+bool Positive(float v) { return v > 0 && std::isfinite(v); }
 
 // Refuses a design the pass cannot describe before anything is overwritten:
-// more rows than the table holds, a cylinder without bore or stroke (a failed
-// derivation leaves those at 0), or negative masses, friction or journals,
-// which would turn losses into gains.
+// more rows than the table holds; a cylinder without bore, stroke or rod, or
+// one whose entries the derivation step could not take (it then leaves its
+// earlier results in place); negative masses, friction or journals, which
+// would turn losses into gains.
 void CheckDesign(const EngineDesignRecord& d) {
   if (d.LastStep > kLastRow) RaiseError(err::SubscriptOutOfRange);
-  const bool sound = d.PistonArea > 0 && d.CrankRadius > 0 && NotNegative(d.PistonMass) &&
-                     NotNegative(d.ConrodMass) && NotNegative(d.CrankMass) &&
-                     NotNegative(d.MassAtCrankpin) && NotNegative(d.MassAtWristpin) &&
-                     NotNegative(d.RodMassAtCrankpin) && NotNegative(d.CrankMassAtCrankpin) &&
-                     NotNegative(d.FrictionCoefficient) && NotNegative(d.MainJournalDiameter) &&
-                     NotNegative(d.CrankpinJournalDiameter);
-  if (!sound) RaiseError(err::InvalidCall);
+  const bool geometry = Positive(d.Bore) && Positive(d.CylinderDisplacement) && Positive(d.LRRatio) &&
+                        Positive(d.PistonArea) && Positive(d.CrankRadius) && Positive(d.ConrodLength);
+  const bool masses = NotNegative(d.PistonMass) && NotNegative(d.ConrodMass) && NotNegative(d.CrankMass) &&
+                      NotNegative(d.MassAtCrankpin) && NotNegative(d.MassAtWristpin) &&
+                      NotNegative(d.RodMassAtCrankpin) && NotNegative(d.CrankMassAtCrankpin);
+  const bool losses = NotNegative(d.FrictionCoefficient) && NotNegative(d.MainJournalDiameter) &&
+                      NotNegative(d.CrankpinJournalDiameter);
+  if (!(geometry && masses && losses)) RaiseError(err::InvalidCall);
 }
 
-void BeginPass(EngineDesignRecord& d) {
-  d.table.ShakingForce = {};
-  d.table.ShakingMoment = {};
-  // A design read from a model file keeps its flags while it is recomputed.
+// A design read from a model file keeps its flags while it is recomputed.
+void BeginFlags(EngineDesignRecord& d) {
   if (!d.LoadedFromFile) {
     d.SingleResultsValid = false;
     d.BalanceResultsValid = false;
@@ -41,7 +42,7 @@ void BeginPass(EngineDesignRecord& d) {
   }
 }
 
-void EndPass(EngineDesignRecord& d) {
+void EndFlags(EngineDesignRecord& d) {
   d.SingleResultsValid = true;
   if (!d.BalanceScreenHoldsResult) d.BalanceResultsValid = false;
   d.EngineResultsValid = false;
@@ -57,14 +58,20 @@ void ClearResultFlags(EngineDesignRecord& d) {
 
 void RunPass(EngineDesignRecord& d) {
   if (d.LastStep < 0) {  // no rows: only the flags change
-    BeginPass(d);
-    EndPass(d);
+    BeginFlags(d);
+    EndFlags(d);
     return;
   }
+  // A rod of length 0 is a division fault, found before anything is written.
+  const float radiusOverLength = Sng(Div(d.CrankRadius, d.ConrodLength));
+  const float halfRadiusOverLength = Sng(Div(d.CrankRadius, Chk(2.0 * d.ConrodLength)));
   CheckDesign(d);
-  BeginPass(d);
-  d.RadiusOverLength = Sng(Div(d.CrankRadius, d.ConrodLength));
-  d.HalfRadiusOverLength = Sng(Div(d.CrankRadius, Chk(2.0 * d.ConrodLength)));
+
+  d.table.ShakingForce = {};
+  d.table.ShakingMoment = {};
+  BeginFlags(d);
+  d.RadiusOverLength = radiusOverLength;
+  d.HalfRadiusOverLength = halfRadiusOverLength;
   FillGasForceCurve(d, d.table.GasForce);
 
   float degrees = -3.0f;  // a running single-precision sum, 0, 3, ... 720
@@ -74,7 +81,7 @@ void RunPass(EngineDesignRecord& d) {
     StoreKinematics(d, row, crank);
     StoreForcesAndTorques(d, row, crank);
   }
-  EndPass(d);
+  EndFlags(d);
 }
 
 }  // namespace

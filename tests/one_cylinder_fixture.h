@@ -1,0 +1,70 @@
+#pragma once
+// Designs for the one-cylinder tests: the start-up design through the program's
+// own start-up, and a design whose derived fields are written by hand so the
+// formulas of the pass can be checked on their own.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "core/design.h"
+#include "core/one_cylinder.h"
+#include "core/runtime_error.h"
+#include "platform/recording_ui.h"
+
+namespace zorvan::testing {
+
+inline std::unique_ptr<EngineDesignRecord> StartUpDesign() {
+  auto d = std::make_unique<EngineDesignRecord>();
+  RecordingUi ui;
+  EXPECT_TRUE(Initialize(*d, ui));
+  EXPECT_TRUE(ui.messages.empty());
+  return d;
+}
+
+// The lumped masses of the two-mass model from the entered masses.
+inline void LumpMasses(EngineDesignRecord& d) {
+  d.ConrodMassAtWristpin = d.ConrodMass * d.ConrodCGFraction;
+  d.RodMassAtCrankpin = (1 - d.ConrodCGFraction) * d.ConrodMass;
+  d.ConrodMassAtCrankpin = d.RodMassAtCrankpin;
+  d.CrankMassAtCrankpin = d.CrankCGFraction * d.CrankMass;
+  d.MassAtCrankpin = d.CrankMassAtCrankpin + d.RodMassAtCrankpin;
+  d.MassAtWristpin = d.PistonMass + d.ConrodMassAtWristpin;
+}
+
+// The start-up cylinder at mid speed (3400 rev/min), derived by hand.
+inline std::unique_ptr<EngineDesignRecord> HandDesign() {
+  auto p = std::make_unique<EngineDesignRecord>();
+  EngineDesignRecord& d = *p;
+  d.Bore = 3;
+  d.CylinderDisplacement = 25;
+  d.LRRatio = 3.5f;
+  d.PistonMass = 0.005f;
+  d.ConrodMass = 0.02f;
+  d.CrankMass = 0.03f;
+  d.ConrodCGFraction = 0.33f;
+  d.CrankCGFraction = 0.5f;
+  d.FrictionCoefficient = 0.02f;
+  d.MainJournalDiameter = 2;
+  d.CrankpinJournalDiameter = 1.5f;
+  d.PistonArea = 7.0685835f;
+  d.Stroke = 3.5367765f;
+  d.CrankRadius = 1.7683883f;
+  d.ConrodLength = 6.189359f;
+  d.Omega = 356.0472f;
+  d.OmegaSquared = d.Omega * d.Omega;
+  LumpMasses(d);
+  d.LastStep = 240;
+  return p;
+}
+
+// Runs the pass on a design that must succeed.
+inline void RunPass(EngineDesignRecord& d) {
+  RecordingUi ui;
+  ASSERT_TRUE(OneCylinderPass(d, ui));
+  ASSERT_TRUE(ui.messages.empty()) << ui.messages.front().text;
+}
+
+constexpr double kDeg = 3.141592654 / 180;
+
+}  // namespace zorvan::testing
