@@ -109,6 +109,30 @@ TEST(Assembly, EveryArrangementCycleMachineUnitAndSpeedAgreesWithClosedForms) {
   }
 }
 
+TEST(Assembly, ThrowsSharedByTwoRodsCountTheirRotatingMassOnce) {
+  auto d = Example(5);  // four throws, each carrying one rod of each bank
+  d->CounterweightMass = 0;
+  RecordingUi ui;
+  ASSERT_TRUE(RecalculateKeepingCounterweight(*d, ui));
+  const double recip = d->ReciprocatingForceAmp, rot = d->RotatingForceAmp;
+  for (int row = 0; row <= kLastRow; row += 7) {
+    const double theta = 3.0 * row * kDegrees;
+    double mx = 0, my = 0;
+    for (int c = 1; c <= 8; ++c) {
+      const double arm = c <= 4 ? c - 1 : c - 5, tilt = (c <= 4 ? -45 : 45) * kDegrees;
+      const double phi = d->PhaseAngle[c] * kDegrees, u = theta - tilt - phi;
+      mx += recip * arm * std::cos(u) * std::cos(tilt);
+      my += recip * arm * std::cos(u) * std::sin(tilt);
+      if (c <= 4) {  // the throw itself
+        mx += rot * arm * std::cos(theta - phi);
+        my += rot * arm * std::sin(theta - phi);
+      }
+    }
+    EXPECT_NEAR(Moment(*d, row, 0, kX, kPrimary), mx, 1e-4 * rot + 0.12) << row;
+    EXPECT_NEAR(Moment(*d, row, 0, kY, kPrimary), my, 1e-4 * rot + 0.12) << row;
+  }
+}
+
 TEST(Assembly, SingleCylinderKeepsItsOwnShakingForceWithTheCounterweight) {
   auto d = StartUp();
   d->Arrangement = 0;
