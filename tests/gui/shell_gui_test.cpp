@@ -1,0 +1,350 @@
+// The desktop program driven through its real widgets, offscreen; message boxes
+// and file dialogs are answered by the recording fake.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "platform/recording_platform.h"
+#include "ui/application.h"
+#include "ui/frm_about.h"
+#include "ui/frm_disclaimer.h"
+#include "ui/frm_help.h"
+#include "ui/frm_home_screen.h"
+#include "ui/frm_quit.h"
+#include "ui/frm_title.h"
+#include "ui/frm_user.h"
+
+using namespace zorvan;
+using zorvan::ui::Application;
+
+class ShellGuiTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir tmp;
+  std::unique_ptr<RecordingPlatform> p;
+  std::unique_ptr<Application> app;
+
+  StartUpFacts Facts(const std::string& commandLine = {}) {
+    StartUpFacts f;
+    f.documentsFolder = (tmp.path() + "/docs").toStdString();
+    f.loginName = "ann";
+    f.applicationPath = "/opt/zorvan/";
+    f.commandLine = commandLine;
+    return f;
+  }
+  void Fresh() {
+    app.reset();
+    p = std::make_unique<RecordingPlatform>();
+    app = std::make_unique<Application>(*p, *p);
+  }
+  // Start-up through the title and the disclaimer to the home screen.
+  void ToHome(const std::string& commandLine = {}) {
+    Fresh();
+    app->Start(Facts(commandLine));
+    Click(app->Title(), "cmd_Start");
+    Click(app->Disclaimer(), "cmd_Done");
+    QTRY_VERIFY(!app->Values().StartingUp);
+    p->messages.clear();
+    p->dialogs.clear();
+  }
+  template <class W>
+  static void Click(W* screen, const char* name) {
+    auto* b = screen->template findChild<QPushButton*>(name);
+    QVERIFY2(b, name);
+    b->click();
+  }
+  QAction* Act(const char* name) {
+    auto* a = app->Home()->findChild<QAction*>(name);
+    if (!a) qFatal("no action %s", name);
+    return a;
+  }
+  QPushButton* Button(const char* name) { return app->Home()->findChild<QPushButton*>(name); }
+  QLabel* Label(const char* name) { return app->Home()->findChild<QLabel*>(name); }
+  void Trigger(const char* name) {
+    QVERIFY2(Act(name)->isEnabled(), name);
+    Act(name)->trigger();
+  }
+  std::string Path(const char* name) { return (tmp.path() + "/" + name).toStdString(); }
+  std::string SavedExample(int example, const char* name) {
+    Trigger(QString("mnu_examp_%1").arg(example).toUtf8().constData());
+    p->paths.push_back(Path(name));
+    Trigger("mnu_Saveas");
+    p->messages.clear();
+    p->dialogs.clear();
+    return Path(name);
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(tmp.isValid());
+    qputenv("XDG_DATA_HOME", (tmp.path() + "/data").toUtf8());
+    qputenv("XDG_CONFIG_HOME", (tmp.path() + "/config").toUtf8());
+  }
+  void cleanup() { app.reset(); }
+
+  void startUpLeadsThroughTitleAndDisclaimerToHome() {
+    Fresh();
+    app->Start(Facts());
+    QVERIFY(app->Title()->isVisible());
+    QVERIFY(!app->Home()->isVisible());
+    QCOMPARE(app->Title()->findChild<QPushButton*>("cmd_Start")->text(), QString("&Start >"));
+    QCOMPARE(app->Title()->findChild<QPushButton*>("cmd_Abort")->text(), QString("< &Abort"));
+    Click(app->Title(), "cmd_Start");
+    QVERIFY(!app->Title()->isVisible());
+    QVERIFY(app->Disclaimer()->isVisible());
+    QVERIFY(!app->Home()->isVisible());
+    Click(app->Disclaimer(), "cmd_Done");
+    QVERIFY(!app->Disclaimer()->isVisible());
+    QVERIFY(app->Home()->isVisible());
+    QTRY_VERIFY(!app->Values().StartingUp);
+    QCOMPARE(Label("lbl_Units")->text(), QString("in-lb-s"));
+    QVERIFY(Act("mnu_pick_1")->isChecked());
+  }
+
+  void abortAsksBeforeEnding() {
+    Fresh();
+    app->Start(Facts());
+    Click(app->Title(), "cmd_Abort");
+    QVERIFY(app->QuitScreen()->isVisible());
+    QCOMPARE(app->QuitScreen()->findChild<QLabel*>("lbl_Quit")->text(), QString("Do you really want to Quit?"));
+    Click(app->QuitScreen(), "cmd_NoQuit");
+    QVERIFY(!app->QuitScreen()->isVisible());
+    QVERIFY(app->Title()->isVisible());
+    QVERIFY(!app->Ended());
+    Click(app->Title(), "cmd_Abort");
+    Click(app->QuitScreen(), "cmd_YesQuit");
+    QVERIFY(app->Ended());
+  }
+
+  void enablingRulesFollowTheResults() {
+    ToHome();
+    for (const char* off : {"mnu_New", "mnu_Save", "mnu_Saveas", "mnu_Chart_0", "mnu_Chart_1", "mnu_Chart_2",
+                            "mnu_Chart_5", "mnu_Chart_6"})
+      QVERIFY2(!Act(off)->isEnabled(), off);
+    QVERIFY(!app->Home()->findChild<QMenu*>("mnu_Export")->menuAction()->isEnabled());
+    QVERIFY(Act("mnu_Open")->isEnabled());
+    for (const char* b : {"cmd_Plot", "cmd_Print", "cmd_Balance", "cmd_Flywheel", "cmd_Assemble"})
+      QVERIFY2(!Button(b)->isEnabled(), b);
+    QVERIFY(Button("cmd_Quit")->isEnabled());
+    for (int i = 0; i < 5; ++i) QVERIFY(!Label(QString("lbl_Status_%1").arg(i).toUtf8().constData())->isVisible());
+
+    Trigger("mnu_examp_1");
+    for (const char* on : {"mnu_New", "mnu_Save", "mnu_Saveas", "mnu_Chart_0", "mnu_Chart_1", "mnu_Chart_2",
+                           "mnu_Chart_3", "mnu_Chart_4", "mnu_Chart_5"})
+      QVERIFY2(Act(on)->isEnabled(), on);
+    QVERIFY(app->Home()->findChild<QMenu*>("mnu_Export")->menuAction()->isEnabled());
+    QVERIFY(!Act("mnu_Chart_6")->isEnabled());  // the power chart screen comes later
+    QCOMPARE(Label("lbl_Status_0")->text(), QString("Calculated"));
+    QVERIFY(Label("lbl_Status_0")->isVisible());
+    QVERIFY(Label("lbl_Status_1")->isVisible());
+    QVERIFY(Label("lbl_Status_2")->isVisible());
+    QVERIFY(!Label("lbl_Status_3")->isVisible());
+    QVERIFY(!Label("lbl_Status_4")->isVisible());
+
+    // A screen that exists enables its command.
+    QVERIFY(!Button("cmd_Plot")->isEnabled());
+    int opened = 0;
+    app->RegisterScreen(ScreenId::Plot, [&](Modality) { ++opened; });
+    QVERIFY(Button("cmd_Plot")->isEnabled());
+    Button("cmd_Plot")->click();
+    QCOMPARE(opened, 1);
+  }
+
+  void eachUnitSystem() {
+    ToHome();
+    const char* names[] = {"in-lb-s", "ft-lb-s", "m-kg-N-s", "cm-kg-N-s", "mm-kg-N-s"};
+    for (int u : {2, 3, 4, 5, 1}) {
+      Trigger(QString("mnu_pick_%1").arg(u).toUtf8().constData());
+      QCOMPARE(int(app->Design().UnitSystem), u);
+      QCOMPARE(Label("lbl_Units")->text(), QString(names[u - 1]));
+      for (int i = 1; i <= 5; ++i)
+        QCOMPARE(Act(QString("mnu_pick_%1").arg(i).toUtf8().constData())->isChecked(), i == u);
+    }
+    QVERIFY(p->messages.empty());
+  }
+
+  void newWithUnsavedResultsSavesOnce() {
+    ToHome();
+    Trigger("mnu_examp_6");
+    p->answers = {Answer::Yes, Answer::Ok};
+    p->paths.push_back(Path("before_new.zrv"));
+    Trigger("mnu_New");
+    QCOMPARE(p->SaveDialogCount(), 1);
+    QCOMPARE(p->messages[0].text,
+             std::string("The current data has not been saved.  Do you want to save it before resetting?"));
+    QVERIFY(std::filesystem::exists(Path("before_new.zrv")));
+    QVERIFY(!app->Design().SingleResultsValid);
+    QCOMPARE(int(app->Design().NumCylinders), 4);
+    QVERIFY(!Act("mnu_Save")->isEnabled());
+    QVERIFY(!Label("lbl_Status_0")->isVisible());
+  }
+
+  void openGoodWrongAndCancelled() {
+    ToHome();
+    std::string v8 = SavedExample(6, "vee8.zrv");
+    Trigger("mnu_examp_1");
+    p->answers = {Answer::No};
+    p->paths.push_back(v8);
+    Trigger("mnu_Open");
+    QCOMPARE(int(app->Design().NumCylinders), 8);
+    QCOMPARE(app->Values().FileName, std::string("vee8"));
+    QCOMPARE(Label("lbl_Status_0")->text(), QString("DiskFile"));
+    QVERIFY(!Label("lbl_Status_4")->isVisible());
+
+    // Save after Open asks for a name.
+    p->dialogs.clear();
+    p->paths.push_back(Path("vee8_copy.zrv"));
+    Trigger("mnu_Save");
+    QCOMPARE(p->SaveDialogCount(), 1);
+    QVERIFY(Label("lbl_Status_4")->isVisible());
+
+    // A file of another kind: the message, and the design stays.
+    std::ofstream(Path("other.zrv"), std::ios::binary) << "\"Something else\"\r\n\"1.0\"\r\n";
+    p->messages.clear();
+    p->paths.push_back(Path("other.zrv"));
+    Trigger("mnu_Open");
+    QCOMPARE(p->messages.size(), size_t(1));
+    QCOMPARE(p->messages[0].text,
+             std::string("This data file is not compatible with this version of ZORVAN for Windows. "));
+    QCOMPARE(p->messages[0].icon, Icon::Question);
+    QCOMPARE(int(app->Design().NumCylinders), 8);
+    QCOMPARE(app->Values().FileName, std::string("vee8_copy"));
+
+    // Cancel: nothing at all.
+    p->messages.clear();
+    Trigger("mnu_Open");
+    QVERIFY(p->messages.empty());
+    QCOMPARE(int(app->Design().NumCylinders), 8);
+    QCOMPARE(app->Values().FilePath, Path("vee8_copy.zrv"));
+  }
+
+  void saveAsShowsSaved() {
+    ToHome();
+    Trigger("mnu_examp_2");
+    QVERIFY(!Label("lbl_Status_4")->isVisible());
+    p->paths.push_back(Path("saved.zrv"));
+    Trigger("mnu_Saveas");
+    QVERIFY(std::filesystem::exists(Path("saved.zrv")));
+    QVERIFY(Label("lbl_Status_4")->isVisible());
+    QCOMPARE(Label("lbl_Status_4")->text(), QString("Saved"));
+  }
+
+  void quitWithAndWithoutUnsavedResults() {
+    ToHome();
+    Button("cmd_Quit")->click();
+    QVERIFY(p->dialogs.empty());
+    QVERIFY(app->QuitScreen()->isVisible());
+    Click(app->QuitScreen(), "cmd_NoQuit");
+    QVERIFY(app->Home()->isVisible());
+
+    Trigger("mnu_examp_3");
+    p->paths.push_back(Path("at_quit.zrv"));
+    app->Home()->close();  // closing the window is a Quit
+    QVERIFY(app->Home()->isVisible());
+    QCOMPARE(p->SaveDialogCount(), 1);
+    QVERIFY(std::filesystem::exists(Path("at_quit.zrv")));
+    QVERIFY(app->QuitScreen()->isVisible());
+    Click(app->QuitScreen(), "cmd_YesQuit");
+    QVERIFY(app->Ended());
+  }
+
+  void userScreenRefusesAnEmptyName() {
+    ToHome();
+    Trigger("mnu_ChangeName");
+    auto* user = app->User();
+    QVERIFY(user->isVisible());
+    auto* name = user->findChild<QLineEdit*>("txt_UserName");
+    auto* number = user->findChild<QLineEdit*>("txt_DesignNo");
+    auto* file = user->findChild<QLineEdit*>("txt_Filename");
+    QCOMPARE(number->text(), QString("1"));
+    QCOMPARE(file->text(), QString("Engine_1"));
+    name->clear();
+    Click(user, "cmd_Done");
+    QVERIFY(user->isVisible());
+    std::string before = app->Values().UserName;
+    Click(user, "cmd_Done");
+    QCOMPARE(app->Values().UserName, before);
+
+    name->setText("Project Nine");
+    number->setText("9");
+    file->setText("nine");
+    emit file->editingFinished();
+    Click(user, "cmd_Done");
+    QVERIFY(!user->isVisible());
+    QCOMPARE(app->Values().UserName, std::string("Project Nine"));
+    QCOMPARE(int(app->Values().DesignNumber), 9);
+    QCOMPARE(app->Values().FileName, std::string("nine"));
+  }
+
+  void helpOpensEveryTopic() {
+    ToHome();
+    for (int t = 0; t < kHelpTopicCount; ++t) {
+      Trigger(QString("mnu_Help_%1").arg(t).toUtf8().constData());
+      QVERIFY(app->Help()->isVisible());
+      QVERIFY2(app->Help()->Viewer()->toPlainText().size() > 100, qPrintable(ui::HelpDocument(HelpTopic(t))));
+    }
+    int width = app->Help()->width();
+    app->Help()->findChild<QAction*>("mnu_Enlarge")->trigger();
+    QVERIFY(app->Help()->width() > width);
+    app->Help()->findChild<QAction*>("mnu_Close")->trigger();
+    QVERIFY(!app->Help()->isVisible());
+  }
+
+  void commandLineFileIsLoaded() {
+    ToHome();
+    std::string w12 = SavedExample(7, "w12.zrv");
+    ToHome(w12);
+    QCOMPARE(int(app->Design().NumCylinders), 12);
+    QCOMPARE(app->Values().FileName, std::string("w12"));
+    QCOMPARE(Label("lbl_Status_0")->text(), QString("DiskFile"));
+  }
+
+  // Every enabled command, in menu order, from each start state: nothing may
+  // crash or block (the fake answers Yes/OK and cancels every file dialog).
+  void everyEnabledCommandInTurn() {
+    for (int state = 0; state < 4; ++state) {
+      ToHome();
+      if (state == 1) Trigger("mnu_examp_5");
+      if (state == 2) SavedExample(6, "state.zrv");
+      if (state == 3) ToHome(SavedExample(7, "state_w12.zrv"));
+      QList<QAction*> actions = app->Home()->findChildren<QAction*>();
+      for (QAction* a : actions) {
+        if (a->menu() || a->isSeparator() || !a->isEnabled()) continue;
+        a->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(!app->Ended());
+      }
+      for (QPushButton* b : app->Home()->findChildren<QPushButton*>())
+        if (b->isEnabled()) b->click();
+      QVERIFY(app->QuitScreen()->isVisible());
+      Click(app->QuitScreen(), "cmd_YesQuit");
+      QVERIFY(app->Ended());
+    }
+  }
+
+  void snapshotWritesEveryScreen() {
+    ToHome();
+    QString dir = tmp.path() + "/snap";
+    QVERIFY(app->Snapshot(dir));
+    for (const char* name :
+         {"frm_HomeScreen", "frm_Title", "frm_Disclaimer", "frm_Quit", "frm_User", "frm_About", "frm_Help"}) {
+      QImage image(dir + "/" + name + ".png");
+      QVERIFY2(!image.isNull(), name);
+      QVERIFY(image.width() >= 300 && image.height() >= 120);
+    }
+  }
+};
+
+QTEST_MAIN(ShellGuiTest)
+#include "shell_gui_test.moc"
