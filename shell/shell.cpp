@@ -66,7 +66,7 @@ void Shell::StartUp(const StartUpFacts& facts) {
     fs::create_directories(v_.FilePath, ec);
     if (ec) RaiseError(err::PathNotFound);
   });
-  CreateAssociation(ui_, "ZORVAN", "zrv");
+  if (facts.registerFileType) CreateAssociation(ui_, "ZORVAN", "zrv");
   Guarded(ui_, "Initialize", [&] { ResetDesign(); });
   if (!facts.commandLine.empty()) {
     Guarded(ui_, " in Open_Clicked_File", [&] {

@@ -20,6 +20,7 @@ struct StartUpFacts {
   std::string loginName;
   std::string applicationPath;  // the program's folder, with a trailing separator
   std::string commandLine;      // a model file to open, or empty
+  bool registerFileType = true; // record the model-file association (not for pictures of the screens)
 };
 
 // Exact texts of the shell's messages.

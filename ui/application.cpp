@@ -194,7 +194,9 @@ int RunApplication(QApplication& app) {
   if (args.size() >= 2 && args[0] == "--snapshot") {
     RecordingPlatform quiet;  // no message box may wait for a click here
     Application program(quiet, quiet);
-    program.Start(SystemFacts({}));
+    StartUpFacts facts = SystemFacts({});
+    facts.registerFileType = false;
+    program.Start(facts);
     program.Title()->hide();
     QCoreApplication::processEvents();
     return program.Snapshot(args[1]) ? 0 : 1;

@@ -16,7 +16,6 @@ QString QtFilter(const std::string& filter) {
   for (int i = 0; i + 1 < parts.size(); i += 2) {
     QString caption = parts[i].trimmed();
     QString pattern = parts[i + 1].trimmed();
-    if (caption.isEmpty() || caption.startsWith('(')) caption = pattern + " " + caption;
     filters << (caption.contains(pattern) ? caption : caption + " (" + pattern + ")").trimmed();
   }
   return filters.join(";;");

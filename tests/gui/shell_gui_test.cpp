@@ -23,6 +23,7 @@
 #include "ui/frm_quit.h"
 #include "ui/frm_title.h"
 #include "ui/frm_user.h"
+#include "ui/qt_platform.h"
 
 using namespace zorvan;
 using zorvan::ui::Application;
@@ -331,6 +332,14 @@ class ShellGuiTest : public QObject {
       Click(app->QuitScreen(), "cmd_YesQuit");
       QVERIFY(app->Ended());
     }
+  }
+
+  void fileDialogFilters() {
+    QCOMPARE(ui::QtFilter("ZORVAN for Windows (*.zrv)|*.zrv |  All (*.*)|*.*|"),
+             QString("ZORVAN for Windows (*.zrv);;All (*.*)"));
+    QCOMPARE(ui::QtFilter("(*.zrv)|*.zrv"), QString("(*.zrv)"));
+    QCOMPARE(ui::QtFilter("Data|*.dat"), QString("Data (*.dat)"));
+    QCOMPARE(ui::QtText("a\r\nb\rc"), QString("a\nb\nc"));
   }
 
   void snapshotWritesEveryScreen() {
