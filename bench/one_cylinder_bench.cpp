@@ -27,5 +27,23 @@ void BM_EngineDataAndOneCylinderPass(benchmark::State& state) {
 }
 BENCHMARK(BM_EngineDataAndOneCylinderPass);
 
+// The pass alone, on the derived start-up design.
+void BM_OneCylinderPass(benchmark::State& state) {
+  auto d = std::make_unique<EngineDesignRecord>();
+  RecordingUi ui;
+  if (!Initialize(*d, ui)) {
+    state.SkipWithError("Initialize failed");
+    return;
+  }
+  for (auto _ : state) {
+    bool ok = OneCylinderPass(*d, ui);
+    benchmark::DoNotOptimize(ok);
+    benchmark::DoNotOptimize(d->table.FrictionTorque.data());
+    benchmark::ClobberMemory();
+  }
+  if (!ui.messages.empty()) state.SkipWithError(ui.messages.front().text.c_str());
+}
+BENCHMARK(BM_OneCylinderPass);
+
 }  // namespace
 }  // namespace zorvan
