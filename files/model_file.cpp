@@ -15,6 +15,7 @@
 #include "core/units.h"
 #include "files/atomic_file.h"
 #include "shell/error_report.h"
+#include "shell/file_names.h"
 
 namespace zorvan {
 
@@ -209,12 +210,6 @@ void CheckIndexFields(const EngineDesignRecord& d) {
   if (d.Arrangement < 0 || d.Arrangement > 4) RaiseError(err::SubscriptOutOfRange);
 }
 
-std::string FileNameOf(const std::string& path) {
-  std::size_t slash = path.find_last_of("/\\");
-  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  std::size_t dot = name.rfind('.');
-  return dot == std::string::npos ? name : name.substr(0, dot);
-}
 
 }  // namespace
 
@@ -352,7 +347,7 @@ bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues
   // A failed read leaves the design as it was, so it stays tied to its own file:
   // a later Save must not overwrite the file that could not be read.
   if (read)
-    v.FileName = FileNameOf(v.FilePath);
+    v.FileName = StripFilename(v.FilePath);
   else
     v.FilePath = oldPath;
   ui.SetPointer(Pointer::Normal);

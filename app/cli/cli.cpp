@@ -1,15 +1,25 @@
 #include "app/cli/cli.h"
 
 #include "app/cli/dump.h"
+#include "app/cli/text_commands.h"
 
 namespace zorvan::cli {
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.empty() || args[0] == "--help" || args[0] == "help") {
     out << "usage: zorvan-cli dump [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n";
+    out << "       zorvan-cli save OUT.zrv [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
+           "       zorvan-cli report [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
+           "       zorvan-cli notice force|moment|torque|firing|mass|spacing|suggestions|guidelines|phase"
+           " [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
+           "       zorvan-cli flywheel [--coef C] [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n";
     return args.empty() ? 2 : 0;
   }
   if (args[0] == "dump") return Dump(args, out, err);
+  if (args[0] == "save") return Save(args, out, err);
+  if (args[0] == "report") return Report(args, out, err);
+  if (args[0] == "notice") return Notice(args, out, err);
+  if (args[0] == "flywheel") return Flywheel(args, out, err);
   err << "zorvan-cli: unknown command '" << args[0] << "'\n";
   return 2;
 }

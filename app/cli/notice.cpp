@@ -1,0 +1,59 @@
+// zorvan-cli notice KIND: one of the balance or design notices of the
+// calculated design.
+#include <functional>
+#include <map>
+
+#include "app/cli/design_args.h"
+#include "app/cli/text_commands.h"
+#include "config/notices.h"
+#include "shell/error_report.h"
+
+namespace zorvan::cli {
+
+namespace {
+using NoticeBuilder = std::function<std::string(const EngineDesignRecord&)>;
+
+const std::map<std::string, NoticeBuilder>& Notices() {
+  static const std::map<std::string, NoticeBuilder> notices{
+      {"force", [](const EngineDesignRecord& d) { return BalanceNoticeText(d, BalanceKind::Force); }},
+      {"moment", [](const EngineDesignRecord& d) { return BalanceNoticeText(d, BalanceKind::Moment); }},
+      {"torque", [](const EngineDesignRecord& d) { return BalanceNoticeText(d, BalanceKind::Torque); }},
+      {"firing", FiringArrangementText},
+      {"mass", MassNoticeText},
+      {"spacing", [](const EngineDesignRecord&) { return SpacingNoticeText(); }},
+      {"suggestions", [](const EngineDesignRecord&) { return SuggestionsNoticeText(); }},
+      {"guidelines", [](const EngineDesignRecord& d) { return GuidelinesNoticeText(d.StrokeCycle); }},
+      {"phase", PhaseAngleAdviceText},
+  };
+  return notices;
+}
+}  // namespace
+
+int Notice(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  auto it = args.size() >= 2 ? Notices().find(args[1]) : Notices().end();
+  if (it == Notices().end()) {
+    err << "zorvan-cli: notice needs one of force, moment, torque, firing, mass, spacing, suggestions, "
+           "guidelines, phase\n";
+    return 2;
+  }
+  DesignArgs parsed;
+  if (int code = ParseDesignArgs(args, 2, parsed, err)) return code;
+  EngineDesignRecord d;
+  ProgramValues values;
+  RecordingUi ui;
+  FlywheelResult flywheel;
+  BuildOutcome built = BuildDesign(parsed, d, values, ui, err);
+  bool ok = built.exitCode == 0 && !built.endNow && CalculateDesign(d, ui, flywheel);
+  if (built.endNow) {
+    WriteMessages(ui, err);
+    return built.exitCode;
+  }
+  std::string text;
+  // A notice that cannot be built (a stroke cycle beyond 16 bits) is reported like any failure.
+  ok = Guarded(ui, "Notice", [&] { text = it->second(d); }) && ok;
+  WriteMessages(ui, err);
+  if (!text.empty()) WriteText(text, out);
+  return ok ? 0 : 1;
+}
+
+}  // namespace zorvan::cli
