@@ -20,12 +20,17 @@ BankValues AlongBankAxis(const RowContext& x, const AngleMultiples& u, const Set
           EngineValue(rSecondary * (s.CZ[2] * u.c[2] + s.SZ[2] * u.s[2]))};
 }
 
-// A bank's values resolved onto the engine's x and y.
+// A part of a finite value: no overflow to check, only the zeroing.
+inline float Share(double tilt, float value) {
+  const float f = static_cast<float>(tilt * value);
+  return std::fabs(f) < kEngineZero ? 0.0f : f;
+}
+
+// A bank's values resolved onto the engine's x and y (|cos|, |sin| <= 1).
 SlotValues Resolved(float primary, float secondary, float cosTilt, float sinTilt) {
   SlotValues v;
-  v.primary = {EngineValue(static_cast<double>(cosTilt) * primary), EngineValue(static_cast<double>(sinTilt) * primary)};
-  v.secondary = {EngineValue(static_cast<double>(cosTilt) * secondary),
-                 EngineValue(static_cast<double>(sinTilt) * secondary)};
+  v.primary = {Share(cosTilt, primary), Share(sinTilt, primary)};
+  v.secondary = {Share(cosTilt, secondary), Share(sinTilt, secondary)};
   return WithTotal(v);
 }
 

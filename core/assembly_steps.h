@@ -4,6 +4,7 @@
 // shaking forces and moments row by row, then the torques.
 #include <array>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "core/checked.h"
@@ -16,7 +17,8 @@ namespace zorvan {
 constexpr float kEngineZero = 0.12f;
 
 inline float EngineValue(double v) {
-  const float f = Sng(v);
+  if (!(std::fabs(v) <= std::numeric_limits<float>::max())) RaiseError(err::Overflow);  // also NaN
+  const float f = static_cast<float>(v);
   return std::fabs(f) < kEngineZero ? 0.0f : f;
 }
 

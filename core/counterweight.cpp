@@ -3,11 +3,13 @@
 // with the new bearing load.
 #include "core/counterweight.h"
 
+#include <array>
 #include <cmath>
 
 #include "core/checked.h"
 #include "core/counterweight_force.h"
 #include "core/forces.h"
+#include "core/kinematics.h"
 #include "core/numeric.h"
 #include "shell/error_report.h"
 
@@ -15,13 +17,38 @@ namespace zorvan {
 
 namespace {
 
+// cos and sin of the crank angle of each row, and of the turn through minus
+// that angle into the crank's frame, formed as the one-cylinder pass and
+// Rotate form them so that the columns agree to the last bit.
+struct RowTurn {
+  double cosTheta, sinTheta, cosBack, sinBack;
+};
+
+std::array<RowTurn, kRows> MakeRowTurns() {
+  std::array<RowTurn, kRows> turns{};
+  for (int row = 0; row < kRows; ++row) {
+    const CrankRow k = MakeCrankRow(3.0f * row);
+    const double back = -1 * static_cast<double>(3.0f * row) * kDegToRad;
+    turns[row] = {k.cos1, k.sin1, std::cos(back), std::sin(back)};
+  }
+  return turns;
+}
+
+const RowTurn& TurnOf(int row) {
+  static const std::array<RowTurn, kRows> turns = MakeRowTurns();
+  return turns.at(row);
+}
+
 void AddToMainBearing(EngineDesignRecord& d, int row, float fx, float fy) {
   auto& x = d.table.PinForceX.at(row);
   auto& y = d.table.PinForceY.at(row);
   x[kMainBearing] = Sng(static_cast<double>(x[kMainBearing]) + fx);
   y[kMainBearing] = Sng(static_cast<double>(y[kMainBearing]) + fy);
-  const int rotated = kMainBearing + kRotatedOffset;
-  Rotate(x[kMainBearing], y[kMainBearing], 3.0f * row, -1, x[rotated], y[rotated]);
+  // Rotate(column 4, minus the crank angle) into column 9.
+  const RowTurn& t = TurnOf(row);
+  const double bx = x[kMainBearing], by = y[kMainBearing];
+  x[kMainBearing + kRotatedOffset] = Sng(bx * t.cosBack - by * t.sinBack);
+  y[kMainBearing + kRotatedOffset] = Sng(bx * t.sinBack + by * t.cosBack);
 }
 
 // The multi-cylinder pass sums the engine from these columns, never from the
@@ -38,8 +65,7 @@ void RunPass(EngineDesignRecord& d) {
   ForEachCounterweightForce(d, d.LastStep, [&](int row, float fx, float fy) {
     AddCounterweightToShaking(d.table.ShakingForce.at(row), fx, fy);
     AddToMainBearing(d, row, fx, fy);
-    const double theta = 3.0 * row * kPi / 180;
-    d.table.FrictionTorque.at(row) = FrictionTorqueOf(d, row, std::sin(theta), std::cos(theta));
+    d.table.FrictionTorque.at(row) = FrictionTorqueOf(d, row, TurnOf(row).sinTheta, TurnOf(row).cosTheta);
   });
   KeepOneCylinderColumns(d.table);
   d.BalanceResultsValid = true;

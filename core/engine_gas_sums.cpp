@@ -66,12 +66,16 @@ FiringDelays ReadFiringDelays(const EngineDesignRecord& d, Ui& ui) {
 void SumDelayed(const Column& single, Column& engine, const FiringDelays& delays) {
   engine = single;
   for (int j = 0; j < delays.count; ++j) {
+    // Row k takes the curve's row (k - e) mod one cycle: rows before the
+    // delay reach back into the end of the cycle; 720 degrees is 0 again.
     const int e = delays.rows[j];
-    for (int k = 0; k <= kLastRow; ++k) {
-      const float delayed = single[(k - e + kCycleRows) % kCycleRows];
-      engine[k] = Sng(static_cast<double>(engine[k]) + delayed);
-    }
+    for (int k = 0; k < e; ++k) engine[k] += single[k - e + kCycleRows];
+    for (int k = e; k < kCycleRows; ++k) engine[k] += single[k - e];
+    engine[kLastRow] += single[e == 0 ? 0 : kCycleRows - e];
   }
+  // Single-precision sums of finite values: an overflow shows as infinity.
+  for (float v : engine)
+    if (!std::isfinite(v)) RaiseError(err::Overflow);
 }
 
 void EngineGasSums(EngineDesignRecord& d, const FiringDelays& delays) {
