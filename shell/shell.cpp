@@ -97,7 +97,7 @@ void Shell::ResetDesign() {
 
 void Shell::Activate() {
   Guarded(ui_, "frm_Homescreen.activate", [&] {
-    if (v_.StartingUp && !Check_Administrator(ui_))
+    if (v_.StartingUp && !isAdministrator(ui_))
       ui_.Message(shell_text::kDefaultPath + v_.FilePath, Buttons::Ok, Icon::Information);
     v_.StartingUp = false;
   });

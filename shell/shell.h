@@ -3,12 +3,14 @@
 // activation, its file commands, units, examples, charts, user and help menus.
 // The Qt home screen calls these and then shows HomeState(); tests call them
 // with the recording fakes.
+#include <functional>
 #include <string>
 
 #include "core/design_record.h"
 #include "platform/dialogs.h"
 #include "platform/screens.h"
 #include "platform/ui.h"
+#include "shell/association.h"
 #include "shell/home_state.h"
 #include "shell/program_values.h"
 
@@ -41,7 +43,8 @@ inline constexpr const char* kReallyQuit = "Do you really want to Quit?";
 class Shell {
  public:
   Shell(EngineDesignRecord& design, ProgramValues& values, Ui& ui, Dialogs& dialogs, Screens& screens)
-      : d_(design), v_(values), ui_(ui), dialogs_(dialogs), screens_(screens) {}
+      : isAdministrator([](Ui& u) { return Check_Administrator(u); }),
+        d_(design), v_(values), ui_(ui), dialogs_(dialogs), screens_(screens) {}
 
   // Start-up steps up to the title screen: program values, default folder,
   // association, the start-up design, a model file named on the command line,
@@ -82,6 +85,10 @@ class Shell {
 
   // Opens a model file the way Open does after the dialog. True when it was read.
   bool ReadModel(const std::string& path);
+
+  // Whether the user may write machine-wide settings; without that right the
+  // first activation tells where designs are saved.
+  std::function<bool(Ui&)> isAdministrator;
 
  private:
   bool UnsavedQuestion();

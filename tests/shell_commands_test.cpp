@@ -96,6 +96,18 @@ TEST_F(ShellTest, StartUpMakesTheDefaultFolderAndTheStartDesign) {
   EXPECT_FALSE(d.SingleResultsValid);
 }
 
+TEST_F(ShellTest, FirstActivationTellsANonAdministratorWhereDesignsGo) {
+  shell.isAdministrator = [](Ui&) { return false; };
+  shell.StartUp(facts);
+  EXPECT_TRUE(p.messages.empty());
+  shell.Activate();
+  EXPECT_EQ(Only().text, "Your default path for saved files is: " + v.FilePath);
+  EXPECT_EQ(Only().icon, Icon::Information);
+  EXPECT_EQ(Only().buttons, Buttons::Ok);
+  shell.Activate();  // only the first time
+  EXPECT_EQ(p.messages.size(), 1u);
+}
+
 TEST_F(ShellTest, StartUpOpensTheFileOnTheCommandLine) {
   Start();
   Calculated();
