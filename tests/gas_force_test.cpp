@@ -72,17 +72,5 @@ TEST(GasForce, PumpCurveRisesOverTheStrokeAndScales) {
   for (int i : {0, 30, 59, 237}) EXPECT_NEAR(scaled[i], 288 * g[i], 1e-5 * std::fabs(288 * g[i])) << i;
 }
 
-TEST(GasForce, RowsBeyondTheTableAreRefused) {
-  auto d = HandDesign();
-  d->LastStep = 241;
-  Column c{};
-  try {
-    FillGasForceCurve(*d, c);
-    ADD_FAILURE() << "no error";
-  } catch (const RunTimeError& e) {
-    EXPECT_EQ(e.Number(), err::SubscriptOutOfRange);
-  }
-}
-
 }  // namespace
 }  // namespace zorvan

@@ -42,16 +42,7 @@ TEST(OneCylinderForces, GasTorqueAndSideForcesVanishAtTheDeadCentres) {
   // 180 degrees carries the rounding of the program's pi; the forces are of order 1e3.
   EXPECT_NEAR(t.GasTorque[60], 0.0, 1e-4);
   for (int j = kCrankpin; j <= kMainBearing; ++j) EXPECT_NEAR(t.PinForceY[60][j], 0.0, 1e-4) << j;
-  for (int i = 0; i <= 240; ++i) {
-    EXPECT_EQ(t.TotalTorque[i], t.GasTorque[i] + t.InertiaTorque[i]) << i;
-    EXPECT_EQ(t.ShakingTorque[i], -t.TotalTorque[i]) << i;
-  }
-}
-
-TEST(OneCylinderForces, GasTorqueDrivesTheCrankDuringThePowerStroke) {
-  auto d = HandDesign();
-  RunPass(*d);
-  for (int i = 1; i < 60; ++i) EXPECT_GT(d->table.GasTorque[i], 0.0f) << i;
+  for (int i = 1; i < 60; ++i) EXPECT_GT(t.GasTorque[i], 0.0f) << i;  // the gas drives the crank
 }
 
 // The shaking forces of a design small enough to sit on the 0.015 threshold.
