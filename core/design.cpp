@@ -34,6 +34,8 @@ void DeriveGeometry(EngineDesignRecord& d) {
   d.BoreStrokeRatio = Sng(Div(d.Bore, d.Stroke));
   d.ConrodLength = Sng(static_cast<double>(d.LRRatio) * d.CrankRadius);
   d.ConrodCGDistance = Sng(static_cast<double>(d.ConrodCGFraction) * d.ConrodLength);
+  // Kept equal to the cylinders' sum whoever changed the count or the cylinder.
+  d.TotalDisplacement = Sng(static_cast<double>(d.NumCylinders) * d.CylinderDisplacement);
 }
 
 void DeriveSpeeds(EngineDesignRecord& d) {

@@ -157,6 +157,10 @@ TEST_F(DesignTest, LoadedCounterweightRadiusIsKept) {
   d.LoadedFromFile = false;
   Derive();
   EXPECT_FLOAT_EQ(d.CounterweightRadius, d.CrankRadius);
+  EXPECT_EQ(d.TotalDisplacement, 120);  // follows the cylinder and the count
+  d.NumCylinders = 6;
+  Derive();
+  EXPECT_EQ(d.TotalDisplacement, 180);
 }
 
 TEST_F(DesignTest, SpeedIndexAndDefaults) {
