@@ -190,7 +190,7 @@ std::string DesktopEntryText(const std::string& docName, const std::string& prog
          "Exec=" + ExecArgument(programFile) + " %f\n"
          "Terminal=false\n"
          "MimeType=" + kModelMimeType + ";\n"
-         "Categories=Education;Science;Engineering;\n";
+         "Categories=Science;Engineering;\n";
 }
 
 std::string MimePackageText(const std::string& docName, const std::string& ext) {
