@@ -238,7 +238,9 @@ void Shell::LoadExample(int example) {
     v_.DesignSaved = false;
     loaded = zorvan::LoadExample(d_, example - 1, ui_);
   });
-  if (loaded) OpenScreen(ScreenId::Assemble);
+  if (!loaded) return;
+  homeExample_ = example;
+  OpenScreen(ScreenId::Assemble);
 }
 
 void Shell::ShowChart(int chart) {

@@ -86,6 +86,11 @@ class Shell {
   // Opens a model file the way Open does after the dialog. True when it was read.
   bool ReadModel(const std::string& path);
 
+  // The example (1..7) the Examples menu loaded last, for the assembly screen to
+  // show as its selection; 0 once that screen has taken it.
+  int HomeExample() const { return homeExample_; }
+  void ClearHomeExample() { homeExample_ = 0; }
+
   // Whether the user may write machine-wide settings; without that right the
   // first activation tells where designs are saved.
   std::function<bool(Ui&)> isAdministrator;
@@ -101,6 +106,7 @@ class Shell {
   Ui& ui_;
   Dialogs& dialogs_;
   Screens& screens_;
+  int homeExample_ = 0;
 };
 
 }  // namespace zorvan

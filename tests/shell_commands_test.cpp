@@ -371,6 +371,7 @@ TEST_F(ShellTest, ExamplesAssembleANewUnsavedDesign) {
   EXPECT_FALSE(d.LoadedFromFile || d.FromDiskFile);
   ASSERT_EQ(s.shown.size(), 1u);
   EXPECT_EQ(s.shown[0].first, ScreenId::Assemble);
+  EXPECT_EQ(shell.HomeExample(), 7);
 }
 
 TEST_F(ShellTest, ChartsShowTheReportsInTheFixedWidthBox) {

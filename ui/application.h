@@ -56,6 +56,8 @@ class Application : public Screens {
   FrmAbout* About() const { return about_.get(); }
   FrmHelp* Help() const { return help_.get(); }
   bool Ended() const { return ended_; }
+  // Screen Size: later screens lay themselves out enlarged while this is set.
+  bool Maximized() const { return maximized_; }
 
  private:
   void Connect();

@@ -9,7 +9,7 @@ FrmAbout::FrmAbout(QWidget* parent, const QString& version, const QString& revis
     : ScreenDialog(parent, "frm_About") {
   setWindowTitle("About ZORVAN");
   auto* product = NamedLabel(this, "lbl_Product", "<b>ZORVAN</b>");
-  auto* header = NamedLabel(this, "lbl_Header",
+  auto* header = NamedLabel(this, "lbl_ProductHeader",
                             "A Program for the Mechanical Dynamic Analysis of IC Engines and Compressors");
   header->setWordWrap(true);
   auto* release = NamedLabel(this, "lbl_Release", "Release " + version);

@@ -1,6 +1,14 @@
 #include "ui/screen_base.h"
 
+#include "shell/captions.h"
+#include "ui/qt_platform.h"
+
 namespace zorvan::ui {
+
+void SetTitlebox(QWidget* screen, const ProgramValues& values) {
+  if (auto* header = screen->findChild<QLabel*>("lbl_Header"))
+    header->setText(QtText(TitleboxText(values)));
+}
 
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption) {
   auto* b = new QPushButton(caption, parent);

@@ -5,10 +5,16 @@
 #include <QPushButton>
 #include <QString>
 
+#include "shell/program_values.h"
+
 namespace zorvan::ui {
 
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption);
 QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text);
+
+// Sets the screen's header label lbl_Header to the Titlebox text (user, design
+// number, date, time, file); creates nothing when the screen has no such label.
+void SetTitlebox(QWidget* screen, const ProgramValues& values);
 
 // A screen shown as a dialog window: fixed title bar buttons, no help button.
 class ScreenDialog : public QDialog {
