@@ -205,10 +205,10 @@ bool IsChild(const std::string& parent, const std::string& path) {
   return c.size() > p.size() && c.compare(0, p.size(), p) == 0 && c.find('\\', p.size()) == std::string::npos;
 }
 
-// "\Software/Test" names the key Software\Test.
+// "/Software/Test" and "\Software\Test" name the key Software\Test.
 std::string NormalKey(std::string key) {
-  if (!key.empty() && key.front() == '\\') key.erase(0, 1);
   std::replace(key.begin(), key.end(), '/', '\\');
+  if (!key.empty() && key.front() == '\\') key.erase(0, 1);
   return key;
 }
 
