@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QFontDatabase>
 #include <QMessageBox>
 #include <QStringList>
 
 #include "core/runtime_error.h"
+#include "ui/report_box.h"
 
 namespace zorvan::ui {
 
@@ -105,11 +105,11 @@ std::string QtPlatform::OpenFileName(const FileDialogSpec& spec) { return FileNa
 std::string QtPlatform::SaveFileName(const FileDialogSpec& spec) { return FileName(spec, true); }
 
 void QtPlatform::FixedWidthMessage(const std::string& text) {
-  QMessageBox box(QMessageBox::Information, QString::fromStdString(title_), QtText(text), QMessageBox::Ok,
-                  QApplication::activeWindow());
-  box.setTextFormat(Qt::PlainText);
-  box.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  bool wasBusy = busy_;
+  if (wasBusy) QApplication::restoreOverrideCursor();
+  ReportBox box(QApplication::activeWindow(), QString::fromStdString(title_), QtText(text));
   box.exec();
+  if (wasBusy) QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 }  // namespace zorvan::ui

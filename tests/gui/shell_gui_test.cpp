@@ -230,17 +230,6 @@ class ShellGuiTest : public QObject {
     QCOMPARE(app->Values().FilePath, Path("vee8_copy.zrv"));
   }
 
-  void saveAsShowsSaved() {
-    ToHome();
-    Trigger("mnu_examp_2");
-    QVERIFY(!Label("lbl_Status_4")->isVisible());
-    p->paths.push_back(Path("saved.zrv"));
-    Trigger("mnu_Saveas");
-    QVERIFY(std::filesystem::exists(Path("saved.zrv")));
-    QVERIFY(Label("lbl_Status_4")->isVisible());
-    QCOMPARE(Label("lbl_Status_4")->text(), QString("Saved"));
-  }
-
   void quitWithAndWithoutUnsavedResults() {
     ToHome();
     Button("cmd_Quit")->click();
