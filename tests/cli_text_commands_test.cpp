@@ -1,0 +1,114 @@
+// zorvan-cli save, report, notice and flywheel, and dump reading model files.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/cli/cli.h"
+
+namespace zorvan::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int code;
+  std::string out, err;
+};
+
+Outcome Cli(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  int code = Run(args, out, err);
+  return {code, out.str(), err.str()};
+}
+
+class CliFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("zorvan-cli-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  std::string Path(const std::string& name) const { return (dir / name).string(); }
+  static int LineCount(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    int n = 0;
+    for (std::size_t at = all.find("\r\n"); at != std::string::npos; at = all.find("\r\n", at + 2)) ++n;
+    return n;
+  }
+  fs::path dir;
+};
+
+TEST_F(CliFiles, SavedDesignsReadBackToTheSameResults) {
+  Outcome saved = Cli({"save", Path("v8.zrv"), "--preset", "5", "--set", "VeeAngle=60"});
+  ASSERT_EQ(saved.code, 0) << saved.err;
+  EXPECT_EQ(saved.out, "");
+  EXPECT_EQ(LineCount(Path("v8.zrv")), 126);
+  EXPECT_EQ(Cli({"dump", Path("v8.zrv")}).out, Cli({"dump", "--preset", "5", "--set", "VeeAngle=60"}).out);
+  Outcome fromFile = Cli({"report", Path("v8.zrv")});
+  EXPECT_EQ(fromFile.code, 0);
+  EXPECT_EQ(fromFile.out, Cli({"report", "--preset", "5", "--set", "VeeAngle=60"}).out);
+  EXPECT_NE(fromFile.out.find("Vee Angle =  60\n"), std::string::npos);
+
+  ASSERT_EQ(Cli({"save", Path("one.zrv"), "--set", "NumCylinders=1", "--set", "Arrangement=0"}).code, 0);
+  EXPECT_EQ(LineCount(Path("one.zrv")), 105);
+}
+
+TEST_F(CliFiles, RefusedAndFailedFilesEndWithTheMessage) {
+  std::ofstream(Path("other.zrv")) << "\"Some other program\"\r\n\"1.0\"\r\n";
+  Outcome refused = Cli({"dump", Path("other.zrv")});
+  EXPECT_EQ(refused.code, 1);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_EQ(refused.err, "This data file is not compatible with this version of ZORVAN for Windows. \n");
+
+  ASSERT_EQ(Cli({"save", Path("cut.zrv")}).code, 0);
+  fs::resize_file(Path("cut.zrv"), 300);
+  Outcome cut = Cli({"report", Path("cut.zrv")});
+  EXPECT_EQ(cut.code, 1);
+  EXPECT_EQ(cut.out, "");
+  EXPECT_EQ(cut.err.rfind("Error 62   (Input past end of file)  has occurred in Readfile\n", 0), 0u) << cut.err;
+
+  Outcome nowhere = Cli({"save", Path("gone/x.zrv")});
+  EXPECT_EQ(nowhere.code, 1);
+  EXPECT_EQ(nowhere.err.rfind("Error 76   (Path not found)  has occurred in Save\n", 0), 0u) << nowhere.err;
+  EXPECT_EQ(Cli({"save"}).code, 2);
+  EXPECT_EQ(Cli({"save", "--preset", "2"}).code, 2);
+}
+
+TEST(CliTexts, NoticesPrintOneNewlinePerLineBreak) {
+  Outcome force = Cli({"notice", "force", "--preset", "2"});
+  ASSERT_EQ(force.code, 0) << force.err;
+  EXPECT_EQ(force.out.find('\r'), std::string::npos);
+  EXPECT_NE(force.out.find("\n       Sum of Cos  2 Phi                            = 4.00\n\n"), std::string::npos);
+  const std::string end = "then the inertia force will be non-zero.\n";
+  EXPECT_EQ(force.out.substr(force.out.size() - end.size()), end);
+
+  Outcome firing = Cli({"notice", "firing", "--preset", "5"});
+  EXPECT_NE(firing.out.find("\n 5\t 2\t0.\t90.\t deg\n"), std::string::npos) << firing.out;
+  EXPECT_NE(Cli({"notice", "guidelines", "--preset", "9"}).out.find("between 0 and 360.  deg."), std::string::npos);
+  EXPECT_NE(Cli({"notice", "phase", "--set", "NumCylinders=7"}).out.find("either  51 or  103 degrees\n"),
+            std::string::npos);
+  for (const char* kind : {"moment", "torque", "mass", "spacing", "suggestions"}) {
+    Outcome o = Cli({"notice", kind});
+    EXPECT_EQ(o.code, 0) << kind << o.err;
+    EXPECT_FALSE(o.out.empty()) << kind;
+  }
+  EXPECT_EQ(Cli({"notice", "colour"}).code, 2);
+  EXPECT_EQ(Cli({"notice"}).code, 2);
+}
+
+TEST(CliTexts, FlywheelTakesItsCoefficient) {
+  Outcome a = Cli({"flywheel", "--preset", "2", "--coef", "0.05"});
+  ASSERT_EQ(a.code, 0) << a.err;
+  EXPECT_NE(a.out.find("Crank Speed = 3,400.  rpm"), std::string::npos);
+  EXPECT_NE(a.out.find(" Total displacement  = 100.   in^3  for   4 cylinders"), std::string::npos);
+  EXPECT_EQ(Cli({"flywheel", "--coef", "lots"}).code, 2);
+  EXPECT_EQ(Cli({"flywheel", "--coef"}).code, 2);
+}
+
+}  // namespace
+}  // namespace zorvan::cli

@@ -1,0 +1,77 @@
+// The general number text of the model file and the notices, and its reading.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <limits>
+#include <random>
+
+#include "core/number_text.h"
+#include "core/runtime_error.h"
+
+namespace zorvan {
+namespace {
+
+TEST(NumberText, WrittenForms) {
+  EXPECT_EQ(ExactNumberText(0.1f), ".1");
+  EXPECT_EQ(ExactNumberText(-0.25f), "-.25");
+  EXPECT_EQ(ExactNumberText(600.0f), "600");
+  EXPECT_EQ(ExactNumberText(1e-05f), "1E-05");
+  EXPECT_EQ(ExactNumberText(6894.7568359375f), "6894.757");
+  EXPECT_EQ(ExactNumberText(0.0001f), ".0001");
+  EXPECT_EQ(ExactNumberText(1234567.0f), "1234567");
+  EXPECT_EQ(ExactNumberText(1e7f), "1E+07");
+  EXPECT_EQ(ExactNumberText(0.0f), "0");
+  // Eight digits where seven would read back as another float.
+  EXPECT_EQ(ExactNumberText(1.7683883f), "1.7683883");
+  EXPECT_EQ(GeneralNumberText(1.7683883f), "1.768388");
+  EXPECT_EQ(ExactNumberText(12345678.0f), "1.2345678E+07");
+  EXPECT_EQ(GeneralNumberText(12345678.0f), "1.234568E+07");
+  EXPECT_EQ(ExactNumberText(std::numeric_limits<float>::denorm_min()), "1E-45");
+  EXPECT_THROW(ExactNumberText(std::nanf("")), RunTimeError);
+  EXPECT_THROW(ExactNumberText(INFINITY), RunTimeError);
+}
+
+TEST(NumberText, StrHasASignPosition) {
+  EXPECT_EQ(Str(180.0f), " 180");
+  EXPECT_EQ(Str(0.25f), " .25");
+  EXPECT_EQ(Str(-0.25f), "-.25");
+  EXPECT_EQ(Str(-0.0f), " 0");
+  EXPECT_EQ(Str(4), " 4");
+  EXPECT_EQ(Str(-12), "-12");
+  EXPECT_EQ(Str(100 * 0.33f), " 33");
+}
+
+TEST(NumberText, EveryFloatReadsBackExactly) {
+  std::mt19937 random(7);
+  std::uniform_int_distribution<uint32_t> bits;
+  for (int i = 0; i < 200000; ++i) {
+    float v = std::bit_cast<float>(bits(random));
+    if (!std::isfinite(v)) continue;
+    float back = 0;
+    bool overflow = false;
+    std::string text = ExactNumberText(v);
+    ASSERT_TRUE(ParseFloat(text, back, overflow)) << text;
+    ASSERT_EQ(std::bit_cast<uint32_t>(back), std::bit_cast<uint32_t>(v)) << text;
+  }
+}
+
+TEST(NumberText, ReadingAcceptsDecimalsOnly) {
+  float f = 0;
+  bool overflow = false;
+  for (const char* good : {" .5 ", "5.", "0.5", "+3", "1E-05", "1e5", "-.25", "\t7\t"})
+    EXPECT_TRUE(ParseFloat(good, f, overflow)) << good;
+  for (const char* bad : {"", " ", "nan", "inf", "1,5", "1e", "0x10", "-", ".", "1E+5x", "5 5", "--1"})
+    EXPECT_FALSE(ParseFloat(bad, f, overflow)) << bad;
+  EXPECT_FALSE(ParseFloat("1E+39", f, overflow));
+  EXPECT_TRUE(overflow);
+  ASSERT_TRUE(ParseFloat("-1E-60", f, overflow));
+  EXPECT_EQ(f, 0.0f);
+  double d = 0;
+  EXPECT_TRUE(ParseDecimal("1E-400", d));
+  EXPECT_EQ(d, 0.0);
+  EXPECT_FALSE(ParseDecimal("1E+400", d));
+}
+
+}  // namespace
+}  // namespace zorvan
