@@ -29,8 +29,9 @@ std::string BalanceMessage(const EngineDesignRecord& d) {
 void CheckCrankBalance(EngineDesignRecord& d, Ui& ui) {
   const double difference = static_cast<double>(d.RotatingForceAmp) - d.CounterweightForceAmp;
   d.BalanceError = Sng(std::fabs(FNRound(difference, 4)));
-  // A one- or two-cylinder inline engine is not expected to have balanced throws.
-  const bool throwsShouldBalance = d.Arrangement > 1 || d.NumCylinders > 2;
+  // A single cylinder or a two-cylinder inline is not expected to have balanced throws.
+  const int cylinders = d.Arrangement == 0 ? 1 : d.NumCylinders;
+  const bool throwsShouldBalance = d.Arrangement > 1 || cylinders > 2;
   if (d.BalanceError > kEngineZero && throwsShouldBalance) ui.Message(BalanceMessage(d), Buttons::Ok);
 }
 

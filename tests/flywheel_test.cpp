@@ -78,17 +78,9 @@ TEST(Flywheel, EnergyTableOfFourPulsesEachWay) {
   EXPECT_EQ(n.firstSign, -1);
   EXPECT_EQ(n.energyTable[6], " Order   Neg Area   Pos Area");
   EXPECT_EQ(n.energyTable[8], " 1   -15.2    15.2");
-}
-
-TEST(Flywheel, UnitLineFollowsTheUnitSystem) {
-  const char* lines[] = {"", "     in - lb - Radians", "     ft - lb - Radians", "     m - N - Radians",
-                         "     m - N - Radians", "     m - N - Radians"};
-  for (int16_t units = 1; units <= 5; ++units) {
-    auto d = SquareTorque(30, 10);
-    d->UnitSystem = units;
-    SetUnitLabels(*d);
-    EXPECT_EQ(Calculated(*d).energyTable[4], lines[units]) << units;
-  }
+  negative->UnitSystem = 5;  // metres whatever the display length
+  SetUnitLabels(*negative);
+  EXPECT_EQ(Calculated(*negative).energyTable[4], "     m - N - Radians");
 }
 
 TEST(Flywheel, TwentyPulsesOfASignFitAndMoreAreReported) {
