@@ -8,7 +8,7 @@
 
 namespace zorvan {
 
-struct FileDialogSpec {
+struct FileDialogRequest {
   std::string title;
   std::string filter;       // "Text (*.x)|*.x|All (*.*)|*.*|" pairs of caption and pattern
   std::string initialName;  // file name proposed in the name box
@@ -20,8 +20,8 @@ class Dialogs {
  public:
   virtual ~Dialogs() = default;
   // The chosen path; raises RunTimeError(32755) when the user cancels.
-  virtual std::string OpenFileName(const FileDialogSpec& spec) = 0;
-  virtual std::string SaveFileName(const FileDialogSpec& spec) = 0;
+  virtual std::string OpenFileName(const FileDialogRequest& request) = 0;
+  virtual std::string SaveFileName(const FileDialogRequest& request) = 0;
   // A message box with the program's title, an OK button, the information icon and
   // a fixed-width font, for the reports and notices whose columns must line up.
   virtual void FixedWidthMessage(const std::string& text) = 0;

@@ -18,13 +18,13 @@ namespace zorvan {
 
 struct RecordedDialog {
   bool save;  // save dialog, else open dialog
-  FileDialogSpec spec;
+  FileDialogRequest request;
 };
 
 class RecordingPlatform : public RecordingUi, public Dialogs {
  public:
-  std::string OpenFileName(const FileDialogSpec& spec) override { return Answer(false, spec); }
-  std::string SaveFileName(const FileDialogSpec& spec) override { return Answer(true, spec); }
+  std::string OpenFileName(const FileDialogRequest& request) override { return Answer(false, request); }
+  std::string SaveFileName(const FileDialogRequest& request) override { return Answer(true, request); }
   void FixedWidthMessage(const std::string& text) override {
     fixedWidth.push_back(text);
     Message(text, Buttons::Ok, Icon::Information);
@@ -38,8 +38,8 @@ class RecordingPlatform : public RecordingUi, public Dialogs {
   std::vector<std::string> fixedWidth;           // texts shown in the fixed-width box
 
  private:
-  std::string Answer(bool save, const FileDialogSpec& spec) {
-    dialogs.push_back({save, spec});
+  std::string Answer(bool save, const FileDialogRequest& request) {
+    dialogs.push_back({save, request});
     if (paths.empty() || !paths.front()) {
       if (!paths.empty()) paths.pop_front();
       RaiseError(err::DialogCancel);

@@ -126,9 +126,9 @@ void Shell::New() {
 void Shell::Open() {
   Guarded(ui_, "frm_Homescreen.Open", [&] {
     if (UnsavedQuestion()) SaveAs();
-    FileDialogSpec spec{"Open a model", "ZORVAN for Windows (*.zrv)|*.zrv |  All (*.*)|*.*|", "*.zrv",
+    FileDialogRequest request{"Open a model", "ZORVAN for Windows (*.zrv)|*.zrv |  All (*.*)|*.*|", "*.zrv",
                         DialogFolder(v_.FilePath), false};
-    std::string path = dialogs_.OpenFileName(spec);
+    std::string path = dialogs_.OpenFileName(request);
     ReadModel(path);
   });
 }
@@ -159,7 +159,7 @@ void Shell::RecomputeAfterRead() {
   d_.FlywheelResultsValid = false;
 }
 
-FileDialogSpec Shell::ModelSaveSpec() const {
+FileDialogRequest Shell::ModelSaveRequest() const {
   return {"Save the Model", "(*.zrv)|*.zrv", v_.FileName + ".zrv", DialogFolder(v_.FilePath), true};
 }
 
@@ -178,7 +178,7 @@ void Shell::Save() {
 void Shell::SaveAs() {
   if (!d_.SingleResultsValid) return;
   Guarded(ui_, "frm_Homescreen.SaveAs", [&] {
-    std::string path = WithExtension(dialogs_.SaveFileName(ModelSaveSpec()), ".zrv");
+    std::string path = WithExtension(dialogs_.SaveFileName(ModelSaveRequest()), ".zrv");
     BusyPointer busy(ui_);
     SaveModelFile(path, d_, v_, ui_);
     // Only a file that was written becomes the design's file.
@@ -194,9 +194,9 @@ void Shell::ExportSpreadsheet() {
       ui_.Message(shell_text::kBlankModel, Buttons::Ok, Icon::Information);
       return;
     }
-    FileDialogSpec spec{"Export All Data to a Text File", "(*.txt)|*.txt", v_.FileName + ".txt",
+    FileDialogRequest request{"Export All Data to a Text File", "(*.txt)|*.txt", v_.FileName + ".txt",
                         DialogFolder(v_.FilePath), true};
-    std::string path = WithExtension(dialogs_.SaveFileName(spec), ".txt");
+    std::string path = WithExtension(dialogs_.SaveFileName(request), ".txt");
     {
       BusyPointer busy(ui_);
       WriteTextFile(path, ExportTableText(d_));

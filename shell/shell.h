@@ -99,7 +99,7 @@ class Shell {
   bool UnsavedQuestion();
   void ResetDesign();
   void RecomputeAfterRead();
-  FileDialogSpec ModelSaveSpec() const;
+  FileDialogRequest ModelSaveRequest() const;
 
   EngineDesignRecord& d_;
   ProgramValues& v_;

@@ -188,10 +188,10 @@ TEST_F(ShellTest, OpenReadsAGoodFileAndThenSaveAsksForAName) {
   p.paths.push_back(path);
   shell.Open();
   ASSERT_EQ(p.OpenDialogCount(), 1);
-  const FileDialogSpec& spec = p.dialogs[0].spec;
-  EXPECT_EQ(spec.title, "Open a model");
-  EXPECT_EQ(spec.filter, "ZORVAN for Windows (*.zrv)|*.zrv |  All (*.*)|*.*|");
-  EXPECT_EQ(spec.initialName, "*.zrv");
+  const FileDialogRequest& request = p.dialogs[0].request;
+  EXPECT_EQ(request.title, "Open a model");
+  EXPECT_EQ(request.filter, "ZORVAN for Windows (*.zrv)|*.zrv |  All (*.*)|*.*|");
+  EXPECT_EQ(request.initialName, "*.zrv");
   EXPECT_EQ(d.NumCylinders, 8);
   EXPECT_EQ(v.FilePath, path);
   EXPECT_EQ(v.FileName, "vee_eight");
@@ -205,10 +205,10 @@ TEST_F(ShellTest, OpenReadsAGoodFileAndThenSaveAsksForAName) {
   p.paths.push_back((dir / "copy.zrv").string());
   shell.Save();
   ASSERT_EQ(p.SaveDialogCount(), 1);
-  EXPECT_EQ(p.dialogs[0].spec.title, "Save the Model");
-  EXPECT_EQ(p.dialogs[0].spec.filter, "(*.zrv)|*.zrv");
-  EXPECT_EQ(p.dialogs[0].spec.initialName, "vee_eight.zrv");
-  EXPECT_TRUE(p.dialogs[0].spec.askBeforeReplacing);
+  EXPECT_EQ(p.dialogs[0].request.title, "Save the Model");
+  EXPECT_EQ(p.dialogs[0].request.filter, "(*.zrv)|*.zrv");
+  EXPECT_EQ(p.dialogs[0].request.initialName, "vee_eight.zrv");
+  EXPECT_TRUE(p.dialogs[0].request.askBeforeReplacing);
 }
 
 TEST_F(ShellTest, OpenRefusesAFileOfAnotherProgram) {
@@ -248,8 +248,8 @@ TEST_F(ShellTest, SaveAsWritesAndMarksSavedThenSaveWritesWithoutAsking) {
   std::string folder = v.FilePath;  // the default folder
   shell.SaveAs();
   EXPECT_EQ(p.SaveDialogCount(), 1);
-  EXPECT_EQ(p.dialogs[0].spec.initialName, "Engine_1.zrv");
-  EXPECT_EQ(p.dialogs[0].spec.folder, folder);
+  EXPECT_EQ(p.dialogs[0].request.initialName, "Engine_1.zrv");
+  EXPECT_EQ(p.dialogs[0].request.folder, folder);
   EXPECT_TRUE(v.DesignSaved);
   EXPECT_EQ(v.FileName, "inline");
   EXPECT_EQ(v.FilePath, path.string());
@@ -448,10 +448,10 @@ TEST_F(ShellTest, ExportWritesEveryResultColumn) {
   p.paths.push_back(out.string());
   shell.ExportSpreadsheet();
   ASSERT_EQ(p.SaveDialogCount(), 1);
-  EXPECT_EQ(p.dialogs[0].spec.title, "Export All Data to a Text File");
-  EXPECT_EQ(p.dialogs[0].spec.filter, "(*.txt)|*.txt");
-  EXPECT_EQ(p.dialogs[0].spec.initialName, "engine.txt");
-  EXPECT_TRUE(p.dialogs[0].spec.askBeforeReplacing);
+  EXPECT_EQ(p.dialogs[0].request.title, "Export All Data to a Text File");
+  EXPECT_EQ(p.dialogs[0].request.filter, "(*.txt)|*.txt");
+  EXPECT_EQ(p.dialogs[0].request.initialName, "engine.txt");
+  EXPECT_TRUE(p.dialogs[0].request.askBeforeReplacing);
   EXPECT_EQ(Only().text, "The results were exported to \r\n" + out.string());
   EXPECT_EQ(v.FilePath, model);  // a later Save still writes the model file
 

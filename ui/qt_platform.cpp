@@ -88,21 +88,21 @@ void QtPlatform::SetPointer(Pointer pointer) {
     QApplication::restoreOverrideCursor();
 }
 
-std::string QtPlatform::FileName(const FileDialogSpec& spec, bool save) {
-  QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(spec.title),
-                     QString::fromStdString(spec.folder), QtFilter(spec.filter));
+std::string QtPlatform::FileName(const FileDialogRequest& request, bool save) {
+  QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.title),
+                     QString::fromStdString(request.folder), QtFilter(request.filter));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.askBeforeReplacing);
-  if (save) dialog.setDefaultSuffix(FirstSuffix(spec.filter));
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.askBeforeReplacing);
+  if (save) dialog.setDefaultSuffix(FirstSuffix(request.filter));
   // "*.zrv" as the proposed name only repeats the filter; leave the box empty then.
-  if (spec.initialName.find('*') == std::string::npos) dialog.selectFile(QString::fromStdString(spec.initialName));
+  if (request.initialName.find('*') == std::string::npos) dialog.selectFile(QString::fromStdString(request.initialName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) RaiseError(err::DialogCancel);
   return dialog.selectedFiles().first().toStdString();
 }
 
-std::string QtPlatform::OpenFileName(const FileDialogSpec& spec) { return FileName(spec, false); }
-std::string QtPlatform::SaveFileName(const FileDialogSpec& spec) { return FileName(spec, true); }
+std::string QtPlatform::OpenFileName(const FileDialogRequest& request) { return FileName(request, false); }
+std::string QtPlatform::SaveFileName(const FileDialogRequest& request) { return FileName(request, true); }
 
 void QtPlatform::FixedWidthMessage(const std::string& text) {
   bool wasBusy = busy_;

@@ -18,12 +18,12 @@ class QtPlatform : public Ui, public Dialogs {
   explicit QtPlatform(std::string title) : title_(std::move(title)) {}
   Answer Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
   void SetPointer(Pointer pointer) override;
-  std::string OpenFileName(const FileDialogSpec& spec) override;
-  std::string SaveFileName(const FileDialogSpec& spec) override;
+  std::string OpenFileName(const FileDialogRequest& request) override;
+  std::string SaveFileName(const FileDialogRequest& request) override;
   void FixedWidthMessage(const std::string& text) override;
 
  private:
-  std::string FileName(const FileDialogSpec& spec, bool save);
+  std::string FileName(const FileDialogRequest& request, bool save);
   std::string title_;
   bool busy_ = false;
 };
