@@ -260,8 +260,12 @@ class ShellGuiTest : public QObject {
     QCOMPARE(number->text(), QString("1"));
     QCOMPARE(file->text(), QString("Engine_1"));
     name->clear();
+    user->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(user));
+    user->findChild<QPushButton*>("cmd_Done")->setFocus();
     Click(user, "cmd_Done");
     QVERIFY(user->isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(name));
     std::string before = app->Values().UserName;
     Click(user, "cmd_Done");
     QCOMPARE(app->Values().UserName, before);
