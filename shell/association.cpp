@@ -143,6 +143,7 @@ void RunQuietly(const std::string& tool, const std::string& argument) {
 // that the desktop reads, refreshed when something changed or is missing.
 void RegisterWithDesktop(const std::string& docName, const std::string& ext, const std::string& programFile) {
   fs::path data = UserDataFolder();
+  if (data.empty()) RaiseError(err::PathNotFound);
   fs::path applications = data / "applications";
   fs::path mime = data / "mime";
   bool entryChanged = WriteIfChanged(applications / (Lower(docName) + ".desktop"),
@@ -159,8 +160,8 @@ void RegisterWithDesktop(const std::string& docName, const std::string& ext, con
 std::string UserDataFolder() {
   const char* v = std::getenv("XDG_DATA_HOME");
   if (v != nullptr && v[0] == '/') return v;
-  const char* home = std::getenv("HOME");
-  return std::string(home != nullptr ? home : "") + "/.local/share";
+  std::string home = UserHomeFolder();
+  return home.empty() ? std::string{} : home + "/.local/share";
 }
 
 std::string ProgramFolder() {

@@ -37,7 +37,7 @@ bool SetKeyValue(Ui& ui, const std::string& key, const std::string& valueName, c
 // "zorvan").
 std::string DesktopEntryText(const std::string& docName, const std::string& programFile);
 std::string MimePackageText(const std::string& docName, const std::string& ext);
-// The user's data folder: $XDG_DATA_HOME, else ~/.local/share.
+// The user's data folder: $XDG_DATA_HOME, else ~/.local/share ("" without a home).
 std::string UserDataFolder();
 
 // The organisation, the owner (the account's full name from the password

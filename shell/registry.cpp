@@ -6,6 +6,7 @@
 // compared without regard to letter case, as the classic registry does.
 #include "shell/registry.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -230,9 +231,22 @@ std::string RegistryStorePath(RegistrySection section) {
     if (first.empty() || first[0] != '/') first = "/etc/xdg";
     return first + "/zorvan/registry";
   }
-  const char* home = std::getenv("HOME");
-  std::string fallback = std::string(home != nullptr ? home : "") + "/.config";
+  std::string home = UserHomeFolder();
+  // Without a home folder the store lies in a folder no one else writes to.
+  std::string fallback = home.empty() ? "/nonexistent" : home + "/.config";
   return EnvironmentFolder("XDG_CONFIG_HOME", fallback) + "/zorvan/registry";
+}
+
+std::string UserHomeFolder() {
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] == '/') return home;
+  std::vector<char> buffer(16384);
+  passwd entry{};
+  passwd* found = nullptr;
+  if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
+      found->pw_dir != nullptr && found->pw_dir[0] == '/')
+    return found->pw_dir;
+  return {};
 }
 
 namespace registry_store {

@@ -32,6 +32,10 @@ constexpr int kRegistryErrorNumber = -2147221502;
 // The store file of a section (see above).
 std::string RegistryStorePath(RegistrySection section);
 
+// The user's home folder: $HOME when it is an absolute path, else the one the
+// password database names; "" when there is none.
+std::string UserHomeFolder();
+
 // A failure raised by CRegistry: number kRegistryErrorNumber, its own
 // description ("Failed to write new value to ... from Registry.") and source
 // ("CRegistry:WriteValue").
