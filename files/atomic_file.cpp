@@ -86,6 +86,8 @@ void ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   fs::path target = Target(path);
   std::error_code ec;
   if (fs::is_directory(target, ec)) RaiseError(err::PathFileAccess);
+  // A file the user may not write stays as it is, though its folder would allow the rename.
+  if (fs::exists(target, ec) && ::access(target.c_str(), W_OK) != 0) Fail(errno);
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
   mode_t mode = ModeFor(target);

@@ -362,6 +362,10 @@ TEST_F(ModelFileOnDisk, FailedSaveThrowsAndKeepsTheOldFile) {
     }
     fs::permissions(dir, fs::perms::owner_all);
     EXPECT_EQ(Contents(file), "the design that was there");
+    // A file made read-only is not replaced either, though its folder allows it.
+    fs::permissions(file, fs::perms::owner_read);
+    EXPECT_THROW(SaveModelFile(file.string(), s.d, s.v, s.ui), RunTimeError);
+    EXPECT_EQ(Contents(file), "the design that was there");
   }
   EXPECT_TRUE(s.ui.messages.empty());
 }
