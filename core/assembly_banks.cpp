@@ -12,7 +12,7 @@ struct BankValues {
   float primaryForce, primaryMoment, secondaryForce, secondaryMoment;
 };
 
-BankValues AlongBankAxis(const RowContext& x, const AngleMultiples& u, const SetSums& s) {
+[[gnu::always_inline]] inline BankValues AlongBankAxis(const RowContext& x, const AngleMultiples& u, const SetSums& s) {
   const double recip = x.reciprocating, rSecondary = x.radiusOverLength * x.reciprocating;
   return {EngineValue(recip * (s.C[1] * u.c[1] + s.S[1] * u.s[1])),
           EngineValue(recip * (s.CZ[1] * u.c[1] + s.SZ[1] * u.s[1])),
@@ -27,7 +27,7 @@ inline float Share(double tilt, float value) {
 }
 
 // A bank's values resolved onto the engine's x and y (|cos|, |sin| <= 1).
-SlotValues Resolved(float primary, float secondary, float cosTilt, float sinTilt) {
+[[gnu::always_inline]] inline SlotValues Resolved(float primary, float secondary, float cosTilt, float sinTilt) {
   SlotValues v;
   v.primary = {Share(cosTilt, primary), Share(sinTilt, primary)};
   v.secondary = {Share(cosTilt, secondary), Share(sinTilt, secondary)};

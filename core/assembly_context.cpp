@@ -36,17 +36,6 @@ const AngleMultiples& CrankMultiples(int row) {
   return table.at(row);
 }
 
-AngleMultiples MultiplesOf(double cosU, double sinU) {
-  AngleMultiples m;
-  m.c[1] = cosU;
-  m.s[1] = sinU;
-  m.c[2] = cosU * cosU - sinU * sinU;
-  m.s[2] = 2 * sinU * cosU;
-  m.c[3] = cosU * m.c[2] - sinU * m.s[2];
-  m.s[3] = sinU * m.c[2] + cosU * m.s[2];
-  return m;
-}
-
 SetSums SumsOfSet(const HarmonicTable& h, int set) {
   SetSums s;
   for (int n = 1; n <= 3; ++n) {

@@ -50,7 +50,16 @@ void CheckCrankBalance(EngineDesignRecord& d, Ui& ui);
 struct AngleMultiples {
   std::array<double, 4> c{}, s{};
 };
-AngleMultiples MultiplesOf(double cosU, double sinU);
+inline AngleMultiples MultiplesOf(double cosU, double sinU) {
+  AngleMultiples m;
+  m.c[1] = cosU;
+  m.s[1] = sinU;
+  m.c[2] = cosU * cosU - sinU * sinU;
+  m.s[2] = 2 * sinU * cosU;
+  m.c[3] = cosU * m.c[2] - sinU * m.s[2];
+  m.s[3] = sinU * m.c[2] + cosU * m.s[2];
+  return m;
+}
 
 // The harmonic sums of one cylinder set for harmonics 1..3.
 struct SetSums {

@@ -63,14 +63,24 @@ FiringDelays ReadFiringDelays(const EngineDesignRecord& d, Ui& ui) {
   return delays;
 }
 
+namespace {
+
+// to[k] += from[k] for k < count; the two never overlap.
+void AddRows(float* __restrict to, const float* __restrict from, int count) {
+  for (int k = 0; k < count; ++k) to[k] += from[k];
+}
+
+}  // namespace
+
 void SumDelayed(const Column& single, Column& engine, const FiringDelays& delays) {
+  if (&single == &engine) RaiseError(err::InvalidCall);
   engine = single;
   for (int j = 0; j < delays.count; ++j) {
     // Row k takes the curve's row (k - e) mod one cycle: rows before the
     // delay reach back into the end of the cycle; 720 degrees is 0 again.
     const int e = delays.rows[j];
-    for (int k = 0; k < e; ++k) engine[k] += single[k - e + kCycleRows];
-    for (int k = e; k < kCycleRows; ++k) engine[k] += single[k - e];
+    AddRows(engine.data(), single.data() + kCycleRows - e, e);
+    AddRows(engine.data() + e, single.data(), kCycleRows - e);
     engine[kLastRow] += single[e == 0 ? 0 : kCycleRows - e];
   }
   // Single-precision sums of finite values: an overflow shows as infinity.
