@@ -27,9 +27,8 @@ struct RowTurn {
 std::array<RowTurn, kRows> MakeRowTurns() {
   std::array<RowTurn, kRows> turns{};
   for (int row = 0; row < kRows; ++row) {
-    const CrankRow k = MakeCrankRow(3.0f * row);
-    const double back = -1 * static_cast<double>(3.0f * row) * kDegToRad;
-    turns[row] = {k.cos1, k.sin1, std::cos(back), std::sin(back)};
+    const CrankRow& k = CrankRowOf(row);
+    turns[row] = {k.cos1, k.sin1, k.cosBack, k.sinBack};
   }
   return turns;
 }
@@ -46,9 +45,8 @@ void AddToMainBearing(EngineDesignRecord& d, int row, float fx, float fy) {
   y[kMainBearing] = Sng(static_cast<double>(y[kMainBearing]) + fy);
   // Rotate(column 4, minus the crank angle) into column 9.
   const RowTurn& t = TurnOf(row);
-  const double bx = x[kMainBearing], by = y[kMainBearing];
-  x[kMainBearing + kRotatedOffset] = Sng(bx * t.cosBack - by * t.sinBack);
-  y[kMainBearing + kRotatedOffset] = Sng(bx * t.sinBack + by * t.cosBack);
+  RotateCosSin(x[kMainBearing], y[kMainBearing], t.cosBack, t.sinBack, x[kMainBearing + kRotatedOffset],
+               y[kMainBearing + kRotatedOffset]);
 }
 
 // The multi-cylinder pass sums the engine from these columns, never from the

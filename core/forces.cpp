@@ -18,6 +18,12 @@ void PutShaking(EngineDesignRecord& d, int row, int component, int group, float 
   t.SingleShakingForce.at(row).at(ShakingColumn(0, component, group)) = v;
 }
 
+// Float components squared in double cannot overflow, so the plain root is exact enough.
+double Magnitude(float x, float y) {
+  const double dx = x, dy = y;
+  return std::sqrt(dx * dx + dy * dy);
+}
+
 float Zeroed(double v) { return ZeroBelow(Sng(v), kOneCylinderZero); }
 
 }  // namespace
@@ -93,10 +99,8 @@ void StorePinForces(EngineDesignRecord& d, int row, const CrankRow& k) {
 float FrictionTorqueOf(const EngineDesignRecord& d, int row, double sinTheta, double cosTheta) {
   const CrankAngleTable& t = d.table;
   const double f41y = t.PinForceY.at(row).at(kWall);
-  const double f32 = std::hypot(static_cast<double>(t.PinForceX.at(row).at(kCrankpin)),
-                                static_cast<double>(t.PinForceY.at(row).at(kCrankpin)));
-  const double f21 = std::hypot(static_cast<double>(t.PinForceX.at(row).at(kMainBearing)),
-                                static_cast<double>(t.PinForceY.at(row).at(kMainBearing)));
+  const double f32 = Magnitude(t.PinForceX.at(row).at(kCrankpin), t.PinForceY.at(row).at(kCrankpin));
+  const double f21 = Magnitude(t.PinForceX.at(row).at(kMainBearing), t.PinForceY.at(row).at(kMainBearing));
   // The wall loss is the side force times the piston's travel per radian of
   // crank; both change sign over the stroke, so its size is taken: friction
   // opposes the motion and never drives the crank.
@@ -111,7 +115,7 @@ void StoreRotatedPinForces(EngineDesignRecord& d, int row, const CrankRow& k) {
   auto& x = d.table.PinForceX.at(row);
   auto& y = d.table.PinForceY.at(row);
   for (int j = 0; j <= kMainBearing; ++j)
-    Rotate(x.at(j), y.at(j), k.degrees, -1, x.at(j + kRotatedOffset), y.at(j + kRotatedOffset));
+    RotateCosSin(x.at(j), y.at(j), k.cosBack, k.sinBack, x.at(j + kRotatedOffset), y.at(j + kRotatedOffset));
 }
 
 void StoreForcesAndTorques(EngineDesignRecord& d, int row, const CrankRow& crank) {

@@ -10,9 +10,12 @@ struct CrankRow {
   float degrees;
   double theta;  // radians
   double cos1, sin1, cos2, sin2, cos3, sin3;
+  double cosBack, sinBack;  // the turn through minus the crank angle, as Rotate forms it
 };
 
 CrankRow MakeCrankRow(float degrees);
+// The crank row of row i (3*i degrees), formed once for every pass that needs it.
+const CrankRow& CrankRowOf(int row);
 
 // Solves the slider-crank for the row and stores the crank angle, piston
 // position, velocity, acceleration and the tangent of the rod angle.

@@ -198,10 +198,13 @@ float GlobalMax(std::span<const float> a, std::span<const float> b, int first, i
 
 void Rotate(float x, float y, float angleDegrees, int16_t sign, float& xOut, float& yOut) {
   double phi = Chk(sign * static_cast<double>(angleDegrees) * kDegToRad);
-  double c = std::cos(phi), s = std::sin(phi);
+  RotateCosSin(x, y, std::cos(phi), std::sin(phi), xOut, yOut);
+}
+
+void RotateCosSin(float x, float y, double cosPhi, double sinPhi, float& xOut, float& yOut) {
   double dx = x, dy = y;
-  float nx = Sng(dx * c - dy * s);
-  float ny = Sng(dx * s + dy * c);
+  float nx = Sng(dx * cosPhi - dy * sinPhi);
+  float ny = Sng(dx * sinPhi + dy * cosPhi);
   xOut = nx;
   yOut = ny;
 }

@@ -27,6 +27,9 @@ void MaxMin2(const std::array<std::array<float, Cols>, kRows>& table, int column
 void MaxMinAvg(std::span<const float> values, int n, float& smallest, float& largest, float& average);
 float GlobalMax(std::span<const float> a, std::span<const float> b, int first, int last);
 void Rotate(float x, float y, float angleDegrees, int16_t sign, float& xOut, float& yOut);
+// The turn of Rotate once the cos and sin of its angle are known, for loops
+// that turn several vectors through the same angle.
+void RotateCosSin(float x, float y, double cosPhi, double sinPhi, float& xOut, float& yOut);
 
 }  // namespace zorvan
 

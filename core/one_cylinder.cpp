@@ -74,10 +74,10 @@ void RunPass(EngineDesignRecord& d) {
   d.HalfRadiusOverLength = halfRadiusOverLength;
   FillGasForceCurve(d, d.table.GasForce);
 
-  float degrees = -3.0f;  // a running single-precision sum, 0, 3, ... 720
+  // Row i stands for 3*i degrees; the running single-precision sum 0, 3, ... 720
+  // is exact, so the rows' angles and their sines and cosines are formed once.
   for (int row = 0; row <= d.LastStep; ++row) {
-    degrees += 3.0f;
-    const CrankRow crank = MakeCrankRow(degrees);
+    const CrankRow& crank = CrankRowOf(row);
     StoreKinematics(d, row, crank);
     StoreForcesAndTorques(d, row, crank);
   }

@@ -9,6 +9,9 @@ struct SliderCrankResult {
   double theta3, omega3, alpha3, position, velocity, acceleration;
 };
 SliderCrankResult SolveSliderCrank(double theta2, double omega2, double alpha2, double a, double b, double c);
+// The same with sin and cos of the crank angle already known.
+SliderCrankResult SolveSliderCrank(double sinTheta2, double cosTheta2, double omega2, double alpha2, double a,
+                                   double b, double c);
 
 // Fills a column with the gas-force curve of the design.
 void FillGasForceCurve(const EngineDesignRecord& d, Column& target);

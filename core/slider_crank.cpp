@@ -10,9 +10,11 @@ namespace zorvan {
 
 SliderCrankResult SolveSliderCrank(double theta2, double omega2, double alpha2, double a, double b,
                                    double c) {
-  const double s2 = std::sin(theta2);
-  const double c2 = std::cos(theta2);
+  return SolveSliderCrank(std::sin(theta2), std::cos(theta2), omega2, alpha2, a, b, c);
+}
 
+SliderCrankResult SolveSliderCrank(double s2, double c2, double omega2, double alpha2, double a, double b,
+                                   double c) {
   // The rod angle lies on the far side of the crank centre; the arcsine is
   // taken in single precision and gives 0 for a rod shorter than the crank.
   const double rise = Div(-Chk(Chk(a * s2) - c), b);
