@@ -243,6 +243,39 @@ TEST(CliDump, WarningsGoToStandardErrorWithoutCarriageReturns) {
   EXPECT_EQ(r.err.find('\r'), std::string::npos);
 }
 
+TEST(CliDump, GivenCounterweightIsTheOneComputedWith) {
+  // Without a counterweight the four-cylinder throws are out of balance by the
+  // rotating mass-radius product.
+  Result r = Dump({"--set", "CounterweightMass=0"});
+  ASSERT_TRUE(r.valid);
+  EXPECT_EQ(r.json["derived"]["CounterweightMass"].number, 0);
+  EXPECT_NE(r.err.find("NOT now exactly balanced"), std::string::npos);
+  EXPECT_NE(r.err.find("0.050 222  bl * in"), std::string::npos);
+  // Without --set the throw's own balancing counterweight is used.
+  r = Dump({});
+  EXPECT_EQ(r.err.find("NOT now exactly balanced"), std::string::npos);
+  EXPECT_NEAR(r.json["derived"]["CounterweightMass"].number, 0.0284, 1e-6);
+
+  // A single cylinder shows the rotating force across its axis only when its
+  // counterweight is taken away.
+  auto largestPrimaryY = [](const Result& res) {
+    double largest = 0;
+    for (const Json& row : res.json["tables"]["ShakingForce"].items)
+      largest = std::max(largest, std::fabs(row[8].number));
+    return largest;
+  };
+  const std::vector<std::string> single = {"--set", "Arrangement=0", "--set", "NumCylinders=1"};
+  r = Dump(single);
+  ASSERT_TRUE(r.valid);
+  EXPECT_LT(largestPrimaryY(r), 0.1);
+  std::vector<std::string> unbalanced = single;
+  unbalanced.insert(unbalanced.end(), {"--set", "CounterweightMass=0"});
+  r = Dump(unbalanced);
+  ASSERT_TRUE(r.valid);
+  const double rotating = 0.0284 * 1.7683883 * 356.04718 * 356.04718;  // mA r w^2
+  EXPECT_NEAR(largestPrimaryY(r), rotating, rotating * 1e-3);
+}
+
 TEST(CliDump, ModelFileThatCannotBeReadPrintsNothing) {
   Result r = Dump({"/nonexistent/folder/none.zrv"});
   EXPECT_NE(r.code, 0);

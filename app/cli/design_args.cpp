@@ -235,9 +235,14 @@ BuildOutcome BuildDesign(const DesignArgs& args, EngineDesignRecord& d, ProgramV
   return {};
 }
 
-bool CalculateDesign(EngineDesignRecord& d, RecordingUi& ui, FlywheelResult& flywheel) {
+bool CalculateDesign(const DesignArgs& args, EngineDesignRecord& d, RecordingUi& ui, FlywheelResult& flywheel) {
+  const bool givenCounterweight = std::any_of(args.sets.begin(), args.sets.end(), [](const FieldSetting& s) {
+    return s.field.starts_with("Counterweight");
+  });
   // Each step works on what the one before derived, so a failure ends the chain.
-  return Engine_Data(d, ui) && RecalculateAll(d, ui) && FlywheelCalculation(d, ui, flywheel);
+  return Engine_Data(d, ui) &&
+         (givenCounterweight ? RecalculateKeepingCounterweight(d, ui) : RecalculateAll(d, ui)) &&
+         FlywheelCalculation(d, ui, flywheel);
 }
 
 void WriteMessages(RecordingUi& ui, std::ostream& err) {

@@ -50,7 +50,9 @@ BuildOutcome BuildDesign(const DesignArgs& args, EngineDesignRecord& d, ProgramV
 
 // Engine_Data, recalculate-all and the flywheel, in that order, stopping at the
 // first step that fails (its report is on `ui`). True when all succeeded.
-bool CalculateDesign(EngineDesignRecord& d, RecordingUi& ui, FlywheelResult& flywheel);
+// A counterweight given with --set is the one the engine is computed with;
+// otherwise recalculate-all sets the throw's own balancing counterweight.
+bool CalculateDesign(const DesignArgs& args, EngineDesignRecord& d, RecordingUi& ui, FlywheelResult& flywheel);
 
 // Writes the message boxes recorded on `ui` to err, each followed by a newline
 // (carriage returns become newlines), and forgets them.

@@ -169,7 +169,7 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   FlywheelResult flywheel;
   BuildOutcome built = BuildDesign(parsed, d, values, ui, err);
   bool ok = built.exitCode == 0;
-  if (ok) ok = CalculateDesign(d, ui, flywheel);
+  if (ok) ok = CalculateDesign(parsed, d, ui, flywheel);
   WriteMessages(ui, err);
   if (built.endNow) return built.exitCode;
 

@@ -31,7 +31,7 @@ int Flywheel(const std::vector<std::string>& args, std::ostream& out, std::ostre
     return built.exitCode;
   }
   if (coefGiven) d.CoefFluct = coef;
-  bool ok = built.exitCode == 0 && CalculateDesign(d, ui, flywheel);
+  bool ok = built.exitCode == 0 && CalculateDesign(parsed, d, ui, flywheel);
   std::string block;
   ok = Guarded(ui, "Flywheel", [&] { block = FlywheelSummaryBlock(d); }) && ok;
   WriteMessages(ui, err);

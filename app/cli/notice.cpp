@@ -43,7 +43,7 @@ int Notice(const std::vector<std::string>& args, std::ostream& out, std::ostream
   RecordingUi ui;
   FlywheelResult flywheel;
   BuildOutcome built = BuildDesign(parsed, d, values, ui, err);
-  bool ok = built.exitCode == 0 && !built.endNow && CalculateDesign(d, ui, flywheel);
+  bool ok = built.exitCode == 0 && !built.endNow && CalculateDesign(parsed, d, ui, flywheel);
   if (built.endNow) {
     WriteMessages(ui, err);
     return built.exitCode;

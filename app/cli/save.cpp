@@ -28,7 +28,7 @@ int Save(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
     return built.exitCode;
   }
   // A calculation that fails is reported, but the design itself is still saved.
-  bool ok = built.exitCode == 0 && CalculateDesign(d, ui, flywheel);
+  bool ok = built.exitCode == 0 && CalculateDesign(parsed, d, ui, flywheel);
   std::string name = StripFilename(target);
   if (!name.empty()) values.FileName = name;
   values.FilePath = target;
