@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "app/cli/model_arg.h"
+#include "app/cli/text_commands.h"
 #include "core/checked.h"
 #include "core/design.h"
 #include "core/presets.h"
@@ -246,18 +247,7 @@ bool CalculateDesign(const DesignArgs& args, EngineDesignRecord& d, RecordingUi&
 }
 
 void WriteMessages(RecordingUi& ui, std::ostream& err) {
-  for (const RecordedMessage& m : ui.messages) {
-    std::string text;
-    for (std::size_t i = 0; i < m.text.size(); ++i) {
-      if (m.text[i] == '\r') {
-        text += '\n';
-        if (i + 1 < m.text.size() && m.text[i + 1] == '\n') ++i;
-      } else {
-        text += m.text[i];
-      }
-    }
-    err << text << "\n";
-  }
+  for (const RecordedMessage& m : ui.messages) err << WithNewlines(m.text) << "\n";
   ui.messages.clear();
 }
 

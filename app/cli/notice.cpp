@@ -38,22 +38,9 @@ int Notice(const std::vector<std::string>& args, std::ostream& out, std::ostream
   }
   DesignArgs parsed;
   if (int code = ParseDesignArgs(args, 2, parsed, err)) return code;
-  EngineDesignRecord d;
-  ProgramValues values;
-  RecordingUi ui;
-  FlywheelResult flywheel;
-  BuildOutcome built = BuildDesign(parsed, d, values, ui, err);
-  bool ok = built.exitCode == 0 && !built.endNow && CalculateDesign(parsed, d, ui, flywheel);
-  if (built.endNow) {
-    WriteMessages(ui, err);
-    return built.exitCode;
-  }
-  std::string text;
   // A notice that cannot be built (a stroke cycle beyond 16 bits) is reported like any failure.
-  ok = Guarded(ui, "Notice", [&] { text = it->second(d); }) && ok;
-  WriteMessages(ui, err);
-  if (!text.empty()) WriteText(text, out);
-  return ok ? 0 : 1;
+  return WriteDesignText(parsed, out, err, "Notice",
+                         [&](const EngineDesignRecord& d, const ProgramValues&) { return it->second(d); });
 }
 
 }  // namespace zorvan::cli

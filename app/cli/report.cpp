@@ -9,21 +9,9 @@ namespace zorvan::cli {
 int Report(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   DesignArgs parsed;
   if (int code = ParseDesignArgs(args, 1, parsed, err)) return code;
-  EngineDesignRecord d;
-  ProgramValues values;
-  RecordingUi ui;
-  FlywheelResult flywheel;
-  BuildOutcome built = BuildDesign(parsed, d, values, ui, err);
-  bool ok = built.exitCode == 0 && !built.endNow && CalculateDesign(parsed, d, ui, flywheel);
-  if (built.endNow) {
-    WriteMessages(ui, err);
-    return built.exitCode;
-  }
-  std::string text;
-  ok = Guarded(ui, "Report", [&] { text = EngineSummaryReport(d, values); }) && ok;
-  WriteMessages(ui, err);
-  if (!text.empty()) WriteText(text, out);
-  return ok ? 0 : 1;
+  return WriteDesignText(parsed, out, err, "Report", [](const EngineDesignRecord& d, const ProgramValues& v) {
+    return EngineSummaryReport(d, v);
+  });
 }
 
 }  // namespace zorvan::cli

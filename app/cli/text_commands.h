@@ -4,9 +4,12 @@
 // after its own; args[0] is the command's name. Texts go to out with each CR or
 // CR LF written as one newline; messages go to err. Exit codes: 0 success,
 // 1 a failure was reported, 2 bad arguments.
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "app/cli/design_args.h"
 
 namespace zorvan::cli {
 
@@ -22,5 +25,13 @@ int Flywheel(const std::vector<std::string>& args, std::ostream& out, std::ostre
 // Writes a text with each CR or CR LF as one newline, and a final newline when
 // the text does not end with a line break.
 void WriteText(const std::string& text, std::ostream& out);
+// The text with each CR or CR LF as one newline.
+std::string WithNewlines(const std::string& text);
+
+// What report and notice share: builds and calculates the design of `parsed`,
+// then writes the text `make` builds from it. A text that cannot be built is
+// reported under `procedure`.
+int WriteDesignText(const DesignArgs& parsed, std::ostream& out, std::ostream& err, const std::string& procedure,
+                    const std::function<std::string(const EngineDesignRecord&, const ProgramValues&)>& make);
 
 }  // namespace zorvan::cli
