@@ -1,5 +1,7 @@
 // zorvan-cli flywheel [--coef C]: the energy table of the torque pulses and the
 // flywheel summary block of the calculated design.
+#include <memory>
+
 #include "app/cli/design_args.h"
 #include "app/cli/text_commands.h"
 #include "core/number_text.h"
@@ -21,21 +23,15 @@ int Flywheel(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     coefGiven = true;
   }
-  EngineDesignRecord d;
-  ProgramValues values;
-  RecordingUi ui;
-  FlywheelResult flywheel;
-  BuildOutcome built = BuildDesign(parsed, d, values, ui, err);
-  if (built.endNow) {
-    WriteMessages(ui, err);
-    return built.exitCode;
-  }
-  if (coefGiven) d.CoefFluct = coef;
-  bool ok = built.exitCode == 0 && CalculateDesign(parsed, d, ui, flywheel);
+  auto c = std::make_unique<CalculatedDesign>();
+  if (int code = BuildAndCalculate(parsed, *c, err, [&](EngineDesignRecord& d) {
+        if (coefGiven) d.CoefFluct = coef;
+      }))
+    return code;
   std::string block;
-  ok = Guarded(ui, "Flywheel", [&] { block = FlywheelSummaryBlock(d); }) && ok;
-  WriteMessages(ui, err);
-  for (const std::string& line : flywheel.energyTable) WriteText(line, out);
+  const bool ok = Guarded(c->ui, "Flywheel", [&] { block = FlywheelSummaryBlock(c->d); }) && c->ok;
+  WriteMessages(c->ui, err);
+  for (const std::string& line : c->flywheel.energyTable) WriteText(line, out);
   if (!block.empty()) WriteText(block, out);
   return ok ? 0 : 1;
 }

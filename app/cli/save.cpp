@@ -1,4 +1,6 @@
 // zorvan-cli save OUT.zrv: the design, calculated, written as a model file.
+#include <memory>
+
 #include "app/cli/design_args.h"
 #include "app/cli/text_commands.h"
 #include "files/atomic_file.h"
@@ -18,22 +20,15 @@ int Save(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
   DesignArgs parsed;
   if (int code = ParseDesignArgs(args, 2, parsed, err)) return code;
 
-  EngineDesignRecord d;
-  ProgramValues values;
-  RecordingUi ui;
-  FlywheelResult flywheel;
-  BuildOutcome built = BuildDesign(parsed, d, values, ui, err);
-  if (built.endNow) {
-    WriteMessages(ui, err);
-    return built.exitCode;
-  }
+  auto c = std::make_unique<CalculatedDesign>();
+  if (int code = BuildAndCalculate(parsed, *c, err)) return code;
   // A calculation that fails is reported, but the design itself is still saved.
-  bool ok = built.exitCode == 0 && CalculateDesign(parsed, d, ui, flywheel);
   std::string name = StripFilename(target);
-  if (!name.empty()) values.FileName = name;
-  values.FilePath = target;
-  ok = Guarded(ui, "Save", [&] { ReplaceFileAtomically(target, ModelFileText(d, values)); }) && ok;
-  WriteMessages(ui, err);
+  if (!name.empty()) c->values.FileName = name;
+  c->values.FilePath = target;
+  const bool ok =
+      Guarded(c->ui, "Save", [&] { ReplaceFileAtomically(target, ModelFileText(c->d, c->values)); }) && c->ok;
+  WriteMessages(c->ui, err);
   return ok ? 0 : 1;
 }
 

@@ -1,5 +1,7 @@
 #include "app/cli/text_commands.h"
 
+#include <memory>
+
 #include "shell/error_report.h"
 
 namespace zorvan::cli {
@@ -25,21 +27,26 @@ void WriteText(const std::string& text, std::ostream& out) {
 
 int WriteDesignText(const DesignArgs& parsed, std::ostream& out, std::ostream& err, const std::string& procedure,
                     const std::function<std::string(const EngineDesignRecord&, const ProgramValues&)>& make) {
-  EngineDesignRecord d;
-  ProgramValues values;
-  RecordingUi ui;
-  FlywheelResult flywheel;
-  BuildOutcome built = BuildDesign(parsed, d, values, ui, err);
-  if (built.endNow) {
-    WriteMessages(ui, err);
-    return built.exitCode;
-  }
-  bool ok = built.exitCode == 0 && CalculateDesign(parsed, d, ui, flywheel);
+  auto c = std::make_unique<CalculatedDesign>();
+  if (int code = BuildAndCalculate(parsed, *c, err)) return code;
   std::string text;
-  ok = Guarded(ui, procedure, [&] { text = make(d, values); }) && ok;
-  WriteMessages(ui, err);
+  const bool ok = Guarded(c->ui, procedure, [&] { text = make(c->d, c->values); }) && c->ok;
+  WriteMessages(c->ui, err);
   if (!text.empty()) WriteText(text, out);
   return ok ? 0 : 1;
+}
+
+int BuildAndCalculate(const DesignArgs& parsed, CalculatedDesign& c, std::ostream& err,
+                      const std::function<void(EngineDesignRecord&)>& adjust) {
+  BuildOutcome built = BuildDesign(parsed, c.d, c.values, c.ui, err);
+  if (built.endNow) {
+    WriteMessages(c.ui, err);
+    return built.exitCode;
+  }
+  if (adjust) adjust(c.d);
+  // A design that failed to build is still calculated as far as it goes.
+  c.ok = built.exitCode == 0 && CalculateDesign(parsed, c.d, c.ui, c.flywheel);
+  return 0;
 }
 
 }  // namespace zorvan::cli
