@@ -6,16 +6,12 @@
 #include "core/presets.h"
 #include "core/recalculate.h"
 #include "platform/recording_ui.h"
+#include "tests/text_lines.h"
 
 namespace zorvan {
 namespace {
 
-// Lines joined by CR, each line followed by one.
-std::string Cr(std::initializer_list<std::string> lines) {
-  std::string s;
-  for (const auto& l : lines) s += l + "\r";
-  return s;
-}
+using testing::Cr;
 
 struct Design {
   RecordingUi ui;

@@ -5,16 +5,13 @@
 #include "core/presets.h"
 #include "core/units.h"
 #include "platform/recording_ui.h"
+#include "tests/text_lines.h"
 #include "shell/summary_report.h"
 
 namespace zorvan {
 namespace {
 
-std::string Cr(std::initializer_list<std::string> lines) {
-  std::string s;
-  for (const auto& l : lines) s += l + "\r";
-  return s;
-}
+using testing::Cr;
 
 struct Design {
   RecordingUi ui;
