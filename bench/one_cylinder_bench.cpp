@@ -1,4 +1,5 @@
-// Derivation step plus the one-cylinder pass over all rows, for the start-up design.
+// The one-cylinder pass over all rows for the start-up design, with and
+// without the derivation step before it.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -10,7 +11,7 @@
 namespace zorvan {
 namespace {
 
-void BM_EngineDataAndOneCylinderPass(benchmark::State& state) {
+void BM_OneCylinder(benchmark::State& state, bool withEngineData) {
   auto d = std::make_unique<EngineDesignRecord>();
   RecordingUi ui;
   if (!Initialize(*d, ui)) {
@@ -18,32 +19,15 @@ void BM_EngineDataAndOneCylinderPass(benchmark::State& state) {
     return;
   }
   for (auto _ : state) {
-    bool ok = Engine_Data(*d, ui) && OneCylinderPass(*d, ui);
+    bool ok = (!withEngineData || Engine_Data(*d, ui)) && OneCylinderPass(*d, ui);
     benchmark::DoNotOptimize(ok);
     benchmark::DoNotOptimize(d->table.FrictionTorque.data());
     benchmark::ClobberMemory();
   }
   if (!ui.messages.empty()) state.SkipWithError(ui.messages.front().text.c_str());
 }
-BENCHMARK(BM_EngineDataAndOneCylinderPass);
-
-// The pass alone, on the derived start-up design.
-void BM_OneCylinderPass(benchmark::State& state) {
-  auto d = std::make_unique<EngineDesignRecord>();
-  RecordingUi ui;
-  if (!Initialize(*d, ui)) {
-    state.SkipWithError("Initialize failed");
-    return;
-  }
-  for (auto _ : state) {
-    bool ok = OneCylinderPass(*d, ui);
-    benchmark::DoNotOptimize(ok);
-    benchmark::DoNotOptimize(d->table.FrictionTorque.data());
-    benchmark::ClobberMemory();
-  }
-  if (!ui.messages.empty()) state.SkipWithError(ui.messages.front().text.c_str());
-}
-BENCHMARK(BM_OneCylinderPass);
+BENCHMARK_CAPTURE(BM_OneCylinder, EngineDataAndPass, true);
+BENCHMARK_CAPTURE(BM_OneCylinder, PassAlone, false);
 
 }  // namespace
 }  // namespace zorvan
