@@ -8,7 +8,7 @@
 #include "core/flywheel.h"
 #include "core/presets.h"
 #include "core/recalculate.h"
-#include "platform/recording_ui.h"
+#include "tests/support/recording_ui.h"
 
 namespace zorvan {
 namespace {

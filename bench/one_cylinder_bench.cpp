@@ -6,7 +6,7 @@
 
 #include "core/design.h"
 #include "core/one_cylinder.h"
-#include "platform/recording_ui.h"
+#include "tests/support/recording_ui.h"
 
 namespace zorvan {
 namespace {

@@ -257,6 +257,4 @@ std::string PhaseAngleAdviceText(const EngineDesignRecord& d) {
   return s;
 }
 
-void ShowNotice(Ui& ui, const std::string& text) { ui.Message(text, Buttons::Ok, Icon::Information); }
-
 }  // namespace zorvan

@@ -28,9 +28,6 @@ std::string GuidelinesNoticeText(int16_t strokeCycle);
 // The phase-angle advice.
 std::string PhaseAngleAdviceText(const EngineDesignRecord& d);
 
-// Shows a notice: one message box, information icon, OK button.
-void ShowNotice(Ui& ui, const std::string& text);
-
 // The cylinder that the firing-order entry j names, or 0 when the entry is not
 // the number of one of the design's cylinders.
 int FiredCylinder(const EngineDesignRecord& d, int j);

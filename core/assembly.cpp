@@ -7,7 +7,7 @@
 #include "core/assembly_steps.h"
 #include "core/banks.h"
 #include "core/harmonics.h"
-#include "shell/error_report.h"
+#include "core/error_report.h"
 
 namespace zorvan {
 

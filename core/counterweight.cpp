@@ -11,7 +11,7 @@
 #include "core/forces.h"
 #include "core/kinematics.h"
 #include "core/numeric.h"
-#include "shell/error_report.h"
+#include "core/error_report.h"
 
 namespace zorvan {
 

@@ -7,7 +7,7 @@
 #include "core/checked.h"
 #include "core/numeric.h"
 #include "core/units.h"
-#include "shell/error_report.h"
+#include "core/error_report.h"
 
 namespace zorvan {
 

@@ -10,7 +10,7 @@
 #include "core/number_text.h"
 #include "core/numeric.h"
 #include "core/pulse_areas.h"
-#include "shell/error_report.h"
+#include "core/error_report.h"
 
 namespace zorvan {
 

@@ -6,7 +6,7 @@
 
 #include "core/checked.h"
 #include "core/numeric.h"
-#include "core/one_cylinder.h"
+#include "core/slider_crank.h"
 
 namespace zorvan {
 

@@ -8,7 +8,7 @@
 #include "core/checked.h"
 #include "core/design.h"
 #include "core/recalculate.h"
-#include "shell/error_report.h"
+#include "core/error_report.h"
 
 namespace zorvan {
 

@@ -6,7 +6,7 @@
 #include "core/counterweight.h"
 #include "core/design.h"
 #include "core/one_cylinder.h"
-#include "shell/error_report.h"
+#include "core/error_report.h"
 
 namespace zorvan {
 

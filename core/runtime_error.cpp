@@ -50,4 +50,9 @@ RunTimeError::RunTimeError(int number, const std::string& description)
 
 void RaiseError(int number) { throw RunTimeError(number); }
 
+std::string ChosenOrCancel(const std::optional<std::string>& path) {
+  if (!path) RaiseError(err::DialogCancel);
+  return *path;
+}
+
 }  // namespace zorvan

@@ -1,7 +1,8 @@
 #pragma once
 // The classic run-time error: a number and its description. Procedures throw it;
-// the one error report (shell/error_report.h) turns it into the user's message.
+// the one error report (core/error_report.h) turns it into the user's message.
 #include <stdexcept>
+#include <optional>
 #include <string>
 
 namespace zorvan {
@@ -46,5 +47,9 @@ class RunTimeError : public std::runtime_error {
 };
 
 [[noreturn]] void RaiseError(int number);
+
+// The path a file dialog answered, or the Cancel failure (32755) that ends a
+// file command silently.
+std::string ChosenOrCancel(const std::optional<std::string>& path);
 
 }  // namespace zorvan

@@ -14,8 +14,8 @@
 #include "core/number_text.h"
 #include "core/units.h"
 #include "files/atomic_file.h"
-#include "shell/error_report.h"
-#include "shell/file_names.h"
+#include "core/error_report.h"
+#include "core/file_names.h"
 
 namespace zorvan {
 

@@ -7,7 +7,7 @@
 
 #include "core/design_record.h"
 #include "platform/ui.h"
-#include "shell/program_values.h"
+#include "core/program_values.h"
 
 namespace zorvan {
 

@@ -10,7 +10,7 @@
 #include "core/design.h"
 #include "core/runtime_error.h"
 #include "files/model_file.h"
-#include "platform/recording_ui.h"
+#include "tests/support/recording_ui.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
 #pragma once
 // File dialogs and the fixed-width report box the shell asks of the window
-// system. A cancelled file dialog raises the run-time error 32755, which every
-// file command ends on silently.
+// system. A cancelled file dialog answers no path; the caller decides what
+// Cancel means (the file commands end on it silently).
+#include <optional>
 #include <string>
 
 #include "platform/ui.h"
@@ -19,9 +20,9 @@ struct FileDialogRequest {
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
-  // The chosen path; raises RunTimeError(32755) when the user cancels.
-  virtual std::string OpenFileName(const FileDialogRequest& request) = 0;
-  virtual std::string SaveFileName(const FileDialogRequest& request) = 0;
+  // The chosen path; nothing when the user cancels.
+  virtual std::optional<std::string> OpenFileName(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> SaveFileName(const FileDialogRequest& request) = 0;
   // A message box with the program's title, an OK button, the information icon and
   // a fixed-width font, for the reports and notices whose columns must line up.
   virtual void FixedWidthMessage(const std::string& text) = 0;

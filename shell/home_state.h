@@ -8,7 +8,7 @@
 
 #include "core/design_record.h"
 #include "platform/screens.h"
-#include "shell/program_values.h"
+#include "core/program_values.h"
 
 namespace zorvan {
 

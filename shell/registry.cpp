@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "files/atomic_file.h"
-#include "shell/error_report.h"
+#include "core/error_report.h"
 
 namespace zorvan {
 

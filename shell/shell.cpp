@@ -14,10 +14,10 @@
 #include "core/recalculate.h"
 #include "core/units.h"
 #include "files/model_file.h"
-#include "shell/captions.h"
-#include "shell/error_report.h"
+#include "core/captions.h"
+#include "core/error_report.h"
 #include "shell/export_table.h"
-#include "shell/file_names.h"
+#include "core/file_names.h"
 #include "shell/association.h"
 #include "shell/summary_report.h"
 
@@ -128,7 +128,7 @@ void Shell::Open() {
     if (UnsavedQuestion()) SaveAs();
     FileDialogRequest request{"Open a model", "ZORVAN for Windows (*.zrv)|*.zrv |  All (*.*)|*.*|", "*.zrv",
                         DialogFolder(v_.FilePath), false};
-    std::string path = dialogs_.OpenFileName(request);
+    std::string path = ChosenOrCancel(dialogs_.OpenFileName(request));
     ReadModel(path);
   });
 }
@@ -178,7 +178,7 @@ void Shell::Save() {
 void Shell::SaveAs() {
   if (!d_.SingleResultsValid) return;
   Guarded(ui_, "frm_Homescreen.SaveAs", [&] {
-    std::string path = WithExtension(dialogs_.SaveFileName(ModelSaveRequest()), ".zrv");
+    std::string path = WithExtension(ChosenOrCancel(dialogs_.SaveFileName(ModelSaveRequest())), ".zrv");
     BusyPointer busy(ui_);
     SaveModelFile(path, d_, v_, ui_);
     // Only a file that was written becomes the design's file.
@@ -196,7 +196,7 @@ void Shell::ExportSpreadsheet() {
     }
     FileDialogRequest request{"Export All Data to a Text File", "(*.txt)|*.txt", v_.FileName + ".txt",
                         DialogFolder(v_.FilePath), true};
-    std::string path = WithExtension(dialogs_.SaveFileName(request), ".txt");
+    std::string path = WithExtension(ChosenOrCancel(dialogs_.SaveFileName(request)), ".txt");
     {
       BusyPointer busy(ui_);
       WriteTextFile(path, ExportTableText(d_));

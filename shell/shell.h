@@ -12,7 +12,7 @@
 #include "platform/ui.h"
 #include "shell/association.h"
 #include "shell/home_state.h"
-#include "shell/program_values.h"
+#include "core/program_values.h"
 
 namespace zorvan {
 

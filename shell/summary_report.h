@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/design_record.h"
-#include "shell/program_values.h"
+#include "core/program_values.h"
 
 namespace zorvan {
 std::string EngineSummaryReport(const EngineDesignRecord& d, const ProgramValues& v);

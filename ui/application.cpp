@@ -7,8 +7,8 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-#include "platform/recording_platform.h"
-#include "shell/captions.h"
+#include "ui/quiet_platform.h"
+#include "core/captions.h"
 #include "ui/frm_about.h"
 #include "ui/frm_disclaimer.h"
 #include "ui/frm_help.h"
@@ -192,7 +192,7 @@ int RunApplication(QApplication& app) {
   QStringList args = app.arguments();
   args.removeFirst();
   if (args.size() >= 2 && args[0] == "--snapshot") {
-    RecordingPlatform quiet;  // no message box may wait for a click here
+    QuietPlatform quiet;
     Application program(quiet, quiet);
     StartUpFacts facts = SystemFacts({});
     facts.registerFileType = false;

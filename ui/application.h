@@ -11,7 +11,7 @@
 #include "core/design_record.h"
 #include "platform/dialogs.h"
 #include "platform/screens.h"
-#include "shell/program_values.h"
+#include "core/program_values.h"
 #include "shell/shell.h"
 
 namespace zorvan::ui {

@@ -88,7 +88,7 @@ void QtPlatform::SetPointer(Pointer pointer) {
     QApplication::restoreOverrideCursor();
 }
 
-std::string QtPlatform::FileName(const FileDialogRequest& request, bool save) {
+std::optional<std::string> QtPlatform::FileName(const FileDialogRequest& request, bool save) {
   QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.title),
                      QString::fromStdString(request.folder), QtFilter(request.filter));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -97,12 +97,12 @@ std::string QtPlatform::FileName(const FileDialogRequest& request, bool save) {
   if (save) dialog.setDefaultSuffix(FirstSuffix(request.filter));
   // "*.zrv" as the proposed name only repeats the filter; leave the box empty then.
   if (request.initialName.find('*') == std::string::npos) dialog.selectFile(QString::fromStdString(request.initialName));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) RaiseError(err::DialogCancel);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first().toStdString();
 }
 
-std::string QtPlatform::OpenFileName(const FileDialogRequest& request) { return FileName(request, false); }
-std::string QtPlatform::SaveFileName(const FileDialogRequest& request) { return FileName(request, true); }
+std::optional<std::string> QtPlatform::OpenFileName(const FileDialogRequest& request) { return FileName(request, false); }
+std::optional<std::string> QtPlatform::SaveFileName(const FileDialogRequest& request) { return FileName(request, true); }
 
 void QtPlatform::FixedWidthMessage(const std::string& text) {
   bool wasBusy = busy_;

@@ -1,6 +1,7 @@
 #pragma once
 // The window system's message boxes, file dialogs and pointer, with Qt.
 #include <QString>
+#include <optional>
 #include <QWidget>
 
 #include "platform/dialogs.h"
@@ -18,12 +19,12 @@ class QtPlatform : public Ui, public Dialogs {
   explicit QtPlatform(std::string title) : title_(std::move(title)) {}
   Answer Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
   void SetPointer(Pointer pointer) override;
-  std::string OpenFileName(const FileDialogRequest& request) override;
-  std::string SaveFileName(const FileDialogRequest& request) override;
+  std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
+  std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
   void FixedWidthMessage(const std::string& text) override;
 
  private:
-  std::string FileName(const FileDialogRequest& request, bool save);
+  std::optional<std::string> FileName(const FileDialogRequest& request, bool save);
   std::string title_;
   bool busy_ = false;
 };

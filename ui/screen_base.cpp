@@ -1,6 +1,6 @@
 #include "ui/screen_base.h"
 
-#include "shell/captions.h"
+#include "core/captions.h"
 #include "ui/qt_platform.h"
 
 namespace zorvan::ui {

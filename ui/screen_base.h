@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QString>
 
-#include "shell/program_values.h"
+#include "core/program_values.h"
 
 namespace zorvan::ui {
 

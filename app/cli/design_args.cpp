@@ -12,7 +12,7 @@
 #include "core/presets.h"
 #include "core/recalculate.h"
 #include "core/units.h"
-#include "shell/error_report.h"
+#include "core/error_report.h"
 
 namespace zorvan::cli {
 
@@ -224,7 +224,7 @@ int ParseDesignArgs(const std::vector<std::string>& args, std::size_t first, Des
 }
 
 BuildOutcome BuildDesign(const DesignArgs& args, EngineDesignRecord& d, ProgramValues& values,
-                         RecordingUi& ui, std::ostream& err) {
+                         MessageLog& ui, std::ostream& err) {
   if (!Initialize(d, ui)) return {1, false};
   if (!args.modelPath.empty()) {
     if (int code = ReadModelArgument(args.modelPath, d, values, ui, err)) return {code, true};
@@ -236,7 +236,7 @@ BuildOutcome BuildDesign(const DesignArgs& args, EngineDesignRecord& d, ProgramV
   return {};
 }
 
-bool CalculateDesign(const DesignArgs& args, EngineDesignRecord& d, RecordingUi& ui, FlywheelResult& flywheel) {
+bool CalculateDesign(const DesignArgs& args, EngineDesignRecord& d, MessageLog& ui, FlywheelResult& flywheel) {
   const bool givenCounterweight = std::any_of(args.sets.begin(), args.sets.end(), [](const FieldSetting& s) {
     return s.field.starts_with("Counterweight");
   });
@@ -246,8 +246,8 @@ bool CalculateDesign(const DesignArgs& args, EngineDesignRecord& d, RecordingUi&
          FlywheelCalculation(d, ui, flywheel);
 }
 
-void WriteMessages(RecordingUi& ui, std::ostream& err) {
-  for (const RecordedMessage& m : ui.messages) err << WithNewlines(m.text) << "\n";
+void WriteMessages(MessageLog& ui, std::ostream& err) {
+  for (const std::string& m : ui.messages) err << WithNewlines(m) << "\n";
   ui.messages.clear();
 }
 

@@ -9,8 +9,8 @@
 
 #include "core/design_record.h"
 #include "core/flywheel.h"
-#include "platform/recording_ui.h"
-#include "shell/program_values.h"
+#include "app/cli/message_log.h"
+#include "core/program_values.h"
 
 namespace zorvan::cli {
 
@@ -46,16 +46,16 @@ struct BuildOutcome {
 // Initialize, read the model file, apply the preset, then each --set in order.
 // Stops at the first step that fails. Failures are shown on `ui` (error report).
 BuildOutcome BuildDesign(const DesignArgs& args, EngineDesignRecord& d, ProgramValues& values,
-                         RecordingUi& ui, std::ostream& err);
+                         MessageLog& ui, std::ostream& err);
 
 // Engine_Data, recalculate-all and the flywheel, in that order, stopping at the
 // first step that fails (its report is on `ui`). True when all succeeded.
 // A counterweight given with --set is the one the engine is computed with;
 // otherwise recalculate-all sets the throw's own balancing counterweight.
-bool CalculateDesign(const DesignArgs& args, EngineDesignRecord& d, RecordingUi& ui, FlywheelResult& flywheel);
+bool CalculateDesign(const DesignArgs& args, EngineDesignRecord& d, MessageLog& ui, FlywheelResult& flywheel);
 
 // Writes the message boxes recorded on `ui` to err, each followed by a newline
 // (carriage returns become newlines), and forgets them.
-void WriteMessages(RecordingUi& ui, std::ostream& err);
+void WriteMessages(MessageLog& ui, std::ostream& err);
 
 }  // namespace zorvan::cli

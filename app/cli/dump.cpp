@@ -165,7 +165,7 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 
   EngineDesignRecord d;
   ProgramValues values;
-  RecordingUi ui;
+  MessageLog ui;
   FlywheelResult flywheel;
   BuildOutcome built = BuildDesign(parsed, d, values, ui, err);
   bool ok = built.exitCode == 0;

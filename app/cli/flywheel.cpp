@@ -5,7 +5,7 @@
 #include "app/cli/design_args.h"
 #include "app/cli/text_commands.h"
 #include "core/number_text.h"
-#include "shell/error_report.h"
+#include "core/error_report.h"
 #include "shell/summary_report.h"
 
 namespace zorvan::cli {

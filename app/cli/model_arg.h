@@ -4,12 +4,12 @@
 #include <string>
 
 #include "core/design_record.h"
-#include "platform/recording_ui.h"
-#include "shell/program_values.h"
+#include "app/cli/message_log.h"
+#include "core/program_values.h"
 
 namespace zorvan::cli {
 // Reads the file into the design as File, Open does. Returns 0 on success, or the
 // exit code to end with (the message already written to err).
 int ReadModelArgument(const std::string& path, EngineDesignRecord& design, ProgramValues& values,
-                      RecordingUi& ui, std::ostream& err);
+                      MessageLog& ui, std::ostream& err);
 }  // namespace zorvan::cli

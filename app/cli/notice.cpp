@@ -6,7 +6,7 @@
 #include "app/cli/design_args.h"
 #include "app/cli/text_commands.h"
 #include "config/notices.h"
-#include "shell/error_report.h"
+#include "core/error_report.h"
 
 namespace zorvan::cli {
 

@@ -1,7 +1,7 @@
 // zorvan-cli report: the engine summary report of the calculated design.
 #include "app/cli/design_args.h"
 #include "app/cli/text_commands.h"
-#include "shell/error_report.h"
+#include "core/error_report.h"
 #include "shell/summary_report.h"
 
 namespace zorvan::cli {

@@ -5,8 +5,8 @@
 #include "app/cli/text_commands.h"
 #include "files/atomic_file.h"
 #include "files/model_file.h"
-#include "shell/error_report.h"
-#include "shell/file_names.h"
+#include "core/error_report.h"
+#include "core/file_names.h"
 
 namespace zorvan::cli {
 

@@ -32,7 +32,7 @@ std::string WithNewlines(const std::string& text);
 struct CalculatedDesign {
   EngineDesignRecord d;
   ProgramValues values;
-  RecordingUi ui;
+  MessageLog ui;
   FlywheelResult flywheel;
   bool ok = false;  // every step succeeded
 };

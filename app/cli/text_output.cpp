@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "shell/error_report.h"
+#include "core/error_report.h"
 
 namespace zorvan::cli {
 

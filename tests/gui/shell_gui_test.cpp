@@ -14,7 +14,7 @@
 #include <fstream>
 #include <memory>
 
-#include "platform/recording_platform.h"
+#include "tests/support/recording_platform.h"
 #include "ui/application.h"
 #include "ui/frm_about.h"
 #include "ui/frm_disclaimer.h"

@@ -4,7 +4,7 @@
 
 #include "core/forces.h"
 #include "core/numeric.h"
-#include "engine_fixture.h"
+#include "tests/support/engine_fixture.h"
 
 namespace zorvan::testing {
 namespace {

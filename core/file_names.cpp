@@ -1,4 +1,4 @@
-#include "shell/file_names.h"
+#include "core/file_names.h"
 
 namespace zorvan {
 

@@ -9,9 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/runtime_error.h"
 #include "platform/dialogs.h"
-#include "platform/recording_ui.h"
+#include "tests/support/recording_ui.h"
 #include "platform/screens.h"
 
 namespace zorvan {
@@ -23,8 +22,8 @@ struct RecordedDialog {
 
 class RecordingPlatform : public RecordingUi, public Dialogs {
  public:
-  std::string OpenFileName(const FileDialogRequest& request) override { return Answer(false, request); }
-  std::string SaveFileName(const FileDialogRequest& request) override { return Answer(true, request); }
+  std::optional<std::string> OpenFileName(const FileDialogRequest& request) override { return Answer(false, request); }
+  std::optional<std::string> SaveFileName(const FileDialogRequest& request) override { return Answer(true, request); }
   void FixedWidthMessage(const std::string& text) override {
     fixedWidth.push_back(text);
     Message(text, Buttons::Ok, Icon::Information);
@@ -38,13 +37,10 @@ class RecordingPlatform : public RecordingUi, public Dialogs {
   std::vector<std::string> fixedWidth;           // texts shown in the fixed-width box
 
  private:
-  std::string Answer(bool save, const FileDialogRequest& request) {
+  std::optional<std::string> Answer(bool save, const FileDialogRequest& request) {
     dialogs.push_back({save, request});
-    if (paths.empty() || !paths.front()) {
-      if (!paths.empty()) paths.pop_front();
-      RaiseError(err::DialogCancel);
-    }
-    std::string p = *paths.front();
+    if (paths.empty()) return std::nullopt;
+    std::optional<std::string> p = paths.front();
     paths.pop_front();
     return p;
   }

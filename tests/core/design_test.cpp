@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "core/runtime_error.h"
-#include "platform/recording_ui.h"
+#include "tests/support/recording_ui.h"
 
 namespace zorvan {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/units.h"
-#include "engine_fixture.h"
+#include "tests/support/engine_fixture.h"
 
 namespace zorvan::testing {
 namespace {

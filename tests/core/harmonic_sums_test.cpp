@@ -4,7 +4,7 @@
 
 #include "core/harmonics.h"
 #include "core/runtime_error.h"
-#include "engine_fixture.h"
+#include "tests/support/engine_fixture.h"
 
 namespace zorvan::testing {
 namespace {

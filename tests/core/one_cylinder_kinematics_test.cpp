@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "core/kinematics.h"
-#include "one_cylinder_fixture.h"
+#include "tests/support/one_cylinder_fixture.h"
 
 namespace zorvan {
 namespace {

@@ -13,7 +13,7 @@
 #include "core/one_cylinder.h"
 #include "core/presets.h"
 #include "core/recalculate.h"
-#include "platform/recording_ui.h"
+#include "tests/support/recording_ui.h"
 
 namespace zorvan::testing {
 

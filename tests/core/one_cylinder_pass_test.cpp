@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "one_cylinder_fixture.h"
+#include "tests/support/one_cylinder_fixture.h"
 
 namespace zorvan {
 namespace {

@@ -11,7 +11,7 @@
 #include <optional>
 #include <sstream>
 
-#include "platform/recording_ui.h"
+#include "tests/support/recording_ui.h"
 #include "shell/association.h"
 #include "shell/registry.h"
 

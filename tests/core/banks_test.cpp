@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "core/design.h"
-#include "platform/recording_ui.h"
+#include "tests/support/recording_ui.h"
 
 namespace zorvan {
 namespace {

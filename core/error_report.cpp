@@ -1,4 +1,4 @@
-#include "shell/error_report.h"
+#include "core/error_report.h"
 
 namespace zorvan {
 

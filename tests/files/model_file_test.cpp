@@ -14,7 +14,7 @@
 #include "core/runtime_error.h"
 #include "core/units.h"
 #include "files/model_file.h"
-#include "platform/recording_ui.h"
+#include "tests/support/recording_ui.h"
 
 namespace zorvan {
 namespace {

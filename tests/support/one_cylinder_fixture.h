@@ -10,7 +10,7 @@
 #include "core/design.h"
 #include "core/one_cylinder.h"
 #include "core/runtime_error.h"
-#include "platform/recording_ui.h"
+#include "tests/support/recording_ui.h"
 
 namespace zorvan::testing {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/forces.h"
-#include "one_cylinder_fixture.h"
+#include "tests/support/one_cylinder_fixture.h"
 
 namespace zorvan {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine_fixture.h"
+#include "tests/support/engine_fixture.h"
 
 namespace zorvan::testing {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "core/flywheel.h"
 #include "core/units.h"
-#include "engine_fixture.h"
+#include "tests/support/engine_fixture.h"
 
 namespace zorvan::testing {
 namespace {

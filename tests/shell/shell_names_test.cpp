@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "shell/captions.h"
-#include "shell/file_names.h"
+#include "core/captions.h"
+#include "core/file_names.h"
 #include "shell/home_state.h"
 
 namespace zorvan {

@@ -2,7 +2,7 @@
 // Texts the screens show: the header caption ("Titlebox") and window captions.
 #include <string>
 
-#include "shell/program_values.h"
+#include "core/program_values.h"
 
 namespace zorvan {
 

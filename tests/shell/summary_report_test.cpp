@@ -4,8 +4,8 @@
 #include "core/design.h"
 #include "core/presets.h"
 #include "core/units.h"
-#include "platform/recording_ui.h"
-#include "tests/text_lines.h"
+#include "tests/support/recording_ui.h"
+#include "tests/support/text_lines.h"
 #include "shell/summary_report.h"
 
 namespace zorvan {

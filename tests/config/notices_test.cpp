@@ -5,8 +5,8 @@
 #include "core/design.h"
 #include "core/presets.h"
 #include "core/recalculate.h"
-#include "platform/recording_ui.h"
-#include "tests/text_lines.h"
+#include "tests/support/recording_ui.h"
+#include "tests/support/text_lines.h"
 
 namespace zorvan {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/captions.h"
+#include "core/captions.h"
 
 #include <ctime>
 #include <cstdio>

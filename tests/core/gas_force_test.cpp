@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "one_cylinder_fixture.h"
+#include "tests/support/one_cylinder_fixture.h"
 
 namespace zorvan {
 namespace {

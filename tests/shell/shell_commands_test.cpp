@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "core/design.h"
-#include "platform/recording_platform.h"
+#include "tests/support/recording_platform.h"
 #include "shell/shell.h"
 #include "shell/summary_report.h"
 

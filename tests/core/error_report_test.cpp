@@ -1,8 +1,8 @@
-#include "shell/error_report.h"
+#include "core/error_report.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/recording_ui.h"
+#include "tests/support/recording_ui.h"
 
 namespace zorvan {
 namespace {
