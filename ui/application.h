@@ -1,28 +1,19 @@
 #pragma once
-// The desktop program: the one design, the shell, the screens and the way
-// screens are opened. The platform (message boxes, file dialogs) is handed in:
-// Qt's in the program, the recording fake in the GUI tests.
+// The desktop program: the one design, the shell, and the screens in their
+// registry. The platform (message boxes, file dialogs) is handed in: Qt's in
+// the program, the recording fake in the GUI tests.
 #include <QApplication>
 #include <QString>
-#include <functional>
-#include <map>
 #include <memory>
 
 #include "core/design_record.h"
+#include "core/program_values.h"
 #include "platform/dialogs.h"
 #include "platform/screens.h"
-#include "core/program_values.h"
 #include "shell/shell.h"
+#include "ui/screen_registry.h"
 
 namespace zorvan::ui {
-
-class FrmHomeScreen;
-class FrmTitle;
-class FrmDisclaimer;
-class FrmQuit;
-class FrmUser;
-class FrmAbout;
-class FrmHelp;
 
 class Application : public Screens {
  public:
@@ -33,52 +24,53 @@ class Application : public Screens {
   void Start(const StartUpFacts& facts);
 
   // Screens.
-  bool Available(ScreenId id) const override;
+  bool Available(ScreenId id) const override { return registry_.Has(id); }
   void Show(ScreenId id, Modality modality) override;
   void ShowHelp(HelpTopic topic) override;
   void SetScreenSize(bool maximized) override;
   void EndProgram() override;
 
-  // Later screens register here how they are opened; their commands then enable.
-  void RegisterScreen(ScreenId id, std::function<void(Modality)> open);
+  // Adds a screen (or replaces the one with its id); its commands then enable.
+  QWidget* Register(ScreenRegistration screen);
+  // The registered window of a screen, as its own class.
+  template <class T>
+  T* Screen(ScreenId id) const {
+    return static_cast<T*>(registry_.Window(id));
+  }
 
-  // Renders every screen into dir as <objectName>.png; false when one failed.
+  // Renders every screen into dir as <objectName>.png, and each named state as
+  // <objectName>@<state>.png; false when one failed.
   bool Snapshot(const QString& dir);
+
+  // Centres a window on the display, no larger than the display.
+  static void Place(QWidget* w);
+  // Shows a window modally without a nested event loop: its own buttons carry on.
+  static void ShowModal(QWidget* w);
 
   EngineDesignRecord& Design() { return *design_; }
   ProgramValues& Values() { return values_; }
   Shell& GetShell() { return *shell_; }
-  FrmHomeScreen* Home() const { return home_.get(); }
-  FrmTitle* Title() const { return title_.get(); }
-  FrmDisclaimer* Disclaimer() const { return disclaimer_.get(); }
-  FrmQuit* QuitScreen() const { return quit_.get(); }
-  FrmUser* User() const { return user_.get(); }
-  FrmAbout* About() const { return about_.get(); }
-  FrmHelp* Help() const { return help_.get(); }
   bool Ended() const { return ended_; }
-  // Screen Size: later screens lay themselves out enlarged while this is set.
+  // Screen Size: screens lay themselves out enlarged while this is set.
   bool Maximized() const { return maximized_; }
+  // True from start-up until the disclaimer has led on to the home screen.
+  bool StartingUp() const { return startingUp_; }
+  void SetStartingUp(bool s) { startingUp_ = s; }
 
  private:
-  void Connect();
-  void ShowModal(QWidget* w);
-  void Place(QWidget* w);
+  void RefreshHome();
 
   std::unique_ptr<EngineDesignRecord> design_;
   ProgramValues values_;
   std::unique_ptr<Shell> shell_;
-  std::unique_ptr<FrmHomeScreen> home_;
-  std::unique_ptr<FrmTitle> title_;
-  std::unique_ptr<FrmDisclaimer> disclaimer_;
-  std::unique_ptr<FrmQuit> quit_;
-  std::unique_ptr<FrmUser> user_;
-  std::unique_ptr<FrmAbout> about_;
-  std::unique_ptr<FrmHelp> help_;
-  std::map<ScreenId, std::function<void(Modality)>> later_;
-  bool startingUp_ = true;  // the disclaimer leads on to the home screen
+  ScreenRegistry registry_;
+  bool startingUp_ = true;
   bool maximized_ = false;
   bool ended_ = false;
 };
+
+// Registers every screen of the program, one line each (ui/screen_list.cpp).
+void RegisterScreens(Application& app);
 
 // What the system tells start-up: documents folder, login name, program folder.
 StartUpFacts SystemFacts(const QString& commandLine);

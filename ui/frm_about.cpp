@@ -1,5 +1,9 @@
 #include "ui/frm_about.h"
 
+#include <memory>
+
+#include "ui/application.h"
+
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -31,6 +35,14 @@ FrmAbout::FrmAbout(QWidget* parent, const QString& version, const QString& revis
   layout->addStretch();
   layout->addLayout(buttons);
   resize(420, 230);
+}
+
+void RegisterAbout(Application& app) {
+  const ProgramValues& v = app.Values();
+  app.Register({ScreenId::About,
+                std::make_unique<FrmAbout>(nullptr, QString::fromStdString(v.ProgramVersion),
+                                           QString::fromStdString(v.Revision), QString::fromStdString(v.ReleaseDate)),
+                {}, true, {}});
 }
 
 }  // namespace zorvan::ui

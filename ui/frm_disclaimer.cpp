@@ -1,5 +1,9 @@
 #include "ui/frm_disclaimer.h"
 
+#include <memory>
+
+#include "ui/application.h"
+
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -45,6 +49,19 @@ FrmDisclaimer::FrmDisclaimer(QWidget* parent) : ScreenDialog(parent, "frm_Discla
 void FrmDisclaimer::reject() {
   hide();
   if (onDone) onDone();
+}
+
+void RegisterDisclaimer(Application& app) {
+  auto disclaimer = std::make_unique<FrmDisclaimer>(nullptr);
+  // At start-up the disclaimer leads on to the home screen; later it only closes.
+  disclaimer->onDone = [&app] {
+    if (!app.StartingUp()) return;
+    app.SetStartingUp(false);
+    QWidget* home = app.Screen<QWidget>(ScreenId::Home);
+    Application::Place(home);
+    home->show();
+  };
+  app.Register({ScreenId::Disclaimer, std::move(disclaimer), {}, true, {}});
 }
 
 }  // namespace zorvan::ui

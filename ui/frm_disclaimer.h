@@ -6,6 +6,8 @@
 
 namespace zorvan::ui {
 
+class Application;
+
 class FrmDisclaimer : public ScreenDialog {
  public:
   explicit FrmDisclaimer(QWidget* parent);
@@ -14,5 +16,8 @@ class FrmDisclaimer : public ScreenDialog {
  protected:
   void reject() override;
 };
+
+// Creates the screen, wires it to the application and registers it.
+void RegisterDisclaimer(Application& app);
 
 }  // namespace zorvan::ui

@@ -1,5 +1,9 @@
 #include "ui/frm_help.h"
 
+#include <memory>
+
+#include "ui/application.h"
+
 #include <QMenuBar>
 #include <QUrl>
 
@@ -46,6 +50,12 @@ void FrmHelp::Scale(double factor) {
   QSize s = size() * factor;
   QSize least(320, 240);
   resize(s.expandedTo(least));
+}
+
+void RegisterHelp(Application& app) {
+  auto help = std::make_unique<FrmHelp>(nullptr);
+  FrmHelp* h = help.get();
+  app.Register({ScreenId::Help, std::move(help), {}, true, {{"", [h] { h->ShowTopic(HelpTopic::UserManual); }}}});
 }
 
 }  // namespace zorvan::ui

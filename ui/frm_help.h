@@ -7,6 +7,8 @@
 
 namespace zorvan::ui {
 
+class Application;
+
 // The resource path of a topic's page (":/help/general_info.html" ...).
 QString HelpDocument(HelpTopic topic);
 
@@ -20,5 +22,8 @@ class FrmHelp : public QMainWindow {
   void Scale(double factor);
   QTextBrowser* viewer_;
 };
+
+// Creates the screen, wires it to the application and registers it.
+void RegisterHelp(Application& app);
 
 }  // namespace zorvan::ui

@@ -1,5 +1,9 @@
 #include "ui/frm_home_screen.h"
 
+#include <memory>
+
+#include "ui/application.h"
+
 #include <QCloseEvent>
 #include <QFont>
 #include <QGridLayout>
@@ -234,6 +238,14 @@ void FrmHomeScreen::changeEvent(QEvent* event) {
 void FrmHomeScreen::closeEvent(QCloseEvent* event) {
   event->ignore();
   Run([this] { shell_.Quit(); });
+}
+
+void RegisterHomeScreen(Application& app) {
+  auto home = std::make_unique<FrmHomeScreen>(app.GetShell());
+  home->onAbout = [&app] { app.Show(ScreenId::About, Modality::Modal); };
+  home->onDisclaimer = [&app] { app.Show(ScreenId::Disclaimer, Modality::Modeless); };
+  home->onUser = [&app] { app.Show(ScreenId::User, Modality::Modeless); };
+  app.Register({ScreenId::Home, std::move(home), {}, false, {}});
 }
 
 }  // namespace zorvan::ui

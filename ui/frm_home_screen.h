@@ -12,6 +12,8 @@
 
 namespace zorvan::ui {
 
+class Application;
+
 class FrmHomeScreen : public QMainWindow {
  public:
   explicit FrmHomeScreen(Shell& shell);
@@ -43,5 +45,8 @@ class FrmHomeScreen : public QMainWindow {
   std::array<QLabel*, 5> status_{};
   bool activationQueued_ = false;
 };
+
+// Creates the screen, wires it to the application and registers it.
+void RegisterHomeScreen(Application& app);
 
 }  // namespace zorvan::ui

@@ -1,5 +1,9 @@
 #include "ui/frm_quit.h"
 
+#include <memory>
+
+#include "ui/application.h"
+
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -32,6 +36,12 @@ FrmQuit::FrmQuit(QWidget* parent) : ScreenDialog(parent, "frm_Quit") {
 void FrmQuit::showEvent(QShowEvent* e) {
   ScreenDialog::showEvent(e);
   findChild<QPushButton*>("cmd_NoQuit")->setFocus();
+}
+
+void RegisterQuit(Application& app) {
+  auto quit = std::make_unique<FrmQuit>(nullptr);
+  quit->onYes = [&app] { app.GetShell().YesQuit(); };
+  app.Register({ScreenId::Quit, std::move(quit), {}, true, {}});
 }
 
 }  // namespace zorvan::ui

@@ -1,5 +1,9 @@
 #include "ui/frm_title.h"
 
+#include <memory>
+
+#include "ui/application.h"
+
 #include <QFont>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -46,6 +50,20 @@ FrmTitle::FrmTitle(QWidget* parent, const QString& version, const QString& revis
 
 void FrmTitle::reject() {
   if (onAbort) onAbort();
+}
+
+void RegisterTitle(Application& app) {
+  const ProgramValues& v = app.Values();
+  auto title = std::make_unique<FrmTitle>(nullptr, QString::fromStdString(v.ProgramVersion),
+                                          QString::fromStdString(v.Revision), QString::fromStdString(v.ReleaseDate));
+  FrmTitle* t = title.get();
+  t->onStart = [&app, t] {
+    t->hide();
+    app.SetStartingUp(true);
+    Application::ShowModal(app.Screen<QWidget>(ScreenId::Disclaimer));
+  };
+  t->onAbort = [&app] { app.Show(ScreenId::Quit, Modality::Modal); };
+  app.Register({ScreenId::Title, std::move(title), {}, true, {}});
 }
 
 }  // namespace zorvan::ui

@@ -6,6 +6,8 @@
 
 namespace zorvan::ui {
 
+class Application;
+
 class FrmTitle : public ScreenDialog {
  public:
   FrmTitle(QWidget* parent, const QString& version, const QString& revision, const QString& date);
@@ -14,5 +16,8 @@ class FrmTitle : public ScreenDialog {
  protected:
   void reject() override;  // Escape or closing the window means Abort
 };
+
+// Creates the screen, wires it to the application and registers it.
+void RegisterTitle(Application& app);
 
 }  // namespace zorvan::ui

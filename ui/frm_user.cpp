@@ -1,5 +1,10 @@
 #include "ui/frm_user.h"
 
+#include <memory>
+
+#include "ui/application.h"
+#include "ui/frm_home_screen.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -79,6 +84,25 @@ void FrmUser::Done() {
   }
   hide();
   if (onClosed) onClosed();
+}
+
+void RegisterUser(Application& app) {
+  auto user = std::make_unique<FrmUser>(nullptr);
+  FrmUser* u = user.get();
+  u->onDone = [&app](const std::string& name, const std::string& number) {
+    return app.GetShell().AcceptUser(name, number);
+  };
+  u->onFileName = [&app](const std::string& name) { app.GetShell().SetFileName(name); };
+  u->onClosed = [&app] {
+    auto* home = app.Screen<FrmHomeScreen>(ScreenId::Home);
+    home->show();
+    home->Refresh();
+  };
+  auto fill = [&app, u](Modality) {
+    const ProgramValues& v = app.Values();
+    u->Fill(v.UserName, v.DesignNumber, v.FileName);
+  };
+  app.Register({ScreenId::User, std::move(user), fill, true, {}});
 }
 
 }  // namespace zorvan::ui

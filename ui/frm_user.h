@@ -8,6 +8,8 @@
 
 namespace zorvan::ui {
 
+class Application;
+
 class FrmUser : public ScreenDialog {
  public:
   explicit FrmUser(QWidget* parent);
@@ -26,5 +28,8 @@ class FrmUser : public ScreenDialog {
   QLineEdit* file_;
   QPushButton* done_;
 };
+
+// Creates the screen, wires it to the application and registers it.
+void RegisterUser(Application& app);
 
 }  // namespace zorvan::ui

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <memory>
 
+#include "tests/support/gui_driver.h"
 #include "tests/support/recording_platform.h"
 #include "ui/application.h"
 #include "ui/frm_about.h"
@@ -53,8 +54,9 @@ class ShellGuiTest : public QObject {
   void ToHome(const std::string& commandLine = {}) {
     Fresh();
     app->Start(Facts(commandLine));
-    Click(app->Title(), "cmd_Start");
-    Click(app->Disclaimer(), "cmd_Done");
+    test::GuiDriver gui(*app);
+    gui.Click(ScreenId::Title, "cmd_Start");
+    gui.Click(ScreenId::Disclaimer, "cmd_Done");
     QTRY_VERIFY(!app->Values().StartingUp);
     p->messages.clear();
     p->dialogs.clear();
@@ -66,12 +68,12 @@ class ShellGuiTest : public QObject {
     b->click();
   }
   QAction* Act(const char* name) {
-    auto* a = app->Home()->findChild<QAction*>(name);
+    auto* a = app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->findChild<QAction*>(name);
     if (!a) qFatal("no action %s", name);
     return a;
   }
-  QPushButton* Button(const char* name) { return app->Home()->findChild<QPushButton*>(name); }
-  QLabel* Label(const char* name) { return app->Home()->findChild<QLabel*>(name); }
+  QPushButton* Button(const char* name) { return app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->findChild<QPushButton*>(name); }
+  QLabel* Label(const char* name) { return app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->findChild<QLabel*>(name); }
   void Trigger(const char* name) {
     QVERIFY2(Act(name)->isEnabled(), name);
     Act(name)->trigger();
@@ -97,17 +99,17 @@ class ShellGuiTest : public QObject {
   void startUpLeadsThroughTitleAndDisclaimerToHome() {
     Fresh();
     app->Start(Facts());
-    QVERIFY(app->Title()->isVisible());
-    QVERIFY(!app->Home()->isVisible());
-    QCOMPARE(app->Title()->findChild<QPushButton*>("cmd_Start")->text(), QString("&Start >"));
-    QCOMPARE(app->Title()->findChild<QPushButton*>("cmd_Abort")->text(), QString("< &Abort"));
-    Click(app->Title(), "cmd_Start");
-    QVERIFY(!app->Title()->isVisible());
-    QVERIFY(app->Disclaimer()->isVisible());
-    QVERIFY(!app->Home()->isVisible());
-    Click(app->Disclaimer(), "cmd_Done");
-    QVERIFY(!app->Disclaimer()->isVisible());
-    QVERIFY(app->Home()->isVisible());
+    QVERIFY(app->Screen<ui::FrmTitle>(ScreenId::Title)->isVisible());
+    QVERIFY(!app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->isVisible());
+    QCOMPARE(app->Screen<ui::FrmTitle>(ScreenId::Title)->findChild<QPushButton*>("cmd_Start")->text(), QString("&Start >"));
+    QCOMPARE(app->Screen<ui::FrmTitle>(ScreenId::Title)->findChild<QPushButton*>("cmd_Abort")->text(), QString("< &Abort"));
+    Click(app->Screen<ui::FrmTitle>(ScreenId::Title), "cmd_Start");
+    QVERIFY(!app->Screen<ui::FrmTitle>(ScreenId::Title)->isVisible());
+    QVERIFY(app->Screen<ui::FrmDisclaimer>(ScreenId::Disclaimer)->isVisible());
+    QVERIFY(!app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->isVisible());
+    Click(app->Screen<ui::FrmDisclaimer>(ScreenId::Disclaimer), "cmd_Done");
+    QVERIFY(!app->Screen<ui::FrmDisclaimer>(ScreenId::Disclaimer)->isVisible());
+    QVERIFY(app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->isVisible());
     QTRY_VERIFY(!app->Values().StartingUp);
     QCOMPARE(Label("lbl_Units")->text(), QString("in-lb-s"));
     QVERIFY(Act("mnu_pick_1")->isChecked());
@@ -116,15 +118,15 @@ class ShellGuiTest : public QObject {
   void abortAsksBeforeEnding() {
     Fresh();
     app->Start(Facts());
-    Click(app->Title(), "cmd_Abort");
-    QVERIFY(app->QuitScreen()->isVisible());
-    QCOMPARE(app->QuitScreen()->findChild<QLabel*>("lbl_Quit")->text(), QString("Do you really want to Quit?"));
-    Click(app->QuitScreen(), "cmd_NoQuit");
-    QVERIFY(!app->QuitScreen()->isVisible());
-    QVERIFY(app->Title()->isVisible());
+    Click(app->Screen<ui::FrmTitle>(ScreenId::Title), "cmd_Abort");
+    QVERIFY(app->Screen<ui::FrmQuit>(ScreenId::Quit)->isVisible());
+    QCOMPARE(app->Screen<ui::FrmQuit>(ScreenId::Quit)->findChild<QLabel*>("lbl_Quit")->text(), QString("Do you really want to Quit?"));
+    Click(app->Screen<ui::FrmQuit>(ScreenId::Quit), "cmd_NoQuit");
+    QVERIFY(!app->Screen<ui::FrmQuit>(ScreenId::Quit)->isVisible());
+    QVERIFY(app->Screen<ui::FrmTitle>(ScreenId::Title)->isVisible());
     QVERIFY(!app->Ended());
-    Click(app->Title(), "cmd_Abort");
-    Click(app->QuitScreen(), "cmd_YesQuit");
+    Click(app->Screen<ui::FrmTitle>(ScreenId::Title), "cmd_Abort");
+    Click(app->Screen<ui::FrmQuit>(ScreenId::Quit), "cmd_YesQuit");
     QVERIFY(app->Ended());
   }
 
@@ -133,7 +135,7 @@ class ShellGuiTest : public QObject {
     for (const char* off : {"mnu_New", "mnu_Save", "mnu_Saveas", "mnu_Chart_0", "mnu_Chart_1", "mnu_Chart_2",
                             "mnu_Chart_5", "mnu_Chart_6"})
       QVERIFY2(!Act(off)->isEnabled(), off);
-    QVERIFY(!app->Home()->findChild<QMenu*>("mnu_Export")->menuAction()->isEnabled());
+    QVERIFY(!app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->findChild<QMenu*>("mnu_Export")->menuAction()->isEnabled());
     QVERIFY(Act("mnu_Open")->isEnabled());
     for (const char* b : {"cmd_Plot", "cmd_Print", "cmd_Balance", "cmd_Flywheel", "cmd_Assemble"})
       QVERIFY2(!Button(b)->isEnabled(), b);
@@ -144,7 +146,7 @@ class ShellGuiTest : public QObject {
     for (const char* on : {"mnu_New", "mnu_Save", "mnu_Saveas", "mnu_Chart_0", "mnu_Chart_1", "mnu_Chart_2",
                            "mnu_Chart_3", "mnu_Chart_4", "mnu_Chart_5"})
       QVERIFY2(Act(on)->isEnabled(), on);
-    QVERIFY(app->Home()->findChild<QMenu*>("mnu_Export")->menuAction()->isEnabled());
+    QVERIFY(app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->findChild<QMenu*>("mnu_Export")->menuAction()->isEnabled());
     QVERIFY(!Act("mnu_Chart_6")->isEnabled());  // the power chart screen comes later
     QCOMPARE(Label("lbl_Status_0")->text(), QString("Calculated"));
     QVERIFY(Label("lbl_Status_0")->isVisible());
@@ -156,7 +158,7 @@ class ShellGuiTest : public QObject {
     // A screen that exists enables its command.
     QVERIFY(!Button("cmd_Plot")->isEnabled());
     int opened = 0;
-    app->RegisterScreen(ScreenId::Plot, [&](Modality) { ++opened; });
+    app->Register({ScreenId::Plot, std::make_unique<QWidget>(), [&](Modality) { ++opened; }, true, {}});
     QVERIFY(Button("cmd_Plot")->isEnabled());
     Button("cmd_Plot")->click();
     QCOMPARE(opened, 1);
@@ -234,25 +236,25 @@ class ShellGuiTest : public QObject {
     ToHome();
     Button("cmd_Quit")->click();
     QVERIFY(p->dialogs.empty());
-    QVERIFY(app->QuitScreen()->isVisible());
-    Click(app->QuitScreen(), "cmd_NoQuit");
-    QVERIFY(app->Home()->isVisible());
+    QVERIFY(app->Screen<ui::FrmQuit>(ScreenId::Quit)->isVisible());
+    Click(app->Screen<ui::FrmQuit>(ScreenId::Quit), "cmd_NoQuit");
+    QVERIFY(app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->isVisible());
 
     Trigger("mnu_examp_3");
     p->paths.push_back(Path("at_quit.zrv"));
-    app->Home()->close();  // closing the window is a Quit
-    QVERIFY(app->Home()->isVisible());
+    app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->close();  // closing the window is a Quit
+    QVERIFY(app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->isVisible());
     QCOMPARE(p->SaveDialogCount(), 1);
     QVERIFY(std::filesystem::exists(Path("at_quit.zrv")));
-    QVERIFY(app->QuitScreen()->isVisible());
-    Click(app->QuitScreen(), "cmd_YesQuit");
+    QVERIFY(app->Screen<ui::FrmQuit>(ScreenId::Quit)->isVisible());
+    Click(app->Screen<ui::FrmQuit>(ScreenId::Quit), "cmd_YesQuit");
     QVERIFY(app->Ended());
   }
 
   void userScreenRefusesAnEmptyName() {
     ToHome();
     Trigger("mnu_ChangeName");
-    auto* user = app->User();
+    auto* user = app->Screen<ui::FrmUser>(ScreenId::User);
     QVERIFY(user->isVisible());
     auto* name = user->findChild<QLineEdit*>("txt_UserName");
     auto* number = user->findChild<QLineEdit*>("txt_DesignNo");
@@ -285,14 +287,14 @@ class ShellGuiTest : public QObject {
     ToHome();
     for (int t = 0; t < kHelpTopicCount; ++t) {
       Trigger(QString("mnu_Help_%1").arg(t).toUtf8().constData());
-      QVERIFY(app->Help()->isVisible());
-      QVERIFY2(app->Help()->Viewer()->toPlainText().size() > 100, qPrintable(ui::HelpDocument(HelpTopic(t))));
+      QVERIFY(app->Screen<ui::FrmHelp>(ScreenId::Help)->isVisible());
+      QVERIFY2(app->Screen<ui::FrmHelp>(ScreenId::Help)->Viewer()->toPlainText().size() > 100, qPrintable(ui::HelpDocument(HelpTopic(t))));
     }
-    int width = app->Help()->width();
-    app->Help()->findChild<QAction*>("mnu_Enlarge")->trigger();
-    QVERIFY(app->Help()->width() > width);
-    app->Help()->findChild<QAction*>("mnu_Close")->trigger();
-    QVERIFY(!app->Help()->isVisible());
+    int width = app->Screen<ui::FrmHelp>(ScreenId::Help)->width();
+    app->Screen<ui::FrmHelp>(ScreenId::Help)->findChild<QAction*>("mnu_Enlarge")->trigger();
+    QVERIFY(app->Screen<ui::FrmHelp>(ScreenId::Help)->width() > width);
+    app->Screen<ui::FrmHelp>(ScreenId::Help)->findChild<QAction*>("mnu_Close")->trigger();
+    QVERIFY(!app->Screen<ui::FrmHelp>(ScreenId::Help)->isVisible());
   }
 
   void commandLineFileIsLoaded() {
@@ -312,17 +314,17 @@ class ShellGuiTest : public QObject {
       if (state == 1) Trigger("mnu_examp_5");
       if (state == 2) SavedExample(6, "state.zrv");
       if (state == 3) ToHome(SavedExample(7, "state_w12.zrv"));
-      QList<QAction*> actions = app->Home()->findChildren<QAction*>();
+      QList<QAction*> actions = app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->findChildren<QAction*>();
       for (QAction* a : actions) {
         if (a->menu() || a->isSeparator() || !a->isEnabled()) continue;
         a->trigger();
         QCoreApplication::processEvents();
         QVERIFY(!app->Ended());
       }
-      for (QPushButton* b : app->Home()->findChildren<QPushButton*>())
+      for (QPushButton* b : app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->findChildren<QPushButton*>())
         if (b->isEnabled()) b->click();
-      QVERIFY(app->QuitScreen()->isVisible());
-      Click(app->QuitScreen(), "cmd_YesQuit");
+      QVERIFY(app->Screen<ui::FrmQuit>(ScreenId::Quit)->isVisible());
+      Click(app->Screen<ui::FrmQuit>(ScreenId::Quit), "cmd_YesQuit");
       QVERIFY(app->Ended());
     }
   }

@@ -1,0 +1,24 @@
+// Every screen of the program, in the order `--snapshot` pictures them. A new
+// screen is its own file and one line here.
+#include "ui/application.h"
+#include "ui/frm_about.h"
+#include "ui/frm_disclaimer.h"
+#include "ui/frm_help.h"
+#include "ui/frm_home_screen.h"
+#include "ui/frm_quit.h"
+#include "ui/frm_title.h"
+#include "ui/frm_user.h"
+
+namespace zorvan::ui {
+
+void RegisterScreens(Application& app) {
+  RegisterHomeScreen(app);
+  RegisterTitle(app);
+  RegisterDisclaimer(app);
+  RegisterQuit(app);
+  RegisterUser(app);
+  RegisterAbout(app);
+  RegisterHelp(app);
+}
+
+}  // namespace zorvan::ui
