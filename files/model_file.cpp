@@ -11,6 +11,7 @@
 
 #include "core/checked.h"
 #include "core/design.h"
+#include "core/field_table.h"
 #include "core/number_text.h"
 #include "core/units.h"
 #include "files/atomic_file.h"
@@ -25,6 +26,20 @@ constexpr const char* kCrLf = "\r\n";
 constexpr const char* kLegacyMarker = "ZORVAN";
 constexpr int kStoredLabels = 20;
 constexpr int kReservedLines = 40;
+
+// The runs of design fields in the order the file holds them.
+constexpr const char* kHeadCount[] = {"Arrangement", "TotalDisplacement", "NumCylinders"};
+constexpr const char* kHeadCylinder[] = {
+    "VeeAngle", "Bore", "LRRatio", "PistonMass", "ConrodMass", "ConrodCGFraction", "CrankMass",
+    "CrankCGFraction", "IdleRPM", "RedlineRPM", "FrictionCoefficient", "MainJournalDiameter",
+    "CrankpinJournalDiameter", "StrokeCycle", "RodsPerCrank", "CounterweightMass", "CounterweightRadius",
+    "CounterweightAngle"};
+constexpr const char* kCylinderRow[] = {"PhaseAngle", "FiringAngle", "FiringOrder"};
+constexpr const char* kCurrentTail[] = {
+    "CoefFluct", "GasCurve", "SpeedIndex", "MachineType", "GasPressureScale", "CylinderDisplacement",
+    "BalanceResultsValid", "UnitSystem", "PeakPressureEngine", "EngineResultsValid", "Stroke",
+    "WristpinOffset", "DrawingScale"};
+constexpr const char* kLegacyTail[] = {"GasCurve", "SpeedIndex", "MachineType", "GasPressureScale"};
 
 // ---- writing ---------------------------------------------------------------
 
@@ -41,6 +56,20 @@ class LineWriter {
   void Int(int16_t v) { text_ += std::to_string(v) + kCrLf; }
   void Float(float v) { text_ += ExactNumberText(v) + kCrLf; }
   void Flag(bool v) { text_ += std::string(v ? "#TRUE#" : "#FALSE#") + kCrLf; }
+  void Field(const EngineDesignRecord& d, const DesignField& f, int k = 0) {
+    if (IsText(f))
+      Text(FieldText(d, f));
+    else if (IsFlag(f))
+      Flag(FieldFlag(d, f));
+    else if (IsWholeNumber(f))
+      Int(static_cast<int16_t>(FieldNumber(d, f)));
+    else
+      Float(static_cast<float>(FieldNumber(d, f, k)));
+  }
+  template <std::size_t N>
+  void Fields(const EngineDesignRecord& d, const char* const (&names)[N]) {
+    for (const char* name : names) Field(d, zorvan::Field(name));
+  }
   const std::string& Result() const { return text_; }
 
  private:
@@ -116,6 +145,21 @@ class LineReader {
     RaiseError(err::TypeMismatch);
   }
 
+  void Field(EngineDesignRecord& d, const DesignField& f, int k = 0) {
+    if (IsText(f))
+      SetFieldText(d, f, Text());
+    else if (IsFlag(f))
+      SetFieldFlag(d, f, Flag());
+    else if (IsWholeNumber(f))
+      SetFieldNumber(d, f, Int());
+    else
+      SetFieldNumber(d, f, Float(), k);
+  }
+  template <std::size_t N>
+  void Fields(EngineDesignRecord& d, const char* const (&names)[N]) {
+    for (const char* name : names) Field(d, zorvan::Field(name));
+  }
+
   void Skip(int lines) {
     for (int i = 0; i < lines; ++i) Line();
   }
@@ -132,34 +176,12 @@ void ReadCommonHead(LineReader& r, EngineDesignRecord& d, ProgramValues& v) {
   v.DesignNumber = r.Int();
   v.SaveDate = r.Text();
   v.SaveTime = r.Text();
-  d.Arrangement = r.Int();
-  d.TotalDisplacement = r.Float();
-  d.NumCylinders = r.Int();
+  r.Fields(d, kHeadCount);
   // The per-cylinder arrays hold cylinders 1..16 only.
   CheckCylinderCount(d.NumCylinders);
-  d.VeeAngle = r.Float();
-  d.Bore = r.Float();
-  d.LRRatio = r.Float();
-  d.PistonMass = r.Float();
-  d.ConrodMass = r.Float();
-  d.ConrodCGFraction = r.Float();
-  d.CrankMass = r.Float();
-  d.CrankCGFraction = r.Float();
-  d.IdleRPM = r.Int();
-  d.RedlineRPM = r.Int();
-  d.FrictionCoefficient = r.Float();
-  d.MainJournalDiameter = r.Float();
-  d.CrankpinJournalDiameter = r.Float();
-  d.StrokeCycle = r.Int();
-  d.RodsPerCrank = r.Int();
-  d.CounterweightMass = r.Float();
-  d.CounterweightRadius = r.Float();
-  d.CounterweightAngle = r.Float();
-  for (int k = 1; k <= d.NumCylinders; ++k) {
-    d.PhaseAngle[k] = r.Float();
-    d.FiringAngle[k] = r.Float();
-    d.FiringOrder[k] = r.Float();
-  }
+  r.Fields(d, kHeadCylinder);
+  for (int k = 1; k <= d.NumCylinders; ++k)
+    for (const char* name : kCylinderRow) r.Field(d, Field(name), k);
   for (int slot = 1; slot <= kStoredLabels; ++slot) d.UnitLabel[slot] = r.Text();
   d.PressureFactor = r.Float();
 }
@@ -171,19 +193,7 @@ int LeadingDigit(const std::string& version) {
 
 void ReadCurrentBody(LineReader& r, EngineDesignRecord& d, ProgramValues& v, const std::string& version) {
   ReadCommonHead(r, d, v);
-  d.CoefFluct = r.Float();
-  d.GasCurve = r.Int();
-  d.SpeedIndex = r.Int();
-  d.MachineType = r.Text();
-  d.GasPressureScale = r.Float();
-  d.CylinderDisplacement = r.Float();
-  d.BalanceResultsValid = r.Flag();
-  d.UnitSystem = r.Int();
-  d.PeakPressureEngine = r.Float();
-  d.EngineResultsValid = r.Flag();
-  d.Stroke = r.Float();
-  d.WristpinOffset = r.Float();
-  d.DrawingScale = r.Float();
+  r.Fields(d, kCurrentTail);
   if (d.DrawingScale == 0) d.DrawingScale = 1;
   // Reserved lines: files from version 7 on carry 39 of the 40 that are written.
   r.Skip(1);
@@ -195,10 +205,7 @@ void ReadLegacyBody(LineReader& r, EngineDesignRecord& d, ProgramValues& v, cons
   ReadCommonHead(r, d, v);
   r.Skip(2);
   if (version.substr(0, 4) != programVersion.substr(0, 4)) return;
-  d.GasCurve = r.Int();
-  d.SpeedIndex = r.Int();
-  d.MachineType = r.Text();
-  d.GasPressureScale = r.Float();
+  r.Fields(d, kLegacyTail);
   r.Skip(9);
 }
 
@@ -223,47 +230,13 @@ std::string ModelFileText(const EngineDesignRecord& d, const ProgramValues& v) {
   w.Int(v.DesignNumber);
   w.Text(v.SaveDate);
   w.Text(v.SaveTime);
-  w.Int(d.Arrangement);
-  w.Float(d.TotalDisplacement);
-  w.Int(d.NumCylinders);
-  w.Float(d.VeeAngle);
-  w.Float(d.Bore);
-  w.Float(d.LRRatio);
-  w.Float(d.PistonMass);
-  w.Float(d.ConrodMass);
-  w.Float(d.ConrodCGFraction);
-  w.Float(d.CrankMass);
-  w.Float(d.CrankCGFraction);
-  w.Int(d.IdleRPM);
-  w.Int(d.RedlineRPM);
-  w.Float(d.FrictionCoefficient);
-  w.Float(d.MainJournalDiameter);
-  w.Float(d.CrankpinJournalDiameter);
-  w.Int(d.StrokeCycle);
-  w.Int(d.RodsPerCrank);
-  w.Float(d.CounterweightMass);
-  w.Float(d.CounterweightRadius);
-  w.Float(d.CounterweightAngle);
-  for (int k = 1; k <= d.NumCylinders; ++k) {
-    w.Float(d.PhaseAngle[k]);
-    w.Float(d.FiringAngle[k]);
-    w.Float(d.FiringOrder[k]);
-  }
+  w.Fields(d, kHeadCount);
+  w.Fields(d, kHeadCylinder);
+  for (int k = 1; k <= d.NumCylinders; ++k)
+    for (const char* name : kCylinderRow) w.Field(d, Field(name), k);
   for (int slot = 1; slot <= kStoredLabels; ++slot) w.Text(d.UnitLabel[slot]);
   w.Float(d.PressureFactor);
-  w.Float(d.CoefFluct);
-  w.Int(d.GasCurve);
-  w.Int(d.SpeedIndex);
-  w.Text(d.MachineType);
-  w.Float(d.GasPressureScale);
-  w.Float(d.CylinderDisplacement);
-  w.Flag(d.BalanceResultsValid);
-  w.Int(d.UnitSystem);
-  w.Float(d.PeakPressureEngine);
-  w.Flag(d.EngineResultsValid);
-  w.Float(d.Stroke);
-  w.Float(d.WristpinOffset);
-  w.Float(d.DrawingScale);
+  w.Fields(d, kCurrentTail);
   for (int i = 0; i < kReservedLines; ++i) w.Text("");
   return w.Result();
 }
@@ -329,7 +302,7 @@ bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues
                    const std::function<void()>& refreshScreens) {
   std::string oldPath = v.FilePath;
   v.FilePath = path;
-  ui.SetPointer(Pointer::Busy);
+  BusyPointer busy(ui);
   bool read = false;
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
@@ -350,7 +323,6 @@ bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues
     v.FileName = StripFilename(v.FilePath);
   else
     v.FilePath = oldPath;
-  ui.SetPointer(Pointer::Normal);
   return read;
 }
 

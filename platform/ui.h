@@ -21,4 +21,16 @@ class Ui {
   virtual void SetPointer(Pointer pointer) = 0;
 };
 
+// The busy pointer for the life of a long operation, restored also after a failure.
+class BusyPointer {
+ public:
+  explicit BusyPointer(Ui& ui) : ui_(ui) { ui_.SetPointer(Pointer::Busy); }
+  ~BusyPointer() { ui_.SetPointer(Pointer::Normal); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+
+ private:
+  Ui& ui_;
+};
+
 }  // namespace zorvan

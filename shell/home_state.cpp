@@ -4,13 +4,6 @@
 
 namespace zorvan {
 
-namespace {
-std::string SystemName(int16_t system) {
-  static const char* const kNames[] = {"in-lb-s", "ft-lb-s", "m-kg-N-s", "cm-kg-N-s", "mm-kg-N-s"};
-  return system >= 1 && system <= 5 ? kNames[system - 1] : "";
-}
-}  // namespace
-
 HomeState ComputeHomeState(const EngineDesignRecord& d, const ProgramValues& v,
                            const std::function<bool(ScreenId)>& available) {
   HomeState s;
@@ -20,9 +13,9 @@ HomeState ComputeHomeState(const EngineDesignRecord& d, const ProgramValues& v,
   // A model read from disk may be reset even before it has been calculated.
   s.fileNew = single || d.FromDiskFile;
   s.fileSave = s.fileSaveAs = s.fileExport = single;
-  s.chart[0] = s.chart[1] = single;
-  for (int i = 2; i <= 6; ++i) s.chart[i] = engine;
-  s.chart[6] = s.chart[6] && available(ScreenId::PowerChart);
+  s.chart[kChartSummary] = s.chart[kChartMass] = single;
+  for (int i = kChartFiring; i <= kChartPower; ++i) s.chart[i] = engine;
+  s.chart[kChartPower] = engine && available(ScreenId::PowerChart);
 
   s.cmdInput = available(ScreenId::Input);
   // During start-up the commands keep their initial (disabled) state.
@@ -35,9 +28,13 @@ HomeState ComputeHomeState(const EngineDesignRecord& d, const ProgramValues& v,
   s.focusToInput = !v.StartingUp && !single;
 
   s.unitSystem = d.UnitSystem;
-  s.unitName = SystemName(d.UnitSystem);
+  s.unitName = d.UnitSystem >= 1 && d.UnitSystem <= 5 ? UnitSystemName(d.UnitSystem) : "";
   if (single) {
-    s.indicator = {true, d.BalanceResultsValid, engine, d.FlywheelResultsValid, v.DesignSaved};
+    s.indicator[kIndicatorSingle] = true;
+    s.indicator[kIndicatorBalance] = d.BalanceResultsValid;
+    s.indicator[kIndicatorEngine] = engine;
+    s.indicator[kIndicatorFlywheel] = d.FlywheelResultsValid;
+    s.indicator[kIndicatorSaved] = v.DesignSaved;
     s.source = d.FromDiskFile ? "DiskFile" : "Calculated";
   }
   return s;

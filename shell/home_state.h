@@ -12,10 +12,21 @@
 
 namespace zorvan {
 
+// The entries of the Charts menu (mnu_Chart_0 ..), in menu order.
+enum Chart : int {
+  kChartSummary, kChartMass, kChartFiring, kChartForce, kChartMoment, kChartTorque, kChartPower,
+  kChartCount
+};
+// The indicators of the status panel (lbl_Status_0 ..).
+enum Indicator : int {
+  kIndicatorSingle, kIndicatorBalance, kIndicatorEngine, kIndicatorFlywheel, kIndicatorSaved,
+  kIndicatorCount
+};
+
 struct HomeState {
   // File menu.
   bool fileNew = false, fileSave = false, fileSaveAs = false, fileExport = false;
-  std::array<bool, 7> chart{};  // mnu_Chart 0..6
+  std::array<bool, kChartCount> chart{};
   // Command buttons.
   bool cmdInput = false, cmdPlot = false, cmdBalance = false, cmdAssemble = false;
   bool cmdPrint = false, cmdFlywheel = false;
@@ -23,7 +34,7 @@ struct HomeState {
   // Units menu check mark (1..5) and the status panel.
   int unitSystem = 1;
   std::string unitName;
-  std::array<bool, 5> indicator{};  // lbl_Status 0..4
+  std::array<bool, kIndicatorCount> indicator{};
   std::string source;               // "DiskFile" or "Calculated"
 };
 

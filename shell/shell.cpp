@@ -13,6 +13,7 @@
 #include "core/presets.h"
 #include "core/recalculate.h"
 #include "core/units.h"
+#include "files/atomic_file.h"
 #include "files/model_file.h"
 #include "core/captions.h"
 #include "core/error_report.h"
@@ -27,29 +28,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The busy pointer for the life of a file operation, restored also after a failure.
-class BusyPointer {
- public:
-  explicit BusyPointer(Ui& ui) : ui_(ui) { ui_.SetPointer(Pointer::Busy); }
-  ~BusyPointer() { ui_.SetPointer(Pointer::Normal); }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-
- private:
-  Ui& ui_;
-};
-
 bool FileExists(const std::string& path) {
   std::error_code ec;
   return fs::is_regular_file(path, ec);
-}
-
-void WriteTextFile(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) RaiseError(err::PathFileAccess);
-  out << text;
-  out.flush();
-  if (!out) RaiseError(err::DeviceIO);
 }
 
 }  // namespace
@@ -134,15 +115,9 @@ void Shell::Open() {
 }
 
 bool Shell::ReadModel(const std::string& path) {
+  // The reader keeps the design, its file and its name when the read fails.
+  if (!OpenModelFile(path, d_, v_, ui_)) return false;
   BusyPointer busy(ui_);
-  const std::string oldPath = v_.FilePath;
-  v_.FilePath = path;
-  if (!OpenModelFile(path, d_, v_, ui_)) {
-    // A refused or failed read leaves the design as it was, so it keeps its file too.
-    v_.FilePath = oldPath;
-    return false;
-  }
-  v_.FileName = StripFilename(path);
   v_.DesignSaved = false;
   RecomputeAfterRead();
   return true;
@@ -199,7 +174,7 @@ void Shell::ExportSpreadsheet() {
     std::string path = WithExtension(ChosenOrCancel(dialogs_.SaveFileName(request)), ".txt");
     {
       BusyPointer busy(ui_);
-      WriteTextFile(path, ExportTableText(d_));
+      ReplaceFileAtomically(path, ExportTableText(d_));
     }
     // FilePath stays the model file's: a later Save must not write over the export.
     ui_.Message(shell_text::kExported + std::string("\r\n") + path, Buttons::Ok, Icon::Information);
@@ -244,19 +219,19 @@ void Shell::LoadExample(int example) {
 }
 
 void Shell::ShowChart(int chart) {
-  if (chart < 0 || chart > 6 || !State().chart[chart]) return;
-  if (chart == 6) {
+  if (chart < 0 || chart >= kChartCount || !State().chart[chart]) return;
+  if (chart == kChartPower) {
     OpenScreen(ScreenId::PowerChart, Modality::Modeless);
     return;
   }
   Guarded(ui_, "frm_Homescreen.Charts", [&] {
     std::string text;
     switch (chart) {
-      case 0: text = EngineSummaryReport(d_, v_); break;
-      case 1: text = MassNoticeText(d_); break;
-      case 2: text = FiringArrangementText(d_); break;
-      case 3: text = BalanceNoticeText(d_, BalanceKind::Force); break;
-      case 4: text = BalanceNoticeText(d_, BalanceKind::Moment); break;
+      case kChartSummary: text = EngineSummaryReport(d_, v_); break;
+      case kChartMass: text = MassNoticeText(d_); break;
+      case kChartFiring: text = FiringArrangementText(d_); break;
+      case kChartForce: text = BalanceNoticeText(d_, BalanceKind::Force); break;
+      case kChartMoment: text = BalanceNoticeText(d_, BalanceKind::Moment); break;
       default: text = BalanceNoticeText(d_, BalanceKind::Torque); break;
     }
     dialogs_.FixedWidthMessage(text);

@@ -85,7 +85,7 @@ void FrmHomeScreen::BuildMenus() {
   QMenu* charts = menu("mnu_Charts", "&Charts");
   const char* const kCharts[] = {"&Engine Data", "M&ass Data", "F&iring Order", "&Force Balance",
                                  "&Moment Balance", "&Torque Balance", "P&ower Charts"};
-  for (int i = 0; i < 7; ++i)
+  for (int i = 0; i < kChartCount; ++i)
     chart_[i] = Action(charts, QString("mnu_Chart_%1").arg(i), kCharts[i], [this, i] { shell_.ShowChart(i); });
 
   QMenu* user = menu("mnu_User", "&User");
@@ -198,7 +198,7 @@ void FrmHomeScreen::Refresh() {
   save_->setEnabled(s.fileSave);
   saveAs_->setEnabled(s.fileSaveAs);
   export_->menuAction()->setEnabled(s.fileExport);
-  for (int i = 0; i < 7; ++i) chart_[i]->setEnabled(s.chart[i]);
+  for (int i = 0; i < kChartCount; ++i) chart_[i]->setEnabled(s.chart[i]);
   for (int i = 0; i < 5; ++i) pick_[i]->setChecked(s.unitSystem == i + 1);
   input_->setEnabled(s.cmdInput);
   plot_->setEnabled(s.cmdPlot);
@@ -208,7 +208,7 @@ void FrmHomeScreen::Refresh() {
   assemble_->setEnabled(s.cmdAssemble);
   if (s.focusToInput && input_->isEnabled() && isVisible()) input_->setFocus();
   units_->setText(QString::fromStdString(s.unitName));
-  for (int i = 0; i < 5; ++i) status_[i]->setVisible(s.indicator[i]);
+  for (int i = 0; i < kIndicatorCount; ++i) status_[i]->setVisible(s.indicator[i]);
   status_[0]->setText(QString::fromStdString(s.source));
 }
 

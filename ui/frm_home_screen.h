@@ -38,11 +38,11 @@ class FrmHomeScreen : public QMainWindow {
   QAction *new_ = nullptr, *save_ = nullptr, *saveAs_ = nullptr;
   QMenu* export_ = nullptr;
   std::array<QAction*, 5> pick_{};
-  std::array<QAction*, 7> chart_{};
+  std::array<QAction*, kChartCount> chart_{};
   QPushButton *input_ = nullptr, *plot_ = nullptr, *balance_ = nullptr, *assemble_ = nullptr;
   QPushButton *print_ = nullptr, *flywheel_ = nullptr, *quit_ = nullptr;
   QLabel* units_ = nullptr;
-  std::array<QLabel*, 5> status_{};
+  std::array<QLabel*, kIndicatorCount> status_{};
   bool activationQueued_ = false;
 };
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <variant>
 
 #include "app/cli/model_arg.h"
 #include "app/cli/text_commands.h"
 #include "core/checked.h"
 #include "core/design.h"
+#include "core/field_table.h"
 #include "core/presets.h"
 #include "core/recalculate.h"
 #include "core/units.h"
@@ -18,57 +18,10 @@ namespace zorvan::cli {
 
 namespace {
 
-using R = EngineDesignRecord;
-struct MachineTypeField {};
-using FieldRef = std::variant<float R::*, int16_t R::*, CylinderArray R::*, MachineTypeField>;
-
-struct Field {
-  const char* name;
-  FieldRef ref;
-};
-
-const std::vector<Field>& Fields() {
-  static const std::vector<Field> kFields{
-      {"Bore", &R::Bore},
-      {"CylinderDisplacement", &R::CylinderDisplacement},
-      {"LRRatio", &R::LRRatio},
-      {"PistonMass", &R::PistonMass},
-      {"ConrodMass", &R::ConrodMass},
-      {"CrankMass", &R::CrankMass},
-      {"CrankCGFraction", &R::CrankCGFraction},
-      {"ConrodCGFraction", &R::ConrodCGFraction},
-      {"FrictionCoefficient", &R::FrictionCoefficient},
-      {"MainJournalDiameter", &R::MainJournalDiameter},
-      {"CrankpinJournalDiameter", &R::CrankpinJournalDiameter},
-      {"WristpinOffset", &R::WristpinOffset},
-      {"IdleRPM", &R::IdleRPM},
-      {"RedlineRPM", &R::RedlineRPM},
-      {"SpeedIndex", &R::SpeedIndex},
-      {"MachineType", MachineTypeField{}},
-      {"GasCurve", &R::GasCurve},
-      {"GasPressureScale", &R::GasPressureScale},
-      {"NumCylinders", &R::NumCylinders},
-      {"StrokeCycle", &R::StrokeCycle},
-      {"Arrangement", &R::Arrangement},
-      {"RodsPerCrank", &R::RodsPerCrank},
-      {"CylinderSpacing", &R::CylinderSpacing},
-      {"VeeAngle", &R::VeeAngle},
-      {"CounterweightMass", &R::CounterweightMass},
-      {"CounterweightRadius", &R::CounterweightRadius},
-      {"CounterweightAngle", &R::CounterweightAngle},
-      {"CoefFluct", &R::CoefFluct},
-      {"UnitSystem", &R::UnitSystem},
-      {"PhaseAngle", &R::PhaseAngle},
-      {"FiringOrder", &R::FiringOrder},
-      {"FiringAngle", &R::FiringAngle},
-  };
-  return kFields;
-}
-
-const Field* FindField(const std::string& name) {
-  for (const Field& f : Fields())
-    if (name == f.name) return &f;
-  return nullptr;
+// The fields --set accepts: the design's inputs.
+const DesignField* FindField(const std::string& name) {
+  const DesignField* f = FindDesignField(name);
+  return f && f->role == FieldRole::Input ? f : nullptr;
 }
 
 // A decimal number (exponent form, "nan" and "inf" included); false when the
@@ -105,18 +58,17 @@ bool InDomain(const std::string& field, double v, std::ostream& err) {
 }
 
 int CheckSetting(const FieldSetting& s, std::ostream& err) {
-  const Field* f = FindField(s.field);
+  const DesignField* f = FindField(s.field);
   if (!f) {
     err << "zorvan-cli: unknown field '" << s.field << "'\n";
     return 2;
   }
-  if (std::holds_alternative<MachineTypeField>(f->ref)) {
+  if (IsText(*f)) {
     if (s.value == "Engine" || s.value == "Pump") return 0;
     err << "zorvan-cli: MachineType must be Engine or Pump, not '" << s.value << "'\n";
     return 2;
   }
-  std::vector<std::string> items =
-      std::holds_alternative<CylinderArray R::*>(f->ref) ? SplitList(s.value) : std::vector{s.value};
+  std::vector<std::string> items = IsCylinderList(*f) ? SplitList(s.value) : std::vector{s.value};
   if (items.size() > static_cast<std::size_t>(kMaxCylinders)) {
     err << "zorvan-cli: " << s.field << " takes at most " << kMaxCylinders << " values, not "
         << items.size() << "\n";
@@ -141,24 +93,21 @@ double Number(const std::string& text) {
 
 // Assigns one checked setting; a value out of the field's range raises error 6.
 void Assign(EngineDesignRecord& d, const FieldSetting& s) {
-  const Field& f = *FindField(s.field);
-  std::visit(
-      [&](auto ref) {
-        using T = decltype(ref);
-        if constexpr (std::is_same_v<T, MachineTypeField>) {
-          d.MachineType = s.value;
-        } else if constexpr (std::is_same_v<T, float R::*>) {
-          d.*ref = Sng(Number(s.value));
-        } else if constexpr (std::is_same_v<T, int16_t R::*>) {
-          d.*ref = CInt(Number(s.value));
-        } else {
-          std::vector<std::string> items = SplitList(s.value);
-          CylinderArray values = d.*ref;
-          for (std::size_t k = 0; k < items.size(); ++k) values[k + 1] = Sng(Number(items[k]));
-          d.*ref = values;
-        }
-      },
-      f.ref);
+  const DesignField& f = *FindField(s.field);
+  if (IsText(f)) {
+    SetFieldText(d, f, s.value);
+  } else if (IsCylinderList(f)) {
+    std::vector<std::string> items = SplitList(s.value);
+    CylinderArray before = d.*std::get<CylinderArray EngineDesignRecord::*>(f.member);
+    try {
+      for (std::size_t k = 0; k < items.size(); ++k) SetFieldNumber(d, f, Number(items[k]), static_cast<int>(k + 1));
+    } catch (...) {
+      d.*std::get<CylinderArray EngineDesignRecord::*>(f.member) = before;  // all entries or none
+      throw;
+    }
+  } else {
+    SetFieldNumber(d, f, Number(s.value));
+  }
   if (s.field == "UnitSystem") {  // relabel only: the values are taken as given
     SetUnitLabels(d);
     SetDigitCounts(d);
@@ -166,15 +115,6 @@ void Assign(EngineDesignRecord& d, const FieldSetting& s) {
 }
 
 }  // namespace
-
-const std::vector<std::string>& SettableFieldNames() {
-  static const std::vector<std::string> kNames = [] {
-    std::vector<std::string> names;
-    for (const Field& f : Fields()) names.emplace_back(f.name);
-    return names;
-  }();
-  return kNames;
-}
 
 int ParseDesignArgs(const std::vector<std::string>& args, std::size_t first, DesignArgs& out,
                     std::ostream& err, const std::vector<std::string>& commandOptions) {

@@ -35,9 +35,6 @@ struct DesignArgs {
 int ParseDesignArgs(const std::vector<std::string>& args, std::size_t first, DesignArgs& out,
                     std::ostream& err, const std::vector<std::string>& commandOptions = {});
 
-// The names --set accepts, in the order of the usage text.
-const std::vector<std::string>& SettableFieldNames();
-
 struct BuildOutcome {
   int exitCode = 0;     // 0, 1 (a failure was reported on the ui) or the model reader's code
   bool endNow = false;  // true: the command ends with exitCode and prints nothing

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/cli/design_args.h"
+#include "core/field_table.h"
 
 namespace zorvan::cli {
 
@@ -68,32 +69,27 @@ class Object {
   bool first_ = true;
 };
 
+// The derived quantities and the counterweight, named by the field table.
 void WriteDerived(const EngineDesignRecord& d, std::ostream& out) {
+  static constexpr const char* kDerived[] = {
+      "PistonArea", "Stroke", "CrankRadius", "BoreStrokeRatio", "ConrodLength", "ConrodCGDistance",
+      "TotalDisplacement", "MidRPM", "SpeedTable", "Omega", "OmegaSquared", "ConrodMassAtWristpin",
+      "ConrodMassAtCrankpin", "RodMassAtCrankpin", "CrankMassAtCrankpin", "MassAtCrankpin", "MassAtWristpin",
+      "RadiusOverLength", "HalfRadiusOverLength", "StepsPerRevolution", "LastStep", "CounterweightMass",
+      "CounterweightRadius", "CounterweightAngle"};
   Object o(out);
-  o.Put("PistonArea", d.PistonArea);
-  o.Put("Stroke", d.Stroke);
-  o.Put("CrankRadius", d.CrankRadius);
-  o.Put("BoreStrokeRatio", d.BoreStrokeRatio);
-  o.Put("ConrodLength", d.ConrodLength);
-  o.Put("ConrodCGDistance", d.ConrodCGDistance);
-  o.Put("TotalDisplacement", d.TotalDisplacement);
-  o.Put("MidRPM", d.MidRPM);
-  o.Put("SpeedTable", std::array{d.SpeedTable[1], d.SpeedTable[2], d.SpeedTable[3]});
-  o.Put("Omega", d.Omega);
-  o.Put("OmegaSquared", d.OmegaSquared);
-  o.Put("ConrodMassAtWristpin", d.ConrodMassAtWristpin);
-  o.Put("ConrodMassAtCrankpin", d.ConrodMassAtCrankpin);
-  o.Put("RodMassAtCrankpin", d.RodMassAtCrankpin);
-  o.Put("CrankMassAtCrankpin", d.CrankMassAtCrankpin);
-  o.Put("MassAtCrankpin", d.MassAtCrankpin);
-  o.Put("MassAtWristpin", d.MassAtWristpin);
-  o.Put("RadiusOverLength", d.RadiusOverLength);
-  o.Put("HalfRadiusOverLength", d.HalfRadiusOverLength);
-  o.Put("StepsPerRevolution", static_cast<int>(d.StepsPerRevolution));
-  o.Put("LastStep", static_cast<int>(d.LastStep));
-  o.Put("CounterweightMass", d.CounterweightMass);
-  o.Put("CounterweightRadius", d.CounterweightRadius);
-  o.Put("CounterweightAngle", d.CounterweightAngle);
+  for (const char* name : kDerived) {
+    const DesignField& f = Field(name);
+    if (std::holds_alternative<std::array<float, 4> EngineDesignRecord::*>(f.member)) {
+      // Speeds 1..3; slot 0 is not used.
+      const auto& speeds = d.*std::get<std::array<float, 4> EngineDesignRecord::*>(f.member);
+      o.Put(name, std::array{speeds[1], speeds[2], speeds[3]});
+    } else if (IsWholeNumber(f)) {
+      o.Put(name, static_cast<int>(FieldNumber(d, f)));
+    } else {
+      o.Put(name, static_cast<float>(FieldNumber(d, f)));
+    }
+  }
 }
 
 void WriteFlags(const EngineDesignRecord& d, std::ostream& out) {
