@@ -3,6 +3,7 @@
 // engine gas sums, harmonic sums, amplitudes and crank balance check, the
 // shaking forces and moments row by row, then the torques.
 #include <array>
+#include <vector>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -29,12 +30,15 @@ struct FiringDelays {
   int count = 0;
 };
 
-// Reads the firing order and angles; entries that are not cylinder numbers
-// are left out and named in one warning.
+// A firing position whose entry names no cylinder 1..n, or one named before.
+struct FiringEntryFault {
+  int position;
+  bool repeated;
+};
+// Reads the firing order and angles; entries that are not cylinder numbers,
+// and cylinders named again, are left out and named in one warning.
 FiringDelays ReadFiringDelays(const EngineDesignRecord& d, Ui& ui);
-// The warning for firing positions whose entries are not cylinders 1..n.
-std::string FiringOrderWarning(const EngineDesignRecord& d, const std::array<int, kMaxCylinders + 1>& positions,
-                               int count);
+std::string FiringOrderWarning(const EngineDesignRecord& d, const std::vector<FiringEntryFault>& faults);
 // engine[k] = single[k] + the sum over the delays e of single[(k - e) mod one cycle].
 void SumDelayed(const Column& single, Column& engine, const FiringDelays& delays);
 // GasForce and GasTorque of the engine from the one cylinder's.

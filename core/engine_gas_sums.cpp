@@ -1,6 +1,7 @@
 // Engine gas sums: each cylinder after the first in the firing order adds the
 // one cylinder's curve, delayed by its firing angle, to the undelayed curve.
 #include <cmath>
+#include <vector>
 #include <string>
 
 #include "core/assembly_steps.h"
@@ -33,33 +34,44 @@ int FiringPositions(const EngineDesignRecord& d) { return d.Arrangement == 0 ? 1
 
 }  // namespace
 
-std::string FiringOrderWarning(const EngineDesignRecord& d, const std::array<int, kMaxCylinders + 1>& positions,
-                               int count) {
+std::string FiringOrderWarning(const EngineDesignRecord& d, const std::vector<FiringEntryFault>& faults) {
   const char* cr = "\r";
-  std::string text = " The firing order holds entries that are not cylinder numbers 1 to " +
-                     std::to_string(d.NumCylinders) + ":" + cr;
-  for (int i = 0; i < count; ++i) {
-    const float entry = d.FiringOrder[positions[i]];
-    text += "    position " + std::to_string(positions[i]) + ":" +
-            (std::isfinite(entry) ? Str(entry) : std::string(" not a number")) + cr;
+  bool strangers = false, repeats = false;
+  for (const FiringEntryFault& f : faults) (f.repeated ? repeats : strangers) = true;
+  const std::string count = std::to_string(d.NumCylinders);
+  std::string text = strangers && repeats
+                         ? " The firing order holds entries that are not cylinder numbers 1 to " + count +
+                               ", or that name a cylinder again:"
+                     : strangers ? " The firing order holds entries that are not cylinder numbers 1 to " + count + ":"
+                                 : std::string(" The firing order names a cylinder more than once:");
+  text += cr;
+  for (const FiringEntryFault& f : faults) {
+    const float entry = d.FiringOrder[f.position];
+    text += "    position " + std::to_string(f.position) + ":" +
+            (std::isfinite(entry) ? Str(entry) : std::string(" not a number"));
+    if (f.repeated) text += " (again)";
+    if (f.position == 1) text += " (the first to fire is still counted)";
+    text += cr;
   }
   return text + cr + " They are left out of the engine's gas force, gas torque and friction sums.";
 }
 
 FiringDelays ReadFiringDelays(const EngineDesignRecord& d, Ui& ui) {
   FiringDelays delays;
-  std::array<int, kMaxCylinders + 1> invalid{};
-  int invalidCount = 0;
+  std::vector<FiringEntryFault> faults;
+  std::array<bool, kMaxCylinders + 1> named{};
   const int positions = FiringPositions(d);
-  for (int j = 2; j <= positions; ++j) {
+  for (int j = 1; j <= positions; ++j) {
     const int c = CylinderOf(d.FiringOrder[j], d.NumCylinders);
-    if (c == 0) {
-      invalid[invalidCount++] = j;
+    if (c == 0 || named[c]) {
+      faults.push_back({j, c != 0});
       continue;
     }
-    delays.rows[delays.count++] = DelayRows(d.FiringAngle[c]);
+    named[c] = true;
+    // The first to fire is the curve itself; the others follow with their delays.
+    if (j > 1) delays.rows[delays.count++] = DelayRows(d.FiringAngle[c]);
   }
-  if (invalidCount > 0) ui.Message(FiringOrderWarning(d, invalid, invalidCount), Buttons::Ok, Icon::Warning);
+  if (!faults.empty()) ui.Message(FiringOrderWarning(d, faults), Buttons::Ok, Icon::Warning);
   return delays;
 }
 

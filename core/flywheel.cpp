@@ -60,6 +60,9 @@ void Calculate(EngineDesignRecord& d, FlywheelResult& result) {
   CrankAngleTable& t = d.table;
   const int last = d.LastStep;
   if (last < 1 || last > kLastRow) RaiseError(err::SubscriptOutOfRange);
+  // Outside this range the flywheel would come out negative, infinite or as large as none at all.
+  if (!(d.CoefFluct > 0 && d.CoefFluct <= 1))
+    throw RunTimeError(err::InvalidCall, "CoefFluct must be above 0 and at most 1");
   float average = 0;
   MaxMinAvg(t.TotalTorque, last, d.TorqueMinNoFlywheel, d.TorqueMaxNoFlywheel, average);
 

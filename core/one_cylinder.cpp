@@ -31,6 +31,16 @@ void CheckDesign(const EngineDesignRecord& d) {
   const bool losses = NotNegative(d.FrictionCoefficient) && NotNegative(d.MainJournalDiameter) &&
                       NotNegative(d.CrankpinJournalDiameter);
   if (!(geometry && masses && losses)) RaiseError(err::InvalidCall);
+  // The rod must reach from the crankpin to the cylinder axis at every angle.
+  // (A linkage too large to subtract is left to the pass, which reports the overflow.)
+  const double reach = static_cast<double>(d.ConrodLength) - d.CrankRadius;
+  if (std::isfinite(reach) && !(reach > std::fabs(static_cast<double>(d.WristpinOffset))))
+    throw RunTimeError(err::InvalidCall, "The linkage cannot close: the rod length less the crank radius must "
+                                         "exceed the wristpin offset");
+  if (d.StrokeCycle != 2 && d.StrokeCycle != 4) throw RunTimeError(err::InvalidCall, "StrokeCycle must be 2 or 4");
+  if (d.RodsPerCrank < 1 || d.RodsPerCrank > kMaxCylinders)
+    throw RunTimeError(err::InvalidCall, "RodsPerCrank must be 1 to 16");
+  if (d.GasCurve < 1 || d.GasCurve > 2) throw RunTimeError(err::InvalidCall, "GasCurve must be 1 or 2");
 }
 
 // A design read from a model file keeps its flags while it is recomputed.

@@ -8,6 +8,7 @@
 #include "core/checked.h"
 #include "core/design.h"
 #include "core/recalculate.h"
+#include "core/units.h"
 #include "core/error_report.h"
 
 namespace zorvan {
@@ -64,7 +65,7 @@ void SetConfiguration(EngineDesignRecord& d, const Preset& p) {
   d.VeeAngle = p.vee;
   if (p.arrangement == 4) {  // the W12 has its own cylinder
     d.LRRatio = 4;
-    d.Bore = 3.19f;
+    d.Bore = InchesInSystem(3.19, d.UnitSystem);  // 3.19 in, in the design's own units
   }
   d.TotalDisplacement = Sng(static_cast<double>(p.cylinders) * d.CylinderDisplacement);
   for (int c = 1; c <= p.cylinders; ++c) {

@@ -7,7 +7,8 @@
 namespace zorvan {
 
 struct ProgramValues {
-  std::string ProductTitle = "ZORVAN for Windows";  // also the model-file marker
+  std::string ProductTitle = "ZORVAN for Windows";  // the model-file marker and the texts that name it
+  std::string ScreenTitle = "ZORVAN";               // the program's title in captions and message boxes
   std::string ProgramVersion = "9.0";
   std::string Revision = "2.2";
   std::string ReleaseDate = "11/30/08";

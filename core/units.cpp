@@ -101,6 +101,11 @@ void SetDigitCounts(EngineDesignRecord& d) {
 
 std::string UnitSystemName(int16_t system) { return Row(system).name; }
 
+float InchesInSystem(double inches, int16_t system) {
+  const double factor = Row(1).metres / Row(system).metres;
+  return factor == 1 ? Sng(inches) : Sng(RoundConverted(inches * factor, 6));
+}
+
 void ConvertDesign(EngineDesignRecord& d, int16_t fromSystem, int16_t toSystem) {
   const SystemRow& from = Row(fromSystem);
   const SystemRow& to = Row(toSystem);

@@ -13,6 +13,9 @@ void SetUnitLabels(EngineDesignRecord& d);
 void SetDigitCounts(EngineDesignRecord& d);
 // Converts every stored quantity of the design from one system to another.
 void ConvertDesign(EngineDesignRecord& d, int16_t fromSystem, int16_t toSystem);
+// A length given in inches, in the base length of a unit system, rounded as
+// a conversion between systems rounds.
+float InchesInSystem(double inches, int16_t system);
 // "in-lb-s", "ft-lb-s", "m-kg-N-s", "cm-kg-N-s", "mm-kg-N-s".
 std::string UnitSystemName(int16_t system);
 

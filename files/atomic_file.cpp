@@ -34,21 +34,21 @@ namespace {
 
 [[noreturn]] void Fail(int code) { RaiseError(ErrorNumberForErrno(code)); }
 
-// The file that path names, through any symbolic links.
+// The file that path names, through any symbolic links; a loop of links, or
+// a chain longer than the system follows, is refused.
 fs::path Target(const std::string& path) {
   std::error_code ec;
   fs::path p(path);
-  for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++hops) {
+  for (int hops = 0; fs::is_symlink(fs::symlink_status(p, ec)); ++hops) {
+    if (hops == 40) RaiseError(err::PathFileAccess);
     fs::path link = fs::read_symlink(p, ec);
-    if (ec) break;
+    if (ec) Fail(ec.value());
     p = link.is_absolute() ? link : p.parent_path() / link;
   }
   return p;
 }
 
-mode_t ModeFor(const fs::path& target) {
-  struct stat st {};
-  if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
+mode_t NewFileMode() {
   mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666 & ~mask;
@@ -84,20 +84,25 @@ struct TemporaryFile {
 void ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   if (path.empty()) RaiseError(err::BadFileName);
   fs::path target = Target(path);
-  std::error_code ec;
-  if (fs::is_directory(target, ec)) RaiseError(err::PathFileAccess);
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  // Only a regular file is replaced: a folder, device, pipe or socket stays as it is.
+  if (exists && !S_ISREG(old.st_mode)) RaiseError(err::PathFileAccess);
   // A file the user may not write stays as it is, though its folder would allow the rename.
-  if (fs::exists(target, ec) && ::access(target.c_str(), W_OK) != 0) Fail(errno);
+  if (exists && ::access(target.c_str(), W_OK) != 0) Fail(errno);
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
-  mode_t mode = ModeFor(target);
 
   TemporaryFile tmp;
-  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  // A short name of its own, so a target name of any legal length still fits.
+  std::string pattern = (folder / ".zorvan-XXXXXX").string();
   tmp.fd = ::mkstemp(pattern.data());
   if (tmp.fd < 0) Fail(errno);
   tmp.name = pattern;
-  if (::fchmod(tmp.fd, mode) != 0) Fail(errno);
+  // The file keeps its owner and group where the system allows it (as root).
+  if (exists && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()))
+    (void)!::fchown(tmp.fd, old.st_uid, old.st_gid);
+  if (::fchmod(tmp.fd, exists ? old.st_mode & 07777 : NewFileMode()) != 0) Fail(errno);
   WriteAll(tmp.fd, bytes);
   if (::fsync(tmp.fd) != 0) Fail(errno);
   int fd = tmp.fd;

@@ -8,12 +8,14 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "core/checked.h"
 #include "core/design.h"
 #include "core/field_table.h"
 #include "core/number_text.h"
 #include "core/units.h"
+#include "core/visible_text.h"
 #include "files/atomic_file.h"
 #include "core/error_report.h"
 #include "core/file_names.h"
@@ -26,6 +28,11 @@ constexpr const char* kCrLf = "\r\n";
 constexpr const char* kLegacyMarker = "ZORVAN";
 constexpr int kStoredLabels = 20;
 constexpr int kReservedLines = 40;
+// No field needs more than a few hundred bytes, and a model file of sixteen
+// cylinders is under 10 KB; anything longer is not a model file.
+constexpr std::size_t kMaxLine = 1024;
+constexpr std::uintmax_t kMaxFileBytes = 64 * 1024;
+constexpr const char* kUtf8Mark = "\xEF\xBB\xBF";
 
 // The runs of design fields in the order the file holds them.
 constexpr const char* kHeadCount[] = {"Arrangement", "TotalDisplacement", "NumCylinders"};
@@ -102,6 +109,7 @@ class LineReader {
         return line;
       }
       line.push_back(static_cast<char>(c));
+      if (line.size() > kMaxLine) throw RunTimeError(err::PathFileAccess, "A line is too long for a model file");
     }
     if (!any) RaiseError(err::InputPastEnd);
     return line;
@@ -111,15 +119,18 @@ class LineReader {
   // reads back whole); an unquoted line is taken as it stands, without blanks.
   std::string Text() {
     std::string line = Line();
+    // A file saved by an editor may open with the UTF-8 byte-order mark.
+    if (first_ && line.starts_with(kUtf8Mark)) line.erase(0, 3);
+    first_ = false;
     std::size_t open = line.find_first_not_of(" \t");
     if (open == std::string::npos) return {};
     if (line[open] != '"') {
       std::size_t end = line.find_last_not_of(" \t");
-      return line.substr(open, end - open + 1);
+      return VisibleText(line.substr(open, end - open + 1));
     }
     std::size_t close = line.rfind('"');
-    if (close == open) return line.substr(open + 1);
-    return line.substr(open + 1, close - open - 1);
+    if (close == open) return VisibleText(line.substr(open + 1));
+    return VisibleText(line.substr(open + 1, close - open - 1));
   }
 
   int16_t Int() {
@@ -166,6 +177,7 @@ class LineReader {
 
  private:
   std::istream& in_;
+  bool first_ = true;
 };
 
 // Lines 3 to 49+3N, the same in both layouts: names, configuration, one
@@ -215,6 +227,24 @@ void CheckIndexFields(const EngineDesignRecord& d) {
   CheckCylinderCount(d.NumCylinders);
   if (d.UnitSystem < 1 || d.UnitSystem > 5) RaiseError(err::SubscriptOutOfRange);
   if (d.Arrangement < 0 || d.Arrangement > 4) RaiseError(err::SubscriptOutOfRange);
+  if (d.MachineType != "Engine" && d.MachineType != "Pump") RaiseError(err::SubscriptOutOfRange);
+}
+
+// Reads a whole model file into `next`: true when it is one of ours, false
+// when its marker is another program's. A file the reader refuses throws.
+bool ReadBody(std::istream& in, EngineDesignRecord& next, ProgramValues& nextValues, const ProgramValues& v) {
+  LineReader r(in);
+  std::string marker = r.Text();
+  std::string version = r.Text();
+  if (marker == v.ProductTitle) {
+    ReadCurrentBody(r, next, nextValues, version);
+  } else if (marker == kLegacyMarker) {
+    ReadLegacyBody(r, next, nextValues, version, v.ProgramVersion);
+  } else {
+    return false;
+  }
+  CheckIndexFields(next);
+  return true;
 }
 
 
@@ -238,6 +268,11 @@ std::string ModelFileText(const EngineDesignRecord& d, const ProgramValues& v) {
   w.Float(d.PressureFactor);
   w.Fields(d, kCurrentTail);
   for (int i = 0; i < kReservedLines; ++i) w.Text("");
+  // Never write a file the reader would refuse: read it back first.
+  std::istringstream back(w.Result());
+  EngineDesignRecord scratch = d;
+  ProgramValues scratchValues = v;
+  ReadBody(back, scratch, scratchValues, v);
   return w.Result();
 }
 
@@ -254,19 +289,11 @@ bool Readfile(std::istream& in, EngineDesignRecord& d, ProgramValues& v, Ui& ui,
   ProgramValues nextValues = v;
   bool bodyRead = false;
   Guarded(ui, "Readfile", [&] {
-    LineReader r(in);
-    std::string marker = r.Text();
-    std::string version = r.Text();
-    if (marker == v.ProductTitle) {
-      ReadCurrentBody(r, next, nextValues, version);
-    } else if (marker == kLegacyMarker) {
-      ReadLegacyBody(r, next, nextValues, version, v.ProgramVersion);
-    } else {
+    if (!ReadBody(in, next, nextValues, v)) {
       ui.Message("This data file is not compatible with this version of " + v.ProductTitle + ". ",
                  Buttons::Ok, Icon::Question);
       return;
     }
-    CheckIndexFields(next);
     bodyRead = true;
   });
   if (!bodyRead) return false;
@@ -305,8 +332,12 @@ bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues
   BusyPointer busy(ui);
   bool read = false;
   std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
+  const auto status = std::filesystem::status(path, ec);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    // A folder, device, pipe or socket: never opened, so nothing can block or run on.
     ErrorReport(ui, err::PathFileAccess, "Readfile");
+  } else if (std::filesystem::exists(status) && std::filesystem::file_size(path, ec) > kMaxFileBytes) {
+    ErrorReport(ui, err::PathFileAccess, "The file is too large to be a model file", "Readfile");
   } else {
     std::ifstream in(path, std::ios::binary);
     if (!in) {

@@ -225,18 +225,14 @@ bool CreateAssociation(Ui& ui, const std::string& docName, const std::string& ex
 
 void Get_Owner(Ui& ui, std::string& organisation, std::string& owner, std::string& operatingSystem) {
   Guarded(ui, "Get_Owner", [&] {
-    std::vector<char> buffer(16384);
-    passwd entry{};
-    passwd* found = nullptr;
-    int rc = getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found);
-    if (rc != 0 || found == nullptr) RaiseError(err::PathNotFound);
+    std::optional<AccountEntry> account = CurrentAccount();
+    if (!account) RaiseError(err::PathNotFound);
     // The full name is the first comma-separated part of the comment field.
-    std::string gecos = found->pw_gecos != nullptr ? found->pw_gecos : "";
-    std::string fullName = gecos.substr(0, gecos.find(','));
+    std::string fullName = account->gecos.substr(0, account->gecos.find(','));
     utsname system{};
     std::string os = uname(&system) == 0 ? system.sysname : "";
     organisation.clear();
-    owner = fullName.empty() ? found->pw_name : fullName;
+    owner = fullName.empty() ? account->name : fullName;
     operatingSystem = os;
   });
 }

@@ -237,16 +237,30 @@ std::string RegistryStorePath(RegistrySection section) {
   return EnvironmentFolder("XDG_CONFIG_HOME", fallback) + "/zorvan/registry";
 }
 
-std::string UserHomeFolder() {
-  const char* home = std::getenv("HOME");
-  if (home != nullptr && home[0] == '/') return home;
+std::optional<AccountEntry> CurrentAccount() {
   std::vector<char> buffer(16384);
   passwd entry{};
   passwd* found = nullptr;
-  if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
-      found->pw_dir != nullptr && found->pw_dir[0] == '/')
-    return found->pw_dir;
-  return {};
+  if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr)
+    return std::nullopt;
+  auto text = [](const char* s) { return std::string(s != nullptr ? s : ""); };
+  return AccountEntry{text(found->pw_name), text(found->pw_dir), text(found->pw_gecos)};
+}
+
+std::string UserHomeFolder() {
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] == '/') return home;
+  std::optional<AccountEntry> account = CurrentAccount();
+  return account && account->home.starts_with('/') ? account->home : std::string{};
+}
+
+std::string LoginName() {
+  for (const char* name : {"USER", "LOGNAME"}) {
+    const char* v = std::getenv(name);
+    if (v != nullptr && v[0] != '\0') return v;
+  }
+  std::optional<AccountEntry> account = CurrentAccount();
+  return account ? account->name : std::string{};
 }
 
 namespace registry_store {

@@ -7,6 +7,7 @@
 // Every change rewrites its file atomically (temporary file, flush, rename).
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 
 #include "core/runtime_error.h"
@@ -32,9 +33,18 @@ constexpr int kRegistryErrorNumber = -2147221502;
 // The store file of a section (see above).
 std::string RegistryStorePath(RegistrySection section);
 
+// The user's entry in the password database, if there is one.
+struct AccountEntry {
+  std::string name, home, gecos;
+};
+std::optional<AccountEntry> CurrentAccount();
+
 // The user's home folder: $HOME when it is an absolute path, else the one the
 // password database names; "" when there is none.
 std::string UserHomeFolder();
+
+// The login name: $USER, else $LOGNAME, else the password database's name.
+std::string LoginName();
 
 // A failure raised by CRegistry: number kRegistryErrorNumber, its own
 // description ("Failed to write new value to ... from Registry.") and source

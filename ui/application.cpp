@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include "core/captions.h"
+#include "shell/registry.h"
 #include "ui/frm_help.h"
 #include "ui/frm_home_screen.h"
 #include "ui/qt_platform.h"
@@ -26,7 +27,7 @@ Application::~Application() = default;
 void Application::Start(const StartUpFacts& facts) {
   shell_->StartUp(facts);
   auto* home = Screen<FrmHomeScreen>(ScreenId::Home);
-  home->setWindowTitle(QString::fromStdString(values_.ProductTitle));
+  home->setWindowTitle(QString::fromStdString(values_.ScreenTitle));
   Screen<QWidget>(ScreenId::Help)->setWindowTitle(QString::fromStdString(ScreenCaption(values_, "Help")));
   home->Refresh();
   startingUp_ = true;
@@ -130,9 +131,7 @@ StartUpFacts SystemFacts(const QString& commandLine) {
   StartUpFacts f;
   f.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
   if (f.documentsFolder.empty()) f.documentsFolder = QDir::homePath().toStdString();
-  QString login = qEnvironmentVariable("USER");
-  if (login.isEmpty()) login = qEnvironmentVariable("LOGNAME");
-  f.loginName = login.toStdString();
+  f.loginName = LoginName();
   f.applicationPath = (QCoreApplication::applicationDirPath() + "/").toStdString();
   f.commandLine = commandLine.toStdString();
   return f;
@@ -151,7 +150,7 @@ int RunApplication(QApplication& app) {
     QCoreApplication::processEvents();
     return program.Snapshot(args[1]) ? 0 : 1;
   }
-  QtPlatform platform("ZORVAN for Windows");
+  QtPlatform platform(ProgramValues{}.ScreenTitle);
   Application program(platform, platform);
   program.Start(SystemFacts(args.isEmpty() ? QString() : args.first()));
   return app.exec();

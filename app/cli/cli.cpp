@@ -7,8 +7,10 @@ namespace zorvan::cli {
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.empty() || args[0] == "--help" || args[0] == "help") {
-    out << "usage: zorvan-cli dump [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n";
-    out << "       zorvan-cli save OUT.zrv [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
+    // Asked for, the usage is the output; as a mistake it goes with the other messages.
+    std::ostream& usage = args.empty() ? err : out;
+    usage << "usage: zorvan-cli dump [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n";
+    usage << "       zorvan-cli save OUT.zrv [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
            "       zorvan-cli report [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
            "       zorvan-cli notice force|moment|torque|firing|mass|spacing|suggestions|guidelines|phase"
            " [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"

@@ -33,6 +33,14 @@ bool ParseNumber(std::string_view text, double& value) {
   return ec == std::errc() && end == text.data() + text.size();
 }
 
+// A number whose decimal form is right but whose value no double holds (1e400, 1e-400).
+bool IsOutOfRange(std::string_view text) {
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  double v;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  return ec == std::errc::result_out_of_range && end == text.data() + text.size();
+}
+
 std::vector<std::string> SplitList(const std::string& text) {
   std::vector<std::string> items;
   std::size_t start = 0;
@@ -48,8 +56,8 @@ std::vector<std::string> SplitList(const std::string& text) {
 // beyond the 16-bit range is left to the assignment, which reports the overflow.
 bool InDomain(const std::string& field, double v, std::ostream& err) {
   auto check = [&](const char* name, int lo, int hi) {
-    if (field != name || !(std::fabs(v) < 32768)) return true;
-    double r = std::nearbyint(v);  // as the assignment rounds it
+    if (field != name) return true;
+    double r = std::nearbyint(v);  // as the assignment rounds it, before the range is checked
     if (r >= lo && r <= hi) return true;
     err << "zorvan-cli: " << name << " must be " << lo << " to " << hi << ", not " << v << "\n";
     return false;
@@ -77,7 +85,8 @@ int CheckSetting(const FieldSetting& s, std::ostream& err) {
   for (const std::string& item : items) {
     double v;
     if (!ParseNumber(item, v)) {
-      err << "zorvan-cli: " << s.field << ": '" << item << "' is not a number\n";
+      const bool range = IsOutOfRange(item);
+      err << "zorvan-cli: " << s.field << ": '" << item << (range ? "' is out of range\n" : "' is not a number\n");
       return 2;
     }
     if (!InDomain(s.field, v, err)) return 2;
@@ -180,8 +189,16 @@ bool CalculateDesign(const DesignArgs& args, EngineDesignRecord& d, MessageLog& 
   const bool givenCounterweight = std::any_of(args.sets.begin(), args.sets.end(), [](const FieldSetting& s) {
     return s.field.starts_with("Counterweight");
   });
+  // The derivation step sets the counterweight radius from the crank; a
+  // counterweight given on the command line is put back over it.
+  auto givenAgain = [&] {
+    return Guarded(ui, "--set Counterweight", [&] {
+      for (const FieldSetting& s : args.sets)
+        if (s.field.starts_with("Counterweight")) Assign(d, s);
+    });
+  };
   // Each step works on what the one before derived, so a failure ends the chain.
-  return Engine_Data(d, ui) &&
+  return Engine_Data(d, ui) && (!givenCounterweight || givenAgain()) &&
          (givenCounterweight ? RecalculateKeepingCounterweight(d, ui) : RecalculateAll(d, ui)) &&
          FlywheelCalculation(d, ui, flywheel);
 }

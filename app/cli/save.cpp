@@ -22,12 +22,15 @@ int Save(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
 
   auto c = std::make_unique<CalculatedDesign>();
   if (int code = BuildAndCalculate(parsed, *c, err)) return code;
-  // A calculation that fails is reported, but the design itself is still saved.
+  // A design that could not be built or calculated is never saved: the old file stays.
+  if (!c->ok) {
+    WriteMessages(c->ui, err);
+    return 1;
+  }
   std::string name = StripFilename(target);
   if (!name.empty()) c->values.FileName = name;
   c->values.FilePath = target;
-  const bool ok =
-      Guarded(c->ui, "Save", [&] { ReplaceFileAtomically(target, ModelFileText(c->d, c->values)); }) && c->ok;
+  const bool ok = Guarded(c->ui, "Save", [&] { ReplaceFileAtomically(target, ModelFileText(c->d, c->values)); });
   WriteMessages(c->ui, err);
   return ok ? 0 : 1;
 }

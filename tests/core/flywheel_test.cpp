@@ -101,15 +101,24 @@ TEST(Flywheel, TwentyPulsesOfASignFitAndMoreAreReported) {
   EXPECT_EQ(tooMany->NegativeAreas[0], -1);  // index 0 is no pulse's
 }
 
-TEST(Flywheel, NoSpeedOrNoFluctuationGivesTheClassicErrorNotAFlywheel) {
-  for (auto change : {+[](EngineDesignRecord& d) { d.Omega = 0; }, +[](EngineDesignRecord& d) { d.CoefFluct = 0; }}) {
-    auto d = Example(2);
-    change(*d);
-    FlywheelResult r;
-    RecordingUi ui;
-    EXPECT_FALSE(FlywheelCalculation(*d, ui, r));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Error 11   (Division by zero)  has occurred in Flywheel\r\n\r\n");
+TEST(Flywheel, NoSpeedOrAnUnusableCoefficientGivesAReportNotAFlywheel) {
+  auto d = Example(2);
+  d->Omega = 0;
+  FlywheelResult r;
+  RecordingUi ui;
+  EXPECT_FALSE(FlywheelCalculation(*d, ui, r));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Error 11   (Division by zero)  has occurred in Flywheel\r\n\r\n");
+  // A coefficient of 0 or less, or above 1, would give no, a negative or a meaningless flywheel.
+  for (float coef : {0.0f, -1.0f, 1.5f, std::nanf("")}) {
+    auto e = Example(2);
+    e->CoefFluct = coef;
+    RecordingUi ui2;
+    EXPECT_FALSE(FlywheelCalculation(*e, ui2, r)) << coef;
+    ASSERT_EQ(ui2.messages.size(), 1u);
+    EXPECT_EQ(ui2.messages[0].text,
+              "Error 5   (CoefFluct must be above 0 and at most 1)  has occurred in Flywheel\r\n\r\n");
+    EXPECT_FALSE(e->FlywheelResultsValid);
   }
 }
 

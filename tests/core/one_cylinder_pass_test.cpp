@@ -77,10 +77,9 @@ TEST(OneCylinderPass, FaultsEndInTheErrorReport) {
   const float nan = std::numeric_limits<float>::quiet_NaN();
   const Fault faults[] = {
       {"rod length 0", [](auto& d) { d.ConrodLength = 0; }, err::DivisionByZero},
-      {"huge crank", [](auto& d) { d.CrankRadius = 1e30f; }, err::Overflow},
+      {"huge crank", [](auto& d) { d.CrankRadius = 1e30f; d.ConrodLength = 3.5e30f; }, err::Overflow},
       {"huge speed", [](auto& d) { d.Omega = 1e20f; d.OmegaSquared = 3e38f; }, err::Overflow},
       {"speed not a number", [nan](auto& d) { d.Omega = nan; }, err::Overflow},
-      {"offset not a number", [nan](auto& d) { d.WristpinOffset = nan; }, err::Overflow},
       {"gas scale not a number", [nan](auto& d) { d.GasPressureScale = nan; }, err::Overflow},
       {"huge gas scale", [](auto& d) { d.GasPressureScale = 1e37f; }, err::Overflow},
       {"mass not a number", [nan](auto& d) { d.PistonMass = nan; testing::LumpMasses(d); }, err::InvalidCall},
@@ -116,6 +115,37 @@ TEST(OneCylinderPass, FaultsEndInTheErrorReport) {
     EXPECT_FALSE(d->EngineResultsValid);
     EXPECT_FALSE(d->FlywheelResultsValid);
   }
+}
+
+// Designs the linkage or the tables cannot describe are refused by name, and
+// leave the table as it was; a rod that clears the offset is still a design.
+TEST(OneCylinderPass, UndescribableDesignsAreRefusedByName) {
+  const std::vector<std::pair<std::function<void(EngineDesignRecord&)>, const char*>> cases{
+      {[](auto& d) { d.ConrodLength = d.CrankRadius; }, "The linkage cannot close"},        // L/R 1
+      {[](auto& d) { d.ConrodLength = d.CrankRadius / 2; }, "The linkage cannot close"},    // L/R 0.5
+      {[](auto& d) { d.WristpinOffset = -(d.ConrodLength - d.CrankRadius); }, "The linkage cannot close"},
+      {[](auto& d) { d.WristpinOffset = std::nanf(""); }, "The linkage cannot close"},
+      {[](auto& d) { d.StrokeCycle = 3; }, "StrokeCycle must be 2 or 4"},
+      {[](auto& d) { d.RodsPerCrank = 0; }, "RodsPerCrank must be 1 to 16"},
+      {[](auto& d) { d.RodsPerCrank = 17; }, "RodsPerCrank must be 1 to 16"},
+      {[](auto& d) { d.GasCurve = 3; }, "GasCurve must be 1 or 2"},
+  };
+  for (const auto& [spoil, text] : cases) {
+    auto d = HandDesign();
+    spoil(*d);
+    d->table.PistonPosition[7] = 99;
+    RecordingUi ui;
+    EXPECT_FALSE(OneCylinderPass(*d, ui)) << text;
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(ui.messages[0].text.starts_with(std::string("Error 5   (") + text)) << ui.messages[0].text;
+    EXPECT_EQ(d->table.PistonPosition[7], 99.0f);
+    EXPECT_FALSE(d->SingleResultsValid);
+  }
+  auto d = HandDesign();
+  d->WristpinOffset = -0.5f;
+  RecordingUi ui;
+  EXPECT_TRUE(OneCylinderPass(*d, ui));
+  EXPECT_TRUE(ui.messages.empty());
 }
 
 // Bad entries that reach the derivation step: its report comes first, and the
