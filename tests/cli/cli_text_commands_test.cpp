@@ -110,5 +110,48 @@ TEST(CliTexts, FlywheelTakesItsCoefficient) {
   EXPECT_EQ(Cli({"flywheel", "--coef"}).code, 2);
 }
 
+// A design that fails to build or calculate is never saved: the old file stays byte for byte.
+TEST_F(CliFiles, FailedSaveLeavesTheOldFile) {
+  ASSERT_EQ(Cli({"save", Path("keep.zrv"), "--preset", "2"}).code, 0);
+  std::ifstream in(Path("keep.zrv"), std::ios::binary);
+  const std::string before((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  for (const std::vector<std::string>& bad :
+       {std::vector<std::string>{"--preset", "6", "--set", "Arrangement=5"},
+        {"--set", "Bore=nan", "--set", "NumCylinders=4"}, {"--set", "IdleRPM=40000"}}) {
+    std::vector<std::string> args{"save", Path("keep.zrv")};
+    args.insert(args.end(), bad.begin(), bad.end());
+    EXPECT_EQ(Cli(args).code, 1) << bad[1];
+    std::ifstream again(Path("keep.zrv"), std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>()), before);
+  }
+  Outcome zero = Cli({"dump", "/dev/zero"});
+  EXPECT_EQ(zero.code, 1);
+  EXPECT_NE(zero.err.find("has occurred in Readfile"), std::string::npos);
+}
+
+TEST(CliArguments, UsageRangesFiringOrderAndCounterweight) {
+  Outcome none = Cli({});
+  EXPECT_EQ(none.code, 2);
+  EXPECT_EQ(none.out, "");
+  EXPECT_TRUE(none.err.starts_with("usage: zorvan-cli dump"));
+  for (const char* huge : {"Bore=1e400", "Bore=1e-400"}) {
+    Outcome r = Cli({"dump", "--set", huge});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("is out of range"), std::string::npos) << r.err;
+  }
+  // Every position of the firing order is checked, and a cylinder named twice is flagged.
+  Outcome first = Cli({"notice", "firing", "--set", "FiringOrder=17"});
+  EXPECT_NE(first.err.find("    position 1: 17 (the first to fire is still counted)"), std::string::npos)
+      << first.err;
+  Outcome repeats = Cli({"dump", "--set", "FiringOrder=1,1,1,1"});
+  EXPECT_NE(repeats.err.find(" The firing order names a cylinder more than once:\n    position 2: 1 (again)\n"),
+            std::string::npos)
+      << repeats.err;
+  // A counterweight radius given on the command line is the one the engine is computed with.
+  Outcome given = Cli({"dump", "--set", "CounterweightRadius=3"});
+  EXPECT_NE(given.out.find("\"CounterweightRadius\":3,"), std::string::npos);
+  EXPECT_NE(given.err.find("NOT now exactly balanced"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace zorvan::cli

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/units.h"
 #include "tests/support/engine_fixture.h"
 
 namespace zorvan::testing {
@@ -59,6 +60,20 @@ TEST(Presets, EachPresetBalancesItsOwnThrows) {
   ASSERT_TRUE(LoadExample(*v8, 10, ui));
   EXPECT_FLOAT_EQ(v8->CounterweightMass, 0.0284f);
   EXPECT_TRUE(ui.messages.empty());
+}
+
+// The W12's own bore of 3.19 in is taken in the design's units, as every other value is.
+TEST(Presets, TheW12BoreIsInTheDesignsUnits) {
+  const std::pair<int16_t, float> systems[] = {{1, 3.19f}, {2, 0.2658333f}, {3, 0.081026f}, {4, 0.081026f}};
+  for (auto [system, bore] : systems) {
+    auto d = Example(2);
+    ConvertDesign(*d, 1, system);
+    d->UnitSystem = system;
+    RecordingUi ui;
+    ASSERT_TRUE(ApplyPreset(*d, 6, ui));
+    EXPECT_EQ(d->Bore, bore) << system;
+    EXPECT_GT(d->Stroke, d->Bore / 2) << system;  // the displacement was converted with it
+  }
 }
 
 TEST(Presets, ApplyingKeepsRowsAboveItsCylinderCount) {

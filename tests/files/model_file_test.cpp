@@ -1,6 +1,9 @@
 // The model file: round trips of every example in every unit system, the
 // written forms, the reader's layouts and a read or save that fails.
 #include <gtest/gtest.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -390,6 +393,107 @@ TEST_F(ModelFileOnDisk, OpenSetsTheNamesOrRestoresThePath) {
   ASSERT_EQ(missing.ui.messages.size(), 1u);
   EXPECT_EQ(missing.ui.messages[0].text.rfind("Error 53   (File not found)  has occurred in Readfile", 0), 0u);
   EXPECT_EQ(missing.ui.pointer, Pointer::Normal);
+}
+
+// Only a regular file is replaced: a pipe, a socket, a device or a loop of
+// links is refused and left as it was.
+TEST_F(ModelFileOnDisk, SaveRefusesWhatIsNotARegularFile) {
+  Session s;
+  std::vector<fs::path> targets;
+  fs::path fifo = dir / "fifo.zrv";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  targets.push_back(fifo);
+  fs::path socket = dir / "socket.zrv";
+  int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un addr{};
+  addr.sun_family = AF_UNIX;
+  std::snprintf(addr.sun_path, sizeof addr.sun_path, "%s", socket.c_str());
+  ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+  targets.push_back(socket);
+  fs::path device = dir / "null.zrv";
+  if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) targets.push_back(device);
+  fs::create_symlink(dir / "loop-b.zrv", dir / "loop-a.zrv");
+  fs::create_symlink(dir / "loop-a.zrv", dir / "loop-b.zrv");
+  targets.push_back(dir / "loop-a.zrv");
+  for (const fs::path& target : targets) {
+    const auto before = fs::symlink_status(target).type();
+    try {
+      SaveModelFile(target.string(), s.d, s.v, s.ui);
+      ADD_FAILURE() << "saved over " << target;
+    } catch (const RunTimeError& e) {
+      EXPECT_EQ(e.Number(), 75) << target;
+    }
+    EXPECT_EQ(fs::symlink_status(target).type(), before) << target;
+  }
+  ::close(fd);
+  EXPECT_TRUE(s.ui.messages.empty());
+}
+
+TEST_F(ModelFileOnDisk, LongNamesSaveAndTheOwnerStays) {
+  Session s;
+  fs::path longest = dir / (std::string(251, 'n') + ".zrv");  // 255 bytes, the longest a name may be
+  SaveModelFile(longest.string(), s.d, s.v, s.ui);
+  EXPECT_EQ(Contents(longest), ModelFileText(s.d, s.v));
+  if (::geteuid() == 0) {  // only the superuser can save over another user's file
+    fs::path theirs = dir / "theirs.zrv";
+    { std::ofstream(theirs) << "old"; }
+    ASSERT_EQ(::chown(theirs.c_str(), 4321, 8765), 0);
+    SaveModelFile(theirs.string(), s.d, s.v, s.ui);
+    struct stat st {};
+    ASSERT_EQ(::stat(theirs.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 4321u);
+    EXPECT_EQ(st.st_gid, 8765u);
+  }
+}
+
+// What no model file holds is refused under Readfile before it is read in
+// full: an endless line, a huge file, a pipe (which would block) or a device.
+TEST_F(ModelFileOnDisk, ReadRefusesWhatCannotBeAModelFile) {
+  Session good;
+  fs::path longLine = dir / "long.zrv";
+  { std::ofstream(longLine) << '"' << std::string(5000, 'x'); }
+  fs::path big = dir / "big.zrv";
+  { std::ofstream(big) << ModelFileText(good.d, good.v) << std::string(100000, '\n'); }
+  fs::path fifo = dir / "pipe.zrv";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  for (const fs::path& file : {longLine, big, fifo, fs::path("/dev/zero")}) {
+    Session t;
+    const float bore = t.d.Bore;
+    EXPECT_FALSE(OpenModelFile(file.string(), t.d, t.v, t.ui)) << file;
+    ASSERT_EQ(t.ui.messages.size(), 1u) << file;
+    EXPECT_TRUE(t.ui.messages[0].text.starts_with("Error 75   (")) << t.ui.messages[0].text;
+    EXPECT_NE(t.ui.messages[0].text.find("has occurred in Readfile"), std::string::npos);
+    EXPECT_EQ(t.d.Bore, bore);
+  }
+}
+
+TEST(ModelFile, MarkTypesAndControlCharactersOfOtherEditors) {
+  Session s;
+  const std::string text = ModelFileText(s.d, s.v);
+  Session bom;
+  EXPECT_TRUE(bom.Read("\xEF\xBB\xBF" + text));  // the byte-order mark of a UTF-8 editor
+
+  std::vector<std::string> lines = Lines(text);
+  std::vector<std::string> diesel = lines;
+  for (std::string& l : diesel)
+    if (l == "\"Engine\"") l = "\"Diesel\"";
+  Session refused;
+  EXPECT_FALSE(refused.Read(Join(diesel)));
+  ASSERT_EQ(refused.ui.messages.size(), 1u);
+  EXPECT_TRUE(refused.ui.messages[0].text.starts_with("Error 9 "));
+
+  std::vector<std::string> escaped = lines;
+  escaped[2] = "\"\x1b[2Jname\x07\"";  // the model's file name, with terminal codes
+  escaped[3] = "\"user\xC2\x9B\"";
+  Session shown;
+  ASSERT_TRUE(shown.Read(Join(escaped)));
+  EXPECT_EQ(shown.v.FileName, "\u241B[2Jname\u2407");
+  EXPECT_EQ(shown.v.UserName, "user\uFFFD");
+
+  // The writer refuses a design the reader would refuse, before any file is touched.
+  Session odd;
+  odd.d.MachineType = "Diesel";
+  EXPECT_THROW(ModelFileText(odd.d, odd.v), RunTimeError);
 }
 
 }  // namespace

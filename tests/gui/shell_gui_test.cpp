@@ -110,6 +110,8 @@ class ShellGuiTest : public QObject {
     Click(app->Screen<ui::FrmDisclaimer>(ScreenId::Disclaimer), "cmd_Done");
     QVERIFY(!app->Screen<ui::FrmDisclaimer>(ScreenId::Disclaimer)->isVisible());
     QVERIFY(app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->isVisible());
+    // On screen the program is "ZORVAN"; "ZORVAN for Windows" marks only its model files.
+    QCOMPARE(app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->windowTitle(), QString("ZORVAN"));
     QTRY_VERIFY(!app->Values().StartingUp);
     QCOMPARE(Label("lbl_Units")->text(), QString("in-lb-s"));
     QVERIFY(Act("mnu_pick_1")->isChecked());

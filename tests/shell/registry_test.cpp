@@ -257,5 +257,26 @@ TEST_F(Registry, AssociationIsRecordedAndHonouredByTheDesktop) {
   EXPECT_EQ(Shell("xdg-mime query default " + std::string(kModelMimeType) + " 2>&1"), "zorvan.desktop");
 }
 
+TEST(LoginNameTest, FallsBackToThePasswordDatabase) {
+  std::vector<std::pair<const char*, std::optional<std::string>>> saved;
+  for (const char* name : {"USER", "LOGNAME"}) {
+    const char* v = std::getenv(name);
+    saved.emplace_back(name, v ? std::optional<std::string>(v) : std::nullopt);
+    ::unsetenv(name);
+  }
+  std::optional<AccountEntry> account = CurrentAccount();
+  ASSERT_TRUE(account.has_value());
+  EXPECT_FALSE(account->name.empty());
+  EXPECT_EQ(LoginName(), account->name);
+  ::setenv("LOGNAME", "ann", 1);
+  EXPECT_EQ(LoginName(), "ann");
+  for (const auto& [name, value] : saved) {
+    if (value)
+      ::setenv(name, value->c_str(), 1);
+    else
+      ::unsetenv(name);
+  }
+}
+
 }  // namespace
 }  // namespace zorvan
