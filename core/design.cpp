@@ -121,6 +121,8 @@ void ResetToDefaults(EngineDesignRecord& d) {
   ResetCounterweight(d);
 }
 
+void RefreshArrangementTexts(EngineDesignRecord& d) { SetArrangementTexts(d); }
+
 bool Engine_Data(EngineDesignRecord& d, Ui& ui) {
   return Guarded(ui, "Engine_Data", [&] {
     d.StepsPerRevolution = 120;

@@ -10,6 +10,8 @@ void ResetToDefaults(EngineDesignRecord& d);
 void ResetCounterweight(EngineDesignRecord& d);
 // Omega and OmegaSquared from SpeedTable[SpeedIndex]; an index outside 1..3 raises error 9.
 void SetSpeed(EngineDesignRecord& d);
+// ArrangementName and VeeAngleText of the arrangement (an opposed engine's banks lie at 180).
+void RefreshArrangementTexts(EngineDesignRecord& d);
 // Recomputes every derived field; failures reported under "Engine_Data". False on failure.
 bool Engine_Data(EngineDesignRecord& d, Ui& ui);
 // Resets the whole record to the start-up design and derives it ("Initialize").

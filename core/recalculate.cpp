@@ -22,14 +22,18 @@ bool RunPasses(EngineDesignRecord& d, Ui& ui) {
   return true;
 }
 
-bool Chain(EngineDesignRecord& d, Ui& ui, bool resetCounterweight) {
-  const bool prepared = Guarded(ui, kProcedure, [&] {
+// Speed, rods on the throw and the counterweight, as every pass needs them.
+bool Prepare(EngineDesignRecord& d, Ui& ui, bool resetCounterweight, const char* procedure) {
+  return Guarded(ui, procedure, [&] {
     SetSpeed(d);
     ApplyRodsPerThrow(d);
     // A counterweight read from a model file with its balance results stands.
     if (resetCounterweight && !(d.LoadedFromFile && d.BalanceResultsValid)) ResetCounterweight(d);
   });
-  return prepared && RunPasses(d, ui);
+}
+
+bool Chain(EngineDesignRecord& d, Ui& ui, bool resetCounterweight) {
+  return Prepare(d, ui, resetCounterweight, kProcedure) && RunPasses(d, ui);
 }
 
 }  // namespace
@@ -43,5 +47,9 @@ void ApplyRodsPerThrow(EngineDesignRecord& d) {
 bool RecalculateAll(EngineDesignRecord& d, Ui& ui) { return Chain(d, ui, true); }
 
 bool RecalculateKeepingCounterweight(EngineDesignRecord& d, Ui& ui) { return Chain(d, ui, false); }
+
+bool OneCylinderChain(EngineDesignRecord& d, Ui& ui, const char* procedure) {
+  return Prepare(d, ui, true, procedure) && OneCylinderPass(d, ui) && CounterweightPass(d, ui);
+}
 
 }  // namespace zorvan

@@ -6,6 +6,7 @@ namespace zorvan {
 
 struct Rgb {
   uint8_t r, g, b;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
 namespace palette {

@@ -16,7 +16,12 @@ static void InitHelpResources() { Q_INIT_RESOURCE(help); }
 
 namespace zorvan::ui {
 
-Application::Application(Ui& ui, Dialogs& dialogs) : design_(std::make_unique<EngineDesignRecord>()) {
+Application::Application(Ui& ui, Dialogs& dialogs, FormPrinter* printer)
+    : ui_(ui),
+      dialogs_(dialogs),
+      ownPrinter_(printer ? nullptr : std::make_unique<QtFormPrinter>()),
+      printer_(printer ? printer : ownPrinter_.get()),
+      design_(std::make_unique<EngineDesignRecord>()) {
   InitHelpResources();
   shell_ = std::make_unique<Shell>(*design_, values_, ui, dialogs, *this);
   RegisterScreens(*this);

@@ -11,13 +11,15 @@
 #include "platform/dialogs.h"
 #include "platform/screens.h"
 #include "shell/shell.h"
+#include "ui/print_form.h"
 #include "ui/screen_registry.h"
 
 namespace zorvan::ui {
 
 class Application : public Screens {
  public:
-  Application(Ui& ui, Dialogs& dialogs);
+  // The printer of Print Form: the system's when none is given.
+  Application(Ui& ui, Dialogs& dialogs, FormPrinter* printer = nullptr);
   ~Application() override;
 
   // Start-up: the shell's steps, the captions, then the title screen.
@@ -50,6 +52,9 @@ class Application : public Screens {
   EngineDesignRecord& Design() { return *design_; }
   ProgramValues& Values() { return values_; }
   Shell& GetShell() { return *shell_; }
+  Ui& GetUi() { return ui_; }
+  Dialogs& GetDialogs() { return dialogs_; }
+  FormPrinter& Printer() { return *printer_; }
   bool Ended() const { return ended_; }
   // Screen Size: screens lay themselves out enlarged while this is set.
   bool Maximized() const { return maximized_; }
@@ -60,6 +65,10 @@ class Application : public Screens {
  private:
   void RefreshHome();
 
+  Ui& ui_;
+  Dialogs& dialogs_;
+  std::unique_ptr<FormPrinter> ownPrinter_;
+  FormPrinter* printer_;
   std::unique_ptr<EngineDesignRecord> design_;
   ProgramValues values_;
   std::unique_ptr<Shell> shell_;

@@ -5,6 +5,7 @@
 #include "ui/frm_disclaimer.h"
 #include "ui/frm_help.h"
 #include "ui/frm_home_screen.h"
+#include "ui/frm_input_data.h"
 #include "ui/frm_quit.h"
 #include "ui/frm_title.h"
 #include "ui/frm_user.h"
@@ -19,6 +20,7 @@ void RegisterScreens(Application& app) {
   RegisterUser(app);
   RegisterAbout(app);
   RegisterHelp(app);
+  RegisterInputData(app);
 }
 
 }  // namespace zorvan::ui

@@ -287,7 +287,7 @@ class ShellGuiTest : public QObject {
 
   void helpOpensEveryTopic() {
     ToHome();
-    for (int t = 0; t < kHelpTopicCount; ++t) {
+    for (int t = 0; t < kMenuHelpTopicCount; ++t) {
       Trigger(QString("mnu_Help_%1").arg(t).toUtf8().constData());
       QVERIFY(app->Screen<ui::FrmHelp>(ScreenId::Help)->isVisible());
       QVERIFY2(app->Screen<ui::FrmHelp>(ScreenId::Help)->Viewer()->toPlainText().size() > 100, qPrintable(ui::HelpDocument(HelpTopic(t))));

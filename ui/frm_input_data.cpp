@@ -1,0 +1,385 @@
+#include "ui/frm_input_data.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "core/captions.h"
+#include "core/error_report.h"
+#include "core/presets.h"
+#include "ui/application.h"
+#include "ui/frm_home_screen.h"
+#include "ui/qt_platform.h"
+#include "ui/screen_base.h"
+
+namespace zorvan::ui {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+FrmInputData::FrmInputData(Application& app)
+    : app_(app),
+      logic_(app.Design(), app.GetUi(), boxes_, state_),
+      animation_(app.Design()) {
+  setObjectName("frm_InputData");
+  BuildMenus();
+  auto* central = new QWidget(this);
+  auto* header = NamedLabel(central, "lbl_Header", "");
+  auto* columns = new QHBoxLayout;
+  auto* left = new QVBoxLayout;
+  left->addWidget(BuildGeometry());
+  left->addWidget(BuildCylinder());
+  columns->addLayout(left);
+  columns->addWidget(BuildChoices());
+  columns->addWidget(BuildPicture(), 1);
+  auto* layout = new QVBoxLayout(central);
+  layout->addWidget(header);
+  layout->addLayout(columns, 1);
+  layout->addWidget(BuildCommands());
+  setCentralWidget(central);
+  timer_.setSingleShot(false);
+  connect(&timer_, &QTimer::timeout, this, [this] { AnimationStep(); });
+  Wire();
+  resize(980, 640);
+}
+
+QLineEdit* FrmInputData::Box(QWidget* parent, const QString& name, const char* tip) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  box->setToolTip(tip);
+  box->setMaximumWidth(120);
+  box->installEventFilter(this);
+  return box;
+}
+
+QWidget* FrmInputData::BuildGeometry() {
+  auto* frame = new QGroupBox("Geometry", this);
+  frame->setObjectName("fra_Linkout");
+  auto* grid = new QGridLayout(frame);
+  for (int k = 0; k <= 9; ++k) {
+    auto* label = NamedLabel(frame, QString("lbl_Linkout_%1").arg(k).toUtf8().constData(), kLinkoutLabels[k]);
+    linkout_[k] = Box(frame, QString("txt_Linkout_%1").arg(k), kLinkoutTips[k]);
+    unitLeft_[k] = NamedLabel(frame, QString("lbl_Unitleft_%1").arg(k).toUtf8().constData(), "");
+    grid->addWidget(label, k, 0);
+    grid->addWidget(linkout_[k], k, 1);
+    grid->addWidget(unitLeft_[k], k, 2);
+  }
+  bsRatio_ = NamedLabel(frame, "lbl_BSratio", "");
+  grid->addWidget(new QLabel("B/S Ratio", frame), 10, 0);
+  grid->addWidget(bsRatio_, 10, 1);
+  return frame;
+}
+
+QWidget* FrmInputData::BuildCylinder() {
+  auto* frame = new QGroupBox("Cylinder", this);
+  frame->setObjectName("fra_Linkout2");
+  auto* grid = new QGridLayout(frame);
+  for (int k = 1; k <= 8; ++k) {
+    auto* label = NamedLabel(frame, QString("lbl_Linkout2_%1").arg(k).toUtf8().constData(), kLinkout2Labels[k]);
+    linkout2_[k] = Box(frame, QString("txt_Linkout2_%1").arg(k), kLinkout2Tips[k]);
+    unitRight_[k] = NamedLabel(frame, QString("lbl_Unitrite_%1").arg(k).toUtf8().constData(), "");
+    grid->addWidget(label, k, 0);
+    grid->addWidget(linkout2_[k], k, 1);
+    grid->addWidget(unitRight_[k], k, 2);
+  }
+  return frame;
+}
+
+QWidget* FrmInputData::BuildChoices() {
+  auto* column = new QWidget(this);
+  auto* layout = new QVBoxLayout(column);
+  auto group = [&](const char* name, const char* caption) {
+    auto* g = new QGroupBox(caption, column);
+    g->setObjectName(name);
+    layout->addWidget(g);
+    return new QVBoxLayout(g);
+  };
+  auto option = [&](QVBoxLayout* in, const QString& name, const char* caption) {
+    auto* b = new QRadioButton(caption);
+    b->setObjectName(name);
+    in->addWidget(b);
+    return b;
+  };
+  QVBoxLayout* calc = group("fra_Calctype", "Calculation Speed");
+  const char* speeds[] = {"", "Idle RPM", "Mid Range", "Red Line"};
+  for (int i = 1; i <= 3; ++i) calcType_[i] = option(calc, QString("opt_Calctype_%1").arg(i), speeds[i]);
+  QVBoxLayout* type = group("fra_Type", "Device Type");
+  type_[0] = option(type, "opt_Type_0", "IC Engine");
+  type_[1] = option(type, "opt_Type_1", "Compressor");
+  QVBoxLayout* stroke = group("fra_Stroke", "Stroke Cycle");
+  stroke_[0] = option(stroke, "opt_Stroke_0", "2-Stroke");
+  stroke_[1] = option(stroke, "opt_Stroke_1", "4-Stroke");
+  QVBoxLayout* engine = group("fra_EngineType", "Engine Type");
+  arrangement_ = new QComboBox(column);
+  arrangement_->setObjectName("cmb_Type");
+  arrangement_->setEditable(true);
+  arrangement_->setInsertPolicy(QComboBox::NoInsert);
+  for (const char* item : kArrangementItems) arrangement_->addItem(item);
+  engine->addWidget(arrangement_);
+  auto* conrod = new QGroupBox("ConRods/Throw", column);
+  conrod->setObjectName("fra_Conrod");
+  auto* conrodLayout = new QVBoxLayout(conrod);
+  rodnum_ = Box(conrod, "txt_Rodnum", "Some vee engines have multiple conrods on same crankpin");
+  conrodLayout->addWidget(rodnum_);
+  layout->addWidget(conrod);
+  conrodFrame_ = conrod;
+  layout->addStretch(1);
+  return column;
+}
+
+QWidget* FrmInputData::BuildPicture() {
+  auto* column = new QWidget(this);
+  auto* layout = new QVBoxLayout(column);
+  picture_ = new PictureBox(column, "pct_Pict1");
+  layout->addWidget(picture_, 1);
+  layout->addWidget(NamedLabel(column, "lbl_Note", "Note that piston moves on X axis"));
+  speed_ = new QSlider(Qt::Horizontal, column);
+  speed_->setObjectName("hsc_speed");
+  speed_->setRange(0, 32767);
+  speed_->setToolTip("Change animation speed");
+  layout->addWidget(speed_);
+  auto* controls = new QHBoxLayout;
+  controls->addWidget(NamedLabel(column, "lbl_Speed", "<< Slow    Fast >>"));
+  wait_ = new QComboBox(column);
+  wait_->setObjectName("cmb_wait");
+  wait_->setEditable(true);
+  wait_->setToolTip("Change the range of the speed slider above");
+  for (const char* item : {"10", "20", "40", "100", "500"}) wait_->addItem(item);
+  wait_->setEditText("1000");
+  controls->addWidget(wait_);
+  autoscale_ = new QCheckBox("Autoscale", column);
+  autoscale_->setObjectName("chk_autoscale");
+  autoscale_->setChecked(true);
+  controls->addWidget(autoscale_);
+  layout->addLayout(controls);
+  return column;
+}
+
+QWidget* FrmInputData::BuildCommands() {
+  auto* row = new QWidget(this);
+  auto* layout = new QHBoxLayout(row);
+  cancel_ = NamedButton(row, "cmd_Cancel", "< &Back");
+  calc_ = NamedButton(row, "cmd_Calc", "&Calculate");
+  animate_ = NamedButton(row, "cmd_Animate", "&Run");
+  animate_->setToolTip("Animate the image");
+  print_ = NamedButton(row, "cmd_PlotPrint", "&Print Form");
+  done_ = NamedButton(row, "cmd_Done", "&Next >");
+  for (QPushButton* b : {cancel_, calc_, animate_, print_, done_}) layout->addWidget(b);
+  return row;
+}
+
+void FrmInputData::BuildMenus() {
+  QMenu* help = menuBar()->addMenu("Help");
+  help->setObjectName("mnu_HelpMenu");
+  QAction* page = help->addAction("Help");
+  page->setObjectName("mnu_Help");
+  connect(page, &QAction::triggered, this, [this] {
+    Guarded(app_.GetUi(), "frm_input.mnu_Calculations_Click", [&] { app_.ShowHelp(HelpTopic::InputData); });
+  });
+  QMenu* zoom = menuBar()->addMenu("Zoom");
+  zoom->setObjectName("mnu_Zoom");
+  auto item = [&](const char* name, const char* text, double factor) {
+    QAction* a = zoom->addAction(text);
+    a->setObjectName(name);
+    connect(a, &QAction::triggered, this, [this, factor] {
+      Run([&] { return logic_.Zoom(factor); });
+      DrawStill();
+    });
+  };
+  item("mnu_Plus", "Zoom In", 1 / 1.1);
+  item("mnu_Normal", "Normal", 0);
+  item("mnu_Minus", "Zoom Out", 1.1);
+}
+
+void FrmInputData::Wire() {
+  for (int k = 0; k <= 9; ++k) {
+    connect(linkout_[k], &QLineEdit::textEdited, this, [this] { Edited(false); });
+    connect(linkout_[k], &QLineEdit::editingFinished, this, [this, k] {
+      if (!showing_) Run([&] { return logic_.Linkout_LostFocus(k); });
+    });
+  }
+  for (int k = 1; k <= 8; ++k) {
+    connect(linkout2_[k], &QLineEdit::textEdited, this, [this] { Edited(true); });
+    connect(linkout2_[k], &QLineEdit::editingFinished, this, [this, k] {
+      if (!showing_) Run([&] { return k == 7 ? logic_.PressureUpdate() : logic_.Get_InitialCond(); });
+    });
+  }
+  connect(rodnum_, &QLineEdit::textEdited, this, [this] { Edited(false); });
+  connect(rodnum_, &QLineEdit::editingFinished, this, [this] {
+    if (!showing_) Run([&] { logic_.RodsPerCrankCheck(); return true; });
+  });
+  for (int i = 1; i <= 3; ++i)
+    connect(calcType_[i], &QRadioButton::clicked, this, [this, i] { Run([&] { logic_.SetSpeedIndex(i); return true; }); });
+  for (int i = 0; i < 2; ++i) {
+    connect(type_[i], &QRadioButton::clicked, this, [this, i] { Run([&] { logic_.SetPump(i == 1); return true; }); });
+    connect(stroke_[i], &QRadioButton::clicked, this,
+            [this, i] { Run([&] { logic_.SetTwoStroke(i == 0); return true; }); });
+  }
+  auto arrangement = [this] {
+    if (showing_) return;
+    const std::string text = arrangement_->currentText().toStdString();
+    Run([&] { logic_.ArrangementUpdate(text); return true; });
+  };
+  connect(arrangement_, &QComboBox::activated, this, arrangement);
+  connect(arrangement_->lineEdit(), &QLineEdit::editingFinished, this, arrangement);
+  connect(wait_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+    bool ok = false;
+    const int range = text.trimmed().toInt(&ok);
+    if (ok && range > 0) state_.AnimationSpeedRange = range;
+  });
+  connect(calc_, &QPushButton::clicked, this, [this] { Calculate(); });
+  connect(animate_, &QPushButton::clicked, this, [this] { Animate(); });
+  connect(done_, &QPushButton::clicked, this, [this] {
+    hide();
+    auto* home = app_.Screen<FrmHomeScreen>(ScreenId::Home);
+    home->show();
+    home->Refresh();
+  });
+  connect(cancel_, &QPushButton::clicked, this, [this] { hide(); });
+  connect(print_, &QPushButton::clicked, this,
+          [this] { PrintForm(*this, app_.GetUi(), app_.Printer(), "frm_InputData.PrintForm"); });
+  connect(autoscale_, &QCheckBox::toggled, this, [this](bool on) {
+    picture_->SetKeepSquare(on);
+    picture_->update();
+  });
+}
+
+bool FrmInputData::eventFilter(QObject* watched, QEvent* event) {
+  // A box that gains the focus has its whole text selected.
+  if (event->type() == QEvent::FocusIn) {
+    if (auto* box = qobject_cast<QLineEdit*>(watched)) QTimer::singleShot(0, box, &QLineEdit::selectAll);
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmInputData::hideEvent(QHideEvent* event) {
+  timer_.stop();  // closing or hiding the screen stops the animation
+  QMainWindow::hideEvent(event);
+}
+
+void FrmInputData::Edited(bool cylinderBox) {
+  if (showing_) return;
+  EngineDesignRecord& d = app_.Design();
+  if (!cylinderBox || !d.LoadedFromFile) d.FromDiskFile = false;
+  timer_.stop();
+  logic_.Invalidate();
+  done_->setEnabled(false);
+  animate_->setEnabled(false);
+}
+
+void FrmInputData::ReadWidgets() {
+  for (int k = 0; k <= 9; ++k) boxes_.linkout[k] = linkout_[k]->text().toStdString();
+  for (int k = 1; k <= 8; ++k) boxes_.linkout2[k] = linkout2_[k]->text().toStdString();
+  boxes_.rodnum = rodnum_->text().toStdString();
+}
+
+void FrmInputData::Show() {
+  showing_ = true;
+  for (int k = 0; k <= 9; ++k) {
+    if (linkout_[k]->text().toStdString() != boxes_.linkout[k]) linkout_[k]->setText(Q(boxes_.linkout[k]));
+    unitLeft_[k]->setText(Q(boxes_.linkoutUnit[k]));
+  }
+  for (int k = 1; k <= 8; ++k) {
+    if (linkout2_[k]->text().toStdString() != boxes_.linkout2[k]) linkout2_[k]->setText(Q(boxes_.linkout2[k]));
+    unitRight_[k]->setText(Q(boxes_.linkout2Unit[k]));
+  }
+  rodnum_->setText(Q(boxes_.rodnum));
+  bsRatio_->setText(Q(boxes_.bsRatio));
+  if (state_.speedIndex >= 1 && state_.speedIndex <= 3) calcType_[state_.speedIndex]->setChecked(true);
+  type_[state_.pump ? 1 : 0]->setChecked(true);
+  stroke_[state_.twoStroke ? 0 : 1]->setChecked(true);
+  if (state_.arrangementText.empty()) {
+    arrangement_->setEditText("");
+  } else {
+    arrangement_->setCurrentIndex(state_.arrangementIndex);
+    arrangement_->setEditText(Q(state_.arrangementText));
+  }
+  conrodFrame_->setVisible(state_.conrodFrameVisible);
+  done_->setEnabled(state_.doneEnabled);
+  animate_->setEnabled(state_.animateEnabled);
+  SetTitlebox(this, app_.Values());
+  showing_ = false;
+  if (state_.focusBox == kRodnumFocus) rodnum_->setFocus();
+  state_.focusBox = -1;
+}
+
+template <class F>
+void FrmInputData::Run(F&& procedure) {
+  ReadWidgets();
+  procedure();
+  Show();
+}
+
+void FrmInputData::Activate() {
+  timer_.stop();
+  showing_ = true;
+  state_.AnimationSpeedRange = wait_->currentText().toInt() > 0 ? wait_->currentText().toInt() : 10;
+  speed_->setValue(32767 - state_.AnimationDelay);
+  showing_ = false;
+  logic_.Activate();
+  Show();
+  setWindowTitle(QtText(ScreenCaption(app_.Values(), "Input One-Cylinder Data")));
+  DrawStill();
+}
+
+void FrmInputData::DrawStill() {
+  picture_->Picture().Reset();
+  EngineDesignRecord& d = app_.Design();
+  if (d.SingleResultsValid) DrawLinkageStill(picture_->Picture(), d, app_.GetUi());
+  picture_->update();
+}
+
+void FrmInputData::Calculate() {
+  timer_.stop();
+  bool ok = false;
+  Run([&] { ok = logic_.Calculate(); });
+  DrawStill();
+  if (!ok) return;
+  done_->setFocus();
+  app_.Screen<FrmHomeScreen>(ScreenId::Home)->Refresh();
+}
+
+void FrmInputData::Animate() {
+  state_.AnimationDelay = 32767 - speed_->value();
+  // Run while running starts again from the first frame.
+  timer_.stop();
+  animation_.Restart();
+  timer_.setInterval(FrameIntervalMs(state_.AnimationSpeedRange, state_.AnimationDelay));
+  AnimationStep();
+  if (animation_.Running()) timer_.start();
+}
+
+void FrmInputData::AnimationStep() {
+  const bool going = animation_.StepPicture(picture_->Picture(), app_.GetUi());
+  picture_->update();
+  if (going) return;
+  timer_.stop();
+  if (!isVisible()) return;
+  done_->setEnabled(true);
+  done_->setFocus();
+}
+
+void RegisterInputData(Application& app) {
+  auto screen = std::make_unique<FrmInputData>(app);
+  FrmInputData* s = screen.get();
+  // Pictures: the start-up cylinder calculated, and two examples assembled.
+  auto calculated = [s] {
+    s->Activate();
+    s->findChild<QPushButton*>("cmd_Calc")->click();
+  };
+  auto example = [&app, s](int preset) {
+    return [&app, s, preset] {
+      LoadExample(app.Design(), preset, app.GetUi());
+      s->Activate();
+    };
+  };
+  app.Register({ScreenId::Input, std::move(screen), [s](Modality) { s->Activate(); }, true,
+                {{"", calculated}, {"vee", example(5)}, {"w", example(6)}}});
+}
+
+}  // namespace zorvan::ui

@@ -1,0 +1,89 @@
+#pragma once
+// The one-cylinder input screen: geometry, masses, speeds, pressure and
+// friction of one cylinder, the linked geometry while typing, Calculate, and
+// the linkage drawn and animated.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+#include "config/input_data.h"
+#include "plots/linkage.h"
+#include "ui/picture_box.h"
+
+namespace zorvan::ui {
+
+class Application;
+
+class FrmInputData : public QMainWindow {
+ public:
+  explicit FrmInputData(Application& app);
+
+  // Each activation: header, boxes from the record, the still picture.
+  void Activate();
+  // The animation's timer, for tests that step it.
+  QTimer& AnimationTimer() { return timer_; }
+  const InputScreenState& State() const { return state_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  QWidget* BuildGeometry();
+  QWidget* BuildCylinder();
+  QWidget* BuildChoices();
+  QWidget* BuildPicture();
+  QWidget* BuildCommands();
+  void BuildMenus();
+  QLineEdit* Box(QWidget* parent, const QString& name, const char* tip);
+  void Wire();
+
+  // Widgets to boxes before a procedure, boxes and state to widgets after.
+  void ReadWidgets();
+  void Show();
+  template <class F>
+  void Run(F&& procedure);
+
+  void Calculate();
+  void Animate();
+  void AnimationStep();
+  void DrawStill();
+  void Edited(bool cylinderBox);
+
+  Application& app_;
+  InputBoxes boxes_;
+  InputScreenState state_;
+  InputDataLogic logic_;
+  LinkageAnimation animation_;
+  QTimer timer_;
+  bool showing_ = false;  // widgets are being filled: their signals are not edits
+
+  std::array<QLineEdit*, 10> linkout_{};
+  std::array<QLineEdit*, 9> linkout2_{};
+  std::array<QLabel*, 10> unitLeft_{};
+  std::array<QLabel*, 9> unitRight_{};
+  QLineEdit* rodnum_ = nullptr;
+  QWidget* conrodFrame_ = nullptr;
+  QLabel* bsRatio_ = nullptr;
+  std::array<QRadioButton*, 4> calcType_{};
+  std::array<QRadioButton*, 2> type_{}, stroke_{};
+  QComboBox* arrangement_ = nullptr;
+  QComboBox* wait_ = nullptr;
+  QSlider* speed_ = nullptr;
+  QCheckBox* autoscale_ = nullptr;
+  PictureBox* picture_ = nullptr;
+  QPushButton *calc_ = nullptr, *animate_ = nullptr, *done_ = nullptr, *cancel_ = nullptr, *print_ = nullptr;
+};
+
+// Creates the screen, wires it to the application and registers it.
+void RegisterInputData(Application& app);
+
+}  // namespace zorvan::ui
