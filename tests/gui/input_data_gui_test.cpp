@@ -1,0 +1,246 @@
+// The one-cylinder input screen driven through its widgets, offscreen.
+#include <QComboBox>
+#include <QRadioButton>
+#include <QSlider>
+#include <cmath>
+
+#include "core/design.h"
+#include "core/recalculate.h"
+#include "core/units.h"
+#include "tests/support/gui_app.h"
+#include "ui/frm_input_data.h"
+#include "ui/picture_box.h"
+
+using namespace zorvan;
+
+class InputDataGuiTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<test::GuiApp> g;
+  static constexpr ScreenId In = ScreenId::Input;
+
+  EngineDesignRecord& D() { return g->app->Design(); }
+  test::GuiDriver Gui() { return g->Gui(); }
+  ui::FrmInputData* Screen() { return g->app->Screen<ui::FrmInputData>(In); }
+  void Open(int16_t unitSystem = 1) {
+    g = std::make_unique<test::GuiApp>();
+    if (unitSystem != 1) g->app->GetShell().PickUnits(unitSystem);
+    g->Gui().Click(ScreenId::Home, "cmd_Input");
+    QVERIFY(Screen()->isVisible());
+    g->p.messages.clear();
+  }
+  void Type(int k, const QString& text, const char* array = "txt_Linkout_") {
+    Gui().Type(In, QString(array) + QString::number(k), text);
+  }
+  QString Box(int k, const char* array = "txt_Linkout_") { return Gui().Text(In, QString(array) + QString::number(k)); }
+  bool Ready() { return Gui().Enabled(In, "cmd_Done") && Gui().Enabled(In, "cmd_Animate"); }
+  void ExpectOneMessage(const std::string& text, Icon icon) {
+    QCOMPARE(g->p.messages.size(), std::size_t(1));
+    QCOMPARE(g->p.messages[0].text, text);
+    QCOMPARE(g->p.messages[0].icon, icon);
+    g->p.messages.clear();
+  }
+
+ private slots:
+  // Displacement and bore are primary; a stroke or crank radius moves the bore.
+  void linkedGeometry() {
+    Open();
+    Type(0, "25");
+    Type(2, "4");
+    QCOMPARE(Box(1), QString("2.821"));
+    QCOMPARE(Box(3), QString("2.000"));
+    QCOMPARE(Box(0), QString("25.000"));
+    const float bore = D().Bore;
+    Open();
+    Type(0, "25");
+    Type(3, "2");
+    QCOMPARE(D().Bore, bore);
+    QCOMPARE(Box(2), QString("4.000"));
+    QVERIFY(g->p.messages.empty());
+  }
+
+  void unitSystemFourShowsCentimetres() {
+    Open(4);
+    QCOMPARE(Gui().Text(In, "lbl_Unitleft_1"), QString("cm"));
+    QCOMPARE(Gui().Text(In, "lbl_Unitleft_0"), QString("cc"));
+    QCOMPARE(Gui().Text(In, "lbl_Unitrite_7"), QString("MPa"));
+    Type(1, "8.5");
+    QCOMPARE(D().Bore, 0.085f);
+    QCOMPARE(Box(1), QString("8.50"));
+    Type(9, "-0.5");  // an offset may be negative, and says nothing
+    QCOMPARE(D().WristpinOffset, -0.005f);
+    QVERIFY(g->p.messages.empty());
+  }
+
+  void linkLengthsAndPressure() {
+    Open();
+    Type(9, "0.5");
+    Type(4, "1.2");  // L - R = 0.354 with R 1.768: shorter than the offset
+    QVERIFY(!g->p.messages.empty());
+    QCOMPARE(g->p.messages.back().text, std::string("Your link lengths are incompatible. Please redo."));
+    QCOMPARE(g->p.messages.back().icon, Icon::Critical);
+    g->p.messages.clear();
+    Gui().Click(In, "cmd_Calc");  // the linkage cannot close: nothing is calculated
+    QVERIFY(!D().SingleResultsValid);
+    QVERIFY(!Ready());
+
+    Open();
+    Type(7, "1200", "txt_Linkout2_");
+    QCOMPARE(D().GasPressureScale, 2.0f);
+    Gui().Click(In, "opt_Type_1");
+    Type(7, "262", "txt_Linkout2_");
+    QCOMPARE(D().GasPressureScale, 2.0f);
+    QCOMPARE(D().PeakPressurePump, 262.0f);
+    QVERIFY(g->p.messages.empty());
+  }
+
+  void arrangementAndRods() {
+    Open();
+    auto* type = Gui().Find<QComboBox>(In, "cmb_Type");
+    type->lineEdit()->setText("vee twin");
+    emit type->lineEdit()->editingFinished();
+    QCOMPARE(int(D().Arrangement), 2);
+    QCOMPARE(D().VeeAngle, 90.0f);
+    QCOMPARE(type->currentText(), QString("Vee"));
+    QVERIFY(Gui().Find(In, "fra_Conrod")->isVisibleTo(Screen()));
+    Gui().Type(In, "txt_Rodnum", "0");
+    ExpectOneMessage("This value must be positive.  Please redo.", Icon::Warning);
+    QCOMPARE(Gui().Text(In, "txt_Rodnum"), QString("1"));
+    Gui().Type(In, "txt_Rodnum", "2");
+    QCOMPARE(int(D().RodsPerCrank), 2);
+  }
+
+  // The screen adds no arithmetic of its own: its results are the core's.
+  void calculateGivesTheCoresResults() {
+    Open();
+    QVERIFY(!Ready());
+    Type(1, "3.2");
+    Gui().Click(In, "opt_Calctype_3");
+    Gui().Click(In, "cmd_Calc");
+    QVERIFY(Ready());
+    QVERIFY(D().SingleResultsValid);
+    EngineDesignRecord core = D();
+    RecordingUi quiet;
+    QVERIFY(Engine_Data(core, quiet) && OneCylinderChain(core, quiet, "test"));
+    QVERIFY(core.table.GasForce == D().table.GasForce);
+    QVERIFY(core.table.TotalTorque == D().table.TotalTorque);
+    QVERIFY(core.table.PinForceX == D().table.PinForceX);
+    QVERIFY(core.table.SingleShakingForce == D().table.SingleShakingForce);
+    // Any edit disables Next and Run until Calculate.
+    Gui().Type(In, "txt_Linkout2_2", "900", false);
+    QVERIFY(!Ready());
+    Gui().Click(In, "cmd_Calc");
+    QVERIFY(Ready());
+    Gui().Click(In, "opt_Stroke_0");
+    QVERIFY(!Ready());
+    Gui().Click(In, "cmd_Calc");
+    Gui().Click(In, "cmd_Done");
+    QVERIFY(!Screen()->isVisible());
+    QVERIFY(Gui().Find<QAction>(ScreenId::Home, "mnu_Chart_0")->isEnabled());  // the home screen is refreshed
+    QVERIFY(g->p.messages.empty());
+  }
+
+  // Bad entries end in a message and leave what was stored before.
+  void badInput() {
+    struct Case {
+      const char* box;
+      const char* text;
+      const char* start;  // how the message begins
+    };
+    const Case cases[] = {
+        {"txt_Linkout_1", "abc", "Error 13   (Type mismatch)  has occurred in Linkout_LostFocus"},
+        {"txt_Linkout_1", "", "Error 13   (Type mismatch)  has occurred in Linkout_LostFocus"},
+        {"txt_Linkout_1", "0", "Error 11   (Division by zero)  has occurred in Linkout_LostFocus"},
+        {"txt_Linkout_2", "0", "Error 11   (Division by zero)  has occurred in Linkout_LostFocus"},
+        {"txt_Linkout_1", "1e39", "Error 6   (Overflow)  has occurred in Linkout_LostFocus"},
+        {"txt_Linkout2_2", "40000", "Error 6   (Overflow)  has occurred in Get_InitialCond"},
+        {"txt_Linkout2_1", "17", "The number of cylinders must be 1 to 16.  Please redo."},
+        {"txt_Linkout_1", "-3", "This value must be positive.  Please redo."},
+    };
+    for (const Case& c : cases) {
+      Open();
+      Gui().Click(In, "cmd_Calc");
+      const float bore = D().Bore;
+      const int16_t idle = D().IdleRPM, cylinders = D().NumCylinders;
+      g->p.messages.clear();
+      Gui().Type(In, c.box, c.text);
+      QVERIFY2(!g->p.messages.empty(), c.text);
+      QVERIFY2(g->p.messages[0].text.starts_with(c.start), g->p.messages[0].text.c_str());
+      QVERIFY(!Ready());
+      if (std::string(c.text) != "-3") QCOMPARE(D().Bore, bore);
+      QCOMPARE(D().IdleRPM, idle);
+      QCOMPARE(D().NumCylinders, cylinders);
+    }
+    // Zero L/R and NaN are refused at Calculate; nothing half-calculated is shown as valid.
+    for (const char* lr : {"0", "nan"}) {
+      Open();
+      Type(4, lr);
+      g->p.messages.clear();
+      Gui().Click(In, "cmd_Calc");
+      QVERIFY(!g->p.messages.empty());
+      QVERIFY(!D().SingleResultsValid);
+      QVERIFY(!Ready());
+    }
+  }
+
+  void animationRunsOnATimerAndStopsWhenClosed() {
+    Open();
+    Gui().Click(In, "cmd_Calc");
+    auto* picture = Gui().Find<ui::PictureBox>(In, "pct_Pict1");
+    QVERIFY(!picture->Picture().calls.empty());
+    Gui().Find<QSlider>(In, "hsc_speed")->setValue(0);  // slowest: 5 s a revolution
+    Gui().Click(In, "cmd_Animate");
+    QTimer& timer = Screen()->AnimationTimer();
+    QVERIFY(timer.isActive());
+    QCOMPARE(timer.interval(), 238);
+    auto colours = [&] {
+      int red = 0, white = 0;
+      for (const CanvasCall& c : picture->Picture().calls) {
+        if (c.kind != CanvasCall::Circle) continue;
+        red += c.pen.colour == palette::Red;
+        white += c.pen.colour == palette::White;
+      }
+      return std::make_pair(red, white);
+    };
+    // The next frame: the first erased in white, the second drawn in red.
+    QTRY_VERIFY_WITH_TIMEOUT(colours().second > 0, 2000);
+    QVERIFY(colours().first > 0);
+    QVERIFY(Screen()->isVisible());
+    Gui().Click(In, "cmd_Animate");  // Run while running starts again
+    QVERIFY(timer.isActive());
+    Screen()->close();
+    QVERIFY(!timer.isActive());
+  }
+
+  void printFormAsksThenPrints() {
+    Open();
+    g->p.answers = {Answer::No};
+    Gui().Click(In, "cmd_PlotPrint");
+    QCOMPARE(g->p.messages.size(), std::size_t(1));
+    QVERIFY(g->p.messages[0].text.ends_with("Do you want to proceed with a direct print?"));
+    QCOMPARE(g->p.messages[0].buttons, Buttons::YesNo);
+    QVERIFY(g->printer.printed.empty());
+    g->p.messages.clear();
+    g->printer.answers = {false};  // Yes, then the printer dialog is cancelled: silent
+    Gui().Click(In, "cmd_PlotPrint");
+    QCOMPARE(g->p.messages.size(), std::size_t(1));
+    QVERIFY(g->printer.printed.empty());
+    Gui().Click(In, "cmd_PlotPrint");
+    QCOMPARE(g->printer.printed.size(), std::size_t(1));
+    QCOMPARE(g->printer.printed[0].size(), Screen()->size() * Screen()->devicePixelRatio());
+  }
+
+  void zoomAndHelp() {
+    Open();
+    Gui().Trigger(In, "mnu_Minus");
+    QCOMPARE(D().DrawingScale, 1.1f);
+    QVERIFY(D().SingleResultsValid);
+    Gui().Trigger(In, "mnu_Normal");
+    QCOMPARE(D().DrawingScale, 1.0f);
+    Gui().Trigger(In, "mnu_Help");
+    QCOMPARE(g->p.messages.size(), std::size_t(0));
+  }
+};
+
+QTEST_MAIN(InputDataGuiTest)
+#include "input_data_gui_test.moc"

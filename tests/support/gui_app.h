@@ -1,0 +1,54 @@
+#pragma once
+// The desktop program for a GUI test: the recording platform and printer, a
+// scratch documents folder, and start-up through the title and disclaimer to
+// the home screen.
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+#include "tests/support/gui_driver.h"
+#include "tests/support/recording_platform.h"
+#include "ui/application.h"
+#include "ui/print_form.h"
+
+namespace zorvan::test {
+
+// Keeps each printed screen image; a scripted false is a cancelled dialog.
+class RecordingFormPrinter : public ui::FormPrinter {
+ public:
+  bool Print(const QImage& image) override {
+    const bool go = answers.empty() || answers.front();
+    if (!answers.empty()) answers.erase(answers.begin());
+    if (go) printed.push_back(image);
+    return go;
+  }
+  std::vector<bool> answers;
+  std::vector<QImage> printed;
+};
+
+struct GuiApp {
+  QTemporaryDir tmp;
+  RecordingPlatform p;
+  RecordingFormPrinter printer;
+  std::unique_ptr<ui::Application> app;
+
+  GuiApp() {
+    qputenv("XDG_DATA_HOME", (tmp.path() + "/data").toUtf8());
+    qputenv("XDG_CONFIG_HOME", (tmp.path() + "/config").toUtf8());
+    app = std::make_unique<ui::Application>(p, p, &printer);
+    StartUpFacts f;
+    f.documentsFolder = (tmp.path() + "/docs").toStdString();
+    f.loginName = "ann";
+    f.applicationPath = "/opt/zorvan/";
+    f.registerFileType = false;
+    app->Start(f);
+    GuiDriver gui(*app);
+    gui.Click(ScreenId::Title, "cmd_Start");
+    gui.Click(ScreenId::Disclaimer, "cmd_Done");
+    p.messages.clear();
+  }
+  GuiDriver Gui() { return GuiDriver(*app); }
+};
+
+}  // namespace zorvan::test
