@@ -24,8 +24,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 FrmInputData::FrmInputData(Application& app)
     : app_(app),
-      logic_(app.Design(), app.GetUi(), boxes_, state_),
-      animation_(app.Design()) {
+      logic_(app.Design(), app.GetUi(), boxes_, state_) {
   setObjectName("frm_InputData");
   BuildMenus();
   auto* central = new QWidget(this);
@@ -42,8 +41,12 @@ FrmInputData::FrmInputData(Application& app)
   layout->addLayout(columns, 1);
   layout->addWidget(BuildCommands());
   setCentralWidget(central);
-  timer_.setSingleShot(false);
-  connect(&timer_, &QTimer::timeout, this, [this] { AnimationStep(); });
+  animator_ = std::make_unique<LinkageAnimator>(*picture_, app.Design(), app.GetUi());
+  animator_->onFinished = [this] {
+    if (!isVisible()) return;
+    done_->setEnabled(true);
+    done_->setFocus();
+  };
   Wire();
   resize(980, 640);
 }
@@ -258,7 +261,7 @@ bool FrmInputData::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FrmInputData::hideEvent(QHideEvent* event) {
-  timer_.stop();  // closing or hiding the screen stops the animation
+  animator_->Stop();  // closing or hiding the screen stops the animation
   QMainWindow::hideEvent(event);
 }
 
@@ -266,7 +269,7 @@ void FrmInputData::Edited(bool cylinderBox) {
   if (showing_) return;
   EngineDesignRecord& d = app_.Design();
   if (!cylinderBox || !d.LoadedFromFile) d.FromDiskFile = false;
-  timer_.stop();
+  animator_->Stop();
   logic_.Invalidate();
   done_->setEnabled(false);
   animate_->setEnabled(false);
@@ -316,7 +319,7 @@ void FrmInputData::Run(F&& procedure) {
 }
 
 void FrmInputData::Activate() {
-  timer_.stop();
+  animator_->Stop();
   showing_ = true;
   state_.AnimationSpeedRange = wait_->currentText().toInt() > 0 ? wait_->currentText().toInt() : 10;
   speed_->setValue(32767 - state_.AnimationDelay);
@@ -327,15 +330,10 @@ void FrmInputData::Activate() {
   DrawStill();
 }
 
-void FrmInputData::DrawStill() {
-  picture_->Picture().Reset();
-  EngineDesignRecord& d = app_.Design();
-  if (d.SingleResultsValid) DrawLinkageStill(picture_->Picture(), d, app_.GetUi());
-  picture_->update();
-}
+void FrmInputData::DrawStill() { animator_->DrawStill(app_.Design().SingleResultsValid); }
 
 void FrmInputData::Calculate() {
-  timer_.stop();
+  animator_->Stop();
   bool ok = false;
   Run([&] { ok = logic_.Calculate(); });
   DrawStill();
@@ -346,22 +344,7 @@ void FrmInputData::Calculate() {
 
 void FrmInputData::Animate() {
   state_.AnimationDelay = 32767 - speed_->value();
-  // Run while running starts again from the first frame.
-  timer_.stop();
-  animation_.Restart();
-  timer_.setInterval(FrameIntervalMs(state_.AnimationSpeedRange, state_.AnimationDelay));
-  AnimationStep();
-  if (animation_.Running()) timer_.start();
-}
-
-void FrmInputData::AnimationStep() {
-  const bool going = animation_.StepPicture(picture_->Picture(), app_.GetUi());
-  picture_->update();
-  if (going) return;
-  timer_.stop();
-  if (!isVisible()) return;
-  done_->setEnabled(true);
-  done_->setFocus();
+  animator_->Run(state_.AnimationSpeedRange, state_.AnimationDelay);
 }
 
 void RegisterInputData(Application& app) {

@@ -15,8 +15,7 @@
 #include <memory>
 
 #include "config/input_data.h"
-#include "plots/linkage.h"
-#include "ui/picture_box.h"
+#include "ui/linkage_animator.h"
 
 namespace zorvan::ui {
 
@@ -28,8 +27,8 @@ class FrmInputData : public QMainWindow {
 
   // Each activation: header, boxes from the record, the still picture.
   void Activate();
-  // The animation's timer, for tests that step it.
-  QTimer& AnimationTimer() { return timer_; }
+  // The animation's timer, for tests that watch it.
+  QTimer& AnimationTimer() { return animator_->Timer(); }
   const InputScreenState& State() const { return state_; }
 
  protected:
@@ -54,7 +53,6 @@ class FrmInputData : public QMainWindow {
 
   void Calculate();
   void Animate();
-  void AnimationStep();
   void DrawStill();
   void Edited(bool cylinderBox);
 
@@ -62,8 +60,7 @@ class FrmInputData : public QMainWindow {
   InputBoxes boxes_;
   InputScreenState state_;
   InputDataLogic logic_;
-  LinkageAnimation animation_;
-  QTimer timer_;
+  std::unique_ptr<LinkageAnimator> animator_;
   bool showing_ = false;  // widgets are being filled: their signals are not edits
 
   std::array<QLineEdit*, 10> linkout_{};

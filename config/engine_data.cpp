@@ -1,0 +1,348 @@
+// The engine configuration screen's data flow: the count, arrangement, vee
+// angle and spacing go into the record as they are entered; the rows of
+// angles and the firing order are read by Calculate, which then derives the
+// banks and runs the whole engine.
+#include "config/engine_data.h"
+
+#include <cmath>
+
+#include "config/notices.h"
+#include "core/banks.h"
+#include "core/captions.h"
+#include "core/checked.h"
+#include "core/design.h"
+#include "core/error_report.h"
+#include "core/number_text.h"
+#include "core/presets.h"
+#include "core/recalculate.h"
+
+namespace zorvan {
+
+namespace {
+
+constexpr const char* CR = "\r";
+constexpr const char* kMaxCylindersText = "The maximum number of cylinders allowed is 16";
+constexpr const char* kEvenText = "A vee or opposed engine must have an even number of cylinders";
+constexpr const char* kMulticylinderText = "You have not yet created a multicylinder engine.";
+constexpr const char* kFillInText = "Please fill in the Firing Order, Phase Angles, and Firing Angles for this engine";
+constexpr const char* kCopyText = "Use the Alt-PrintScrn key combo to copy the screen to the clipboard";
+
+std::string Plain(float v) { return GeneralNumberText(v); }
+
+// A box's number; false (after a message naming the box) when it holds no number.
+bool ReadNumber(Ui& ui, const std::string& text, const std::string& what, double& out) {
+  std::string compact;
+  for (char c : text)
+    if (c != ' ' && c != '\t') compact += c;
+  float v = 0;
+  bool overflow = false;
+  if (ParseFloat(compact, v, overflow)) {
+    out = v;
+    return true;
+  }
+  ui.Message("The " + what + (overflow ? " is out of range.  Please redo." : " is not a number.  Please redo."),
+             Buttons::Ok, Icon::Warning);
+  return false;
+}
+
+// A row box: empty reads as 0.
+bool ReadRowNumber(Ui& ui, const std::string& text, const std::string& what, float& out) {
+  if (text.find_first_not_of(" \t") == std::string::npos) {
+    out = 0;
+    return true;
+  }
+  double v = 0;
+  if (!ReadNumber(ui, text, what, v)) return false;
+  out = static_cast<float>(v);
+  return true;
+}
+
+bool Empty(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
+
+}  // namespace
+
+void EngineDataLogic::EngineChanged() {
+  // The record no longer holds the engine its results were computed for.
+  d_.EngineResultsValid = false;
+  d_.FlywheelResultsValid = false;
+}
+
+void EngineDataLogic::BankLabels() {
+  const int n = d_.NumCylinders >= 1 && d_.NumCylinders <= kMaxCylinders ? d_.NumCylinders : 1;
+  if (d_.Arrangement == 0) return;  // a single cylinder's labels are left as they are
+  for (int k = 1; k <= kMaxCylinders; ++k) boxes_.rows[k].bank.clear();
+  auto label = [&](CylinderGroup g, const char* bank) {
+    for (int k = g.first; k <= g.last; ++k) boxes_.rows[k].bank = bank;
+  };
+  if (d_.Arrangement == 1) {
+    label({1, n}, "1");
+  } else if (d_.Arrangement == 4) {
+    label(ThirdGroup(n, 1), "1");
+    label(ThirdGroup(n, 2), "2");
+    label(ThirdGroup(n, 3), "3");
+  } else {
+    label(HalfGroup(n, 1), "1");
+    label(HalfGroup(n, 2), "2");
+  }
+}
+
+void EngineDataLogic::PutEngineData() {
+  boxes_.cylinders = std::to_string(d_.NumCylinders);
+  boxes_.spacing = Plain(d_.CylinderSpacing);
+  boxes_.stroke = std::to_string(d_.StrokeCycle);
+  state_.veeVisible = d_.Arrangement >= 2;
+  if (state_.veeVisible) boxes_.veeAngle = Plain(d_.VeeAngle);
+  const int n = d_.NumCylinders >= 1 && d_.NumCylinders <= kMaxCylinders ? d_.NumCylinders : 1;
+  state_.shownRows = n;
+  if (d_.EngineResultsValid || state_.exampleShown || d_.LoadedFromFile) {
+    for (int k = 1; k <= n; ++k) {
+      boxes_.rows[k].order = Plain(d_.FiringOrder[k]);
+      boxes_.rows[k].phase = Plain(d_.PhaseAngle[k]);
+      boxes_.rows[k].power = Plain(d_.FiringAngle[k]);
+    }
+  }
+  BankLabels();
+}
+
+void EngineDataLogic::Activate(int homeExample) {
+  state_.screenOpen = true;
+  PutEngineData();
+  state_.arrangementIndex = d_.Arrangement >= 1 && d_.Arrangement <= 4 ? d_.Arrangement - 1 : 0;
+  if (homeExample > 0) {
+    // The home screen's example menu has just assembled the engine: it is shown.
+    state_.exampleIndex = homeExample - 1;
+    state_.drawEngine = d_.EngineResultsValid;
+    state_.animateEnabled = d_.EngineResultsValid;
+  } else {
+    state_.drawEngine = false;
+    state_.animateEnabled = false;
+  }
+  if (d_.LoadedFromFile || !d_.EngineResultsValid) ResetSelection();
+  state_.calcEnabled = true;
+  state_.doneEnabled = false;
+}
+
+void EngineDataLogic::CylinderCountCheck() {
+  BusyPointer busy(ui_);
+  double v = 0;
+  if (!ReadNumber(ui_, boxes_.cylinders, "number of cylinders", v)) {
+    boxes_.cylinders = std::to_string(d_.NumCylinders);
+    return;
+  }
+  if (v < 1) {
+    v = 1;
+    boxes_.cylinders = "1";
+  } else if (v > kMaxCylinders) {
+    ui_.Message(kMaxCylindersText, Buttons::Ok, Icon::None);
+    v = kMaxCylinders;
+    boxes_.cylinders = "16";
+  }
+  const int16_t n = static_cast<int16_t>(std::nearbyint(v));
+  d_.NumCylinders = n;
+  EngineChanged();
+  if ((d_.Arrangement == 2 || d_.Arrangement == 3) && n % 2 != 0) {
+    ui_.Message(kEvenText, Buttons::Ok, Icon::None);
+    boxes_.cylinders = std::to_string(n + 1);
+    return;  // the record keeps n until the box is checked again
+  }
+  d_.TotalDisplacement = Sng(static_cast<double>(n) * d_.CylinderDisplacement);
+  state_.shownRows = n;
+  BankLabels();
+  state_.cylindersChanged = false;
+}
+
+void EngineDataLogic::ArrangementChange(int index) {
+  if (index < 0 || index > 3) return;
+  const bool ok = Guarded(ui_, "cmd_type_click", [&] {
+    d_.Arrangement = static_cast<int16_t>(index + 1);
+    state_.arrangementIndex = index;
+    RefreshArrangementTexts(d_);
+  });
+  if (!ok) return;
+  EngineChanged();
+  if (!state_.exampleLoading) ResetSelection();
+  state_.veeVisible = d_.Arrangement >= 2;
+  if (state_.veeVisible) {
+    boxes_.veeAngle = Plain(d_.VeeAngle);
+    state_.veeFocus = !state_.exampleLoading;
+  }
+  BankLabels();
+  state_.animateEnabled = false;
+  state_.calcEnabled = true;
+}
+
+std::string EngineDataLogic::VeeAngleCheckText() const {
+  if (d_.Arrangement <= 1) return {};
+  const int n = d_.NumCylinders;
+  std::string s = std::string("A vee angle must be between 0 and 177 deg.  An opposed angle = 180 deg.") + CR;
+  if (2 * (n / 2) != n && (d_.Arrangement == 2 || d_.Arrangement == 3))
+    s += std::string("You must have an even number of cylinders for this engine") + CR;
+  if (3 * (n / 3) != n && d_.Arrangement == 4)
+    s += std::string("Your number of cylinders must be evenly divisible by 3 for this engine") + CR;
+  if (d_.VeeAngle < 1 || d_.VeeAngle > 180)
+    s += std::string("Vee angle must be between 0 and 180 degrees - please reenter") + CR;
+  const float third = d_.VeeAngle / 3;
+  if (third != std::trunc(third))
+    s += std::string(" Warning: If your vee angle is not evenly divisible by") + " 3" + CR +
+         " then  this program's data may be subject to distortion due to aliasing." + CR;
+  return s;
+}
+
+void EngineDataLogic::VeeAngleEntry() {
+  d_.Arrangement = static_cast<int16_t>(state_.arrangementIndex + 1);
+  double v = 0;
+  if (!ReadNumber(ui_, boxes_.veeAngle, "vee angle", v)) {
+    boxes_.veeAngle = Plain(d_.VeeAngle);
+    return;
+  }
+  d_.VeeAngle = static_cast<float>(v);
+  RefreshArrangementTexts(d_);  // an opposed engine's banks lie at 180 whatever was typed
+  boxes_.veeAngle = Plain(d_.VeeAngle);
+  EngineChanged();
+  // An angle outside 0..180 is told, and kept.
+  if (!(d_.VeeAngle >= 0 && d_.VeeAngle <= 180)) ui_.Message(VeeAngleCheckText(), Buttons::Ok, Icon::Warning);
+  if (!state_.exampleLoading) ResetSelection();
+}
+
+void EngineDataLogic::SpacingFocus() { dialogs_.FixedWidthMessage(SpacingNoticeText()); }
+
+void EngineDataLogic::SpacingEntry() {
+  double v = 0;
+  if (!ReadNumber(ui_, boxes_.spacing, "cylinder spacing", v)) {
+    boxes_.spacing = Plain(d_.CylinderSpacing);
+    return;
+  }
+  if (static_cast<float>(v) == d_.CylinderSpacing) return;
+  d_.CylinderSpacing = static_cast<float>(v);
+  EngineChanged();
+}
+
+void EngineDataLogic::RowEdit() {
+  if (state_.exampleLoading) return;
+  state_.animateEnabled = state_.balanceEnabled = state_.doneEnabled = false;
+  state_.drawEngine = false;
+}
+
+void EngineDataLogic::ResetSelection() {
+  state_.exampleIndex = -1;
+  state_.animateEnabled = state_.balanceEnabled = state_.doneEnabled = false;
+  state_.drawEngine = false;
+  state_.exampleLoading = state_.exampleShown = false;
+}
+
+void EngineDataLogic::ClearData() {
+  for (int k = 2; k <= kMaxCylinders; ++k) boxes_.rows[k] = EngineRow{};
+  state_.drawEngine = false;
+  state_.doneEnabled = state_.animateEnabled = false;
+  d_.EngineResultsValid = false;
+  state_.exampleShown = false;
+}
+
+bool EngineDataLogic::LoadExample(int k) {
+  if (k < 0 || k >= kPresetCount) return false;
+  state_.exampleLoading = state_.exampleShown = true;
+  state_.drawEngine = false;
+  // An example is a new design: nothing of it comes from a file, and it is not saved.
+  d_.LoadedFromFile = d_.FromDiskFile = false;
+  v_.DesignSaved = false;
+  const bool ok = zorvan::LoadExample(d_, k, ui_);
+  state_.exampleIndex = k;
+  state_.arrangementIndex = d_.Arrangement >= 1 && d_.Arrangement <= 4 ? d_.Arrangement - 1 : 0;
+  PutEngineData();
+  state_.drawEngine = ok;
+  state_.doneEnabled = state_.animateEnabled = state_.balanceEnabled = ok;
+  state_.calcEnabled = true;
+  state_.exampleLoading = false;
+  return ok;
+}
+
+bool EngineDataLogic::ReadEngineData(bool& complete) {
+  double count = 0, spacing = 0, vee = 0;
+  if (!ReadNumber(ui_, boxes_.cylinders, "number of cylinders", count) ||
+      !ReadNumber(ui_, boxes_.spacing, "cylinder spacing", spacing))
+    return false;
+  if (state_.veeVisible && !ReadNumber(ui_, boxes_.veeAngle, "vee angle", vee)) return false;
+  EngineDesignRecord next = d_;
+  next.NumCylinders = static_cast<int16_t>(std::nearbyint(count));
+  next.TotalDisplacement = Sng(static_cast<double>(next.NumCylinders) * next.CylinderDisplacement);
+  next.CylinderSpacing = static_cast<float>(spacing);
+  if (state_.veeVisible) next.VeeAngle = static_cast<float>(vee);
+  complete = true;
+  for (int k = 2; k <= next.NumCylinders; ++k) {
+    const EngineRow& r = boxes_.rows[k];
+    if (Empty(r.order) || Empty(r.phase) || Empty(r.power)) complete = false;
+  }
+  if (!complete) return true;
+  for (int k = 1; k <= next.NumCylinders; ++k) {
+    const EngineRow& r = boxes_.rows[k];
+    const std::string row = std::to_string(k);
+    if (!ReadRowNumber(ui_, r.order, "firing-order entry " + row, next.FiringOrder[k]) ||
+        !ReadRowNumber(ui_, r.phase, "phase angle of cylinder " + row, next.PhaseAngle[k]) ||
+        !ReadRowNumber(ui_, r.power, "firing angle of cylinder " + row, next.FiringAngle[k]))
+      return false;
+  }
+  d_ = std::move(next);
+  return true;
+}
+
+bool EngineDataLogic::Calculate() {
+  BusyPointer busy(ui_);
+  double count = 0;
+  if (!ReadNumber(ui_, boxes_.cylinders, "number of cylinders", count)) return false;
+  if (count < 2) {
+    ui_.Message(kMulticylinderText, Buttons::Ok, Icon::None);
+    return false;
+  }
+  if (count > kMaxCylinders) {
+    CylinderCountCheck();
+    return false;
+  }
+  bool complete = true;
+  if (!ReadEngineData(complete)) return false;
+  if (!complete) {
+    ui_.Message(kFillInText, Buttons::Ok, Icon::Warning);
+    return false;
+  }
+  EngineChanged();
+  // The derivation step assigns the banks; without a vee angle it says so and
+  // the calculation stops there.
+  if (!Engine_Data(d_, ui_)) return false;
+  if (d_.Arrangement > 1 && !d_.VeeAngleDefined) return false;
+  const bool ok = d_.BalanceScreenHoldsResult ? RecalculateKeepingCounterweight(d_, ui_) : RecalculateAll(d_, ui_);
+  if (!ok) return false;
+  d_.LoadedFromFile = false;
+  PutEngineData();
+  state_.drawEngine = true;
+  state_.animateEnabled = state_.balanceEnabled = state_.doneEnabled = true;
+  return true;
+}
+
+void EngineDataLogic::Balance() {
+  for (BalanceKind kind : {BalanceKind::Force, BalanceKind::Moment, BalanceKind::Torque})
+    dialogs_.FixedWidthMessage(BalanceNoticeText(d_, kind));
+}
+
+void EngineDataLogic::Copy() { ui_.Message(kCopyText, Buttons::Ok, Icon::Information); }
+void EngineDataLogic::Suggestions() { dialogs_.FixedWidthMessage(SuggestionsNoticeText()); }
+void EngineDataLogic::Guidelines() { dialogs_.FixedWidthMessage(GuidelinesNoticeText(d_.StrokeCycle)); }
+void EngineDataLogic::PhaseAngles() { dialogs_.FixedWidthMessage(PhaseAngleAdviceText(d_)); }
+void EngineDataLogic::Moments() { dialogs_.FixedWidthMessage(SpacingNoticeText()); }
+
+bool EngineDataLogic::Zoom(double factor) {
+  d_.DrawingScale = factor == 0 ? 1.0f : static_cast<float>(d_.DrawingScale * factor);
+  return Calculate();
+}
+
+void EngineDataLogic::Next() {
+  Guarded(ui_, "frm_EngineData.Next", [&] {
+    v_.DesignNumber = Add16(v_.DesignNumber, 1);
+    v_.DesignSaved = false;
+    v_.SaveDate = TodayText();
+    v_.SaveTime = NowText();
+  });
+  state_.screenOpen = state_.exampleShown = false;
+}
+
+void EngineDataLogic::Back() { state_.screenOpen = state_.exampleShown = false; }
+
+}  // namespace zorvan
