@@ -16,9 +16,9 @@ enum class Modality { Modal, Modeless };
 enum class HelpTopic {
   GeneralInfo, Clipboard, MenuFile, MenuUnits, MenuExamples, MenuCharts,
   ButtonInput, ButtonPlot, ButtonPrint, ButtonBalance, ButtonAssemble, ButtonFlywheel, UserManual,
-  InputData,  // the pages the screens open from their own Help menus
+  InputData, EngineAssembly,  // the pages the screens open from their own Help menus
 };
-constexpr int kHelpTopicCount = 14;
+constexpr int kHelpTopicCount = 15;
 constexpr int kMenuHelpTopicCount = 13;  // the topics of the home screen's Help menu
 
 class Screens {

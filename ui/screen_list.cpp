@@ -3,6 +3,7 @@
 #include "ui/application.h"
 #include "ui/frm_about.h"
 #include "ui/frm_disclaimer.h"
+#include "ui/frm_engine_data.h"
 #include "ui/frm_help.h"
 #include "ui/frm_home_screen.h"
 #include "ui/frm_input_data.h"
@@ -21,6 +22,7 @@ void RegisterScreens(Application& app) {
   RegisterAbout(app);
   RegisterHelp(app);
   RegisterInputData(app);
+  RegisterEngineData(app);
 }
 
 }  // namespace zorvan::ui

@@ -1,0 +1,69 @@
+#pragma once
+// The engine configuration screen: arrangement, cylinder count, spacing, vee
+// angle, the sixteen rows of phase angles, banks and firing angles, the firing
+// order, the examples, Calculate, Balance and the engine drawn and animated.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QSlider>
+#include <array>
+#include <memory>
+
+#include "config/engine_data.h"
+#include "ui/linkage_animator.h"
+
+namespace zorvan::ui {
+
+class Application;
+
+class FrmEngineData : public QMainWindow {
+ public:
+  explicit FrmEngineData(Application& app);
+
+  void Activate();
+  QTimer& AnimationTimer() { return animator_->Timer(); }
+  const EngineScreenState& State() const { return state_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  QWidget* BuildEngineFrame();
+  QWidget* BuildRows();
+  QWidget* BuildSide();
+  QWidget* BuildCommands();
+  void BuildMenus();
+  QLineEdit* Box(QWidget* parent, const QString& name, const char* tip, int width);
+  void Wire();
+  void ReadWidgets();
+  void Show();
+  template <class F>
+  void Run(F&& procedure);
+
+  Application& app_;
+  EngineBoxes boxes_;
+  EngineScreenState state_;
+  EngineDataLogic logic_;
+  std::unique_ptr<LinkageAnimator> animator_;
+  bool showing_ = false;
+
+  QComboBox* type_ = nullptr;
+  QComboBox* examples_ = nullptr;
+  QComboBox* wait_ = nullptr;
+  QSlider* speed_ = nullptr;
+  QLineEdit *cylinders_ = nullptr, *spacing_ = nullptr, *vee_ = nullptr;
+  QLabel *veeLabel_ = nullptr, *veeUnit_ = nullptr, *stroke_ = nullptr;
+  std::array<QLabel*, kMaxCylinders + 1> segment_{}, bank_{};
+  std::array<QLineEdit*, kMaxCylinders + 1> phase_{}, power_{}, order_{};
+  PictureBox* picture_ = nullptr;
+  QPushButton *calc_ = nullptr, *balance_ = nullptr, *animate_ = nullptr, *done_ = nullptr, *cancel_ = nullptr,
+              *clear_ = nullptr, *print_ = nullptr, *copy_ = nullptr;
+};
+
+// Creates the screen, wires it to the application and registers it.
+void RegisterEngineData(Application& app);
+
+}  // namespace zorvan::ui
