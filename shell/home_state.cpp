@@ -16,6 +16,7 @@ HomeState ComputeHomeState(const EngineDesignRecord& d, const ProgramValues& v,
   s.chart[kChartSummary] = s.chart[kChartMass] = single;
   for (int i = kChartFiring; i <= kChartPower; ++i) s.chart[i] = engine;
   s.chart[kChartPower] = engine && available(ScreenId::PowerChart);
+  s.chart[kChartRodLoad] = single;
 
   s.cmdInput = available(ScreenId::Input);
   // During start-up the commands keep their initial (disabled) state.

@@ -12,6 +12,7 @@
 #include "core/one_cylinder.h"
 #include "core/presets.h"
 #include "core/recalculate.h"
+#include "core/rod_load.h"
 #include "core/units.h"
 #include "files/atomic_file.h"
 #include "files/model_file.h"
@@ -232,6 +233,7 @@ void Shell::ShowChart(int chart) {
       case kChartFiring: text = FiringArrangementText(d_); break;
       case kChartForce: text = BalanceNoticeText(d_, BalanceKind::Force); break;
       case kChartMoment: text = BalanceNoticeText(d_, BalanceKind::Moment); break;
+      case kChartRodLoad: text = RodLoadText(d_, RodLoadOf(d_)); break;
       default: text = BalanceNoticeText(d_, BalanceKind::Torque); break;
     }
     dialogs_.FixedWidthMessage(text);

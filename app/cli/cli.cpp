@@ -12,7 +12,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     usage << "usage: zorvan-cli dump [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n";
     usage << "       zorvan-cli save OUT.zrv [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
            "       zorvan-cli report [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
-           "       zorvan-cli notice force|moment|torque|firing|mass|spacing|suggestions|guidelines|phase"
+           "       zorvan-cli notice force|moment|torque|firing|mass|spacing|suggestions|guidelines|phase|rodload"
            " [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
            "       zorvan-cli flywheel [--coef C] [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n";
     return args.empty() ? 2 : 0;

@@ -6,6 +6,7 @@
 
 #include "app/cli/design_args.h"
 #include "core/field_table.h"
+#include "core/rod_load.h"
 
 namespace zorvan::cli {
 
@@ -138,6 +139,25 @@ void WriteFlywheel(const EngineDesignRecord& d, const FlywheelResult& f, std::os
   o.Put("FlywheelInertia", f.flywheelInertia);
 }
 
+// The rod load of the one-cylinder results; null when there are none to read.
+void WriteRodLoad(const EngineDesignRecord& d, std::ostream& out) {
+  RodLoad r;
+  try {
+    r = RodLoadOf(d);
+  } catch (const std::exception&) {
+    out << "null";
+    return;
+  }
+  Object o(out);
+  o.Put("PeakTension", r.PeakTension);
+  o.Put("PeakTensionAngle", r.PeakTensionAngle);
+  o.Put("PeakCompression", r.PeakCompression);
+  o.Put("PeakCompressionAngle", r.PeakCompressionAngle);
+  o.Put("ReversalDegrees", r.ReversalDegrees);
+  o.Put("ReversalPercent", r.ReversalPercent);
+  o.Put("MinimumsMet", r.MinimumsMet);
+}
+
 }  // namespace
 
 void WriteDumpJson(const EngineDesignRecord& d, const FlywheelResult& flywheel, std::ostream& out) {
@@ -151,6 +171,7 @@ void WriteDumpJson(const EngineDesignRecord& d, const FlywheelResult& flywheel, 
     o.Put("BankNumber", d.BankNumber);
     o.Put("BankAngle", d.BankAngle);
     WriteFlywheel(d, flywheel, o.Key("flywheel"));
+    WriteRodLoad(d, o.Key("rodload"));
   }
   out << '\n';
 }

@@ -7,6 +7,7 @@
 #include "app/cli/text_commands.h"
 #include "config/notices.h"
 #include "core/error_report.h"
+#include "core/rod_load.h"
 
 namespace zorvan::cli {
 
@@ -24,6 +25,7 @@ const std::map<std::string, NoticeBuilder>& Notices() {
       {"suggestions", [](const EngineDesignRecord&) { return SuggestionsNoticeText(); }},
       {"guidelines", [](const EngineDesignRecord& d) { return GuidelinesNoticeText(d.StrokeCycle); }},
       {"phase", PhaseAngleAdviceText},
+      {"rodload", [](const EngineDesignRecord& d) { return RodLoadText(d, RodLoadOf(d)); }},
   };
   return notices;
 }
@@ -33,13 +35,13 @@ int Notice(const std::vector<std::string>& args, std::ostream& out, std::ostream
   auto it = args.size() >= 2 ? Notices().find(args[1]) : Notices().end();
   if (it == Notices().end()) {
     err << "zorvan-cli: notice needs one of force, moment, torque, firing, mass, spacing, suggestions, "
-           "guidelines, phase\n";
+           "guidelines, phase, rodload\n";
     return 2;
   }
   DesignArgs parsed;
   if (int code = ParseDesignArgs(args, 2, parsed, err)) return code;
   // A notice that cannot be built (a stroke cycle beyond 16 bits) is reported like any failure.
-  return WriteDesignText(parsed, out, err, "Notice",
+  return WriteDesignText(parsed, out, err, args[1] == "rodload" ? "Rod_Load" : "Notice",
                          [&](const EngineDesignRecord& d, const ProgramValues&) { return it->second(d); });
 }
 

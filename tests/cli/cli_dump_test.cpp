@@ -81,7 +81,8 @@ class JsonReader {
       }
     }
     if (Lit("null")) return v.kind = Json::Null, true;
-    if (Lit("true") || Lit("false")) return v.kind = Json::Bool, true;
+    if (Lit("true")) return v.kind = Json::Bool, v.number = 1, true;
+    if (Lit("false")) return v.kind = Json::Bool, v.number = 0, true;
     // JSON numbers: no leading '+', no nan/inf.
     std::size_t start = p_;
     if (s_[p_] == '-') ++p_;
@@ -317,6 +318,44 @@ TEST(CliDump, BinaryWritesTheDump) {
   Json j;
   EXPECT_TRUE(JsonReader(text).Read(j));
   EXPECT_TRUE(text.starts_with("{\"derived\":{\"PistonArea\":7.06858349,"));
+}
+
+// The rodload figures follow from the wristpin column the dump itself prints.
+TEST(CliDump, RodLoadOfTheStartUpDesignAsAnEngineAndAPump) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{}, {"--set", "MachineType=Pump", "--set", "GasCurve=2"}}) {
+    Result r = Dump(args);
+    ASSERT_TRUE(r.valid);
+    const auto& rows = r.json["tables"]["PinForceX"].items;
+    const auto& angles = r.json["columns"]["CrankAngle"].items;
+    double push = 0, pull = 0, pushAngle = 0, pullAngle = 0, pushing = 0, pulling = 0;
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+      const double a = rows[k][2].number;
+      if (a > push) push = a, pushAngle = angles[k].number;
+      if (-a > pull) pull = -a, pullAngle = angles[k].number;
+      if (k + 1 == rows.size()) break;
+      const double b = rows[k + 1][2].number;
+      if (a * b < 0) {  // the crossing on the straight line between the rows
+        const double cross = 3 * a / (a - b);
+        (a > 0 ? pushing : pulling) += cross;
+        (a > 0 ? pulling : pushing) += 3 - cross;
+      } else if (a > 0 || b > 0) {
+        pushing += 3;
+      } else if (a < 0 || b < 0) {
+        pulling += 3;
+      }
+    }
+    const Json& load = r.json["rodload"];
+    EXPECT_FLOAT_EQ(load["PeakCompression"].number, push);
+    EXPECT_FLOAT_EQ(load["PeakTension"].number, pull);
+    EXPECT_EQ(load["PeakCompressionAngle"].number, pushAngle);
+    EXPECT_EQ(load["PeakTensionAngle"].number, pullAngle);
+    EXPECT_NEAR(load["ReversalDegrees"].number, std::min(pushing, pulling), 1e-6);
+    const double percent = pulling <= pushing ? 100 * pull / push : 100 * push / pull;
+    EXPECT_NEAR(load["ReversalPercent"].number, percent, 1e-6);
+    EXPECT_EQ(load["MinimumsMet"].number == 1, std::min(pushing, pulling) >= 15 && percent >= 3);
+  }
+  EXPECT_EQ(Dump({"--set", "Bore=0"}).json["rodload"].kind, Json::Null);  // no results: nothing to read
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "core/design.h"
 #include "tests/support/recording_platform.h"
+#include "core/rod_load.h"
 #include "shell/shell.h"
 #include "shell/summary_report.h"
 
@@ -380,8 +381,10 @@ TEST_F(ShellTest, ChartsShowTheReportsInTheFixedWidthBox) {
   EXPECT_TRUE(p.messages.empty());
   Calculated();
   for (int i = 0; i <= 5; ++i) shell.ShowChart(i);
-  ASSERT_EQ(p.fixedWidth.size(), 6u);
+  shell.ShowChart(kChartRodLoad);
+  ASSERT_EQ(p.fixedWidth.size(), 7u);
   EXPECT_EQ(p.fixedWidth[0], EngineSummaryReport(d, v));
+  EXPECT_EQ(p.fixedWidth[6], RodLoadText(d, RodLoadOf(d)));
   for (const auto& m : p.messages) {
     EXPECT_EQ(m.icon, Icon::Information);
     EXPECT_EQ(m.buttons, Buttons::Ok);
