@@ -41,22 +41,15 @@ FrmEngineData::FrmEngineData(Application& app)
   layout->addWidget(BuildCommands());
   setCentralWidget(central);
   animator_ = std::make_unique<LinkageAnimator>(*picture_, app.Design(), app.GetUi());
-  animator_->onFinished = [this] {
-    if (!isVisible()) return;
-    done_->setEnabled(true);
-    done_->setFocus();
-  };
+  animator_->EnableWhenFinished(this, done_);
   Wire();
   resize(1040, 720);
 }
 
-QLineEdit* FrmEngineData::Box(QWidget* parent, const QString& name, const char* tip, int width) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(name);
-  if (tip) box->setToolTip(tip);
-  box->setMaximumWidth(width);
-  box->installEventFilter(this);
-  return box;
+// The boxes lose their focus while the window is taken down: by then the
+// screen's own members are gone, so nothing of theirs may answer.
+FrmEngineData::~FrmEngineData() {
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
 }
 
 QWidget* FrmEngineData::BuildEngineFrame() {
@@ -66,10 +59,10 @@ QWidget* FrmEngineData::BuildEngineFrame() {
   type_ = new QComboBox(frame);
   type_->setObjectName("cmb_Type");
   for (const char* item : kArrangementItems) type_->addItem(item);
-  cylinders_ = Box(frame, "txt_Cylinders", "Total cylinders in the engine", 60);
-  spacing_ = Box(frame, "txt_Spacing",
-                 "The distance between centerlines of adjacent cylinders (pistons) in one bank.", 80);
-  vee_ = Box(frame, "txt_Veeang", "Angle between the banks", 60);
+  cylinders_ = NamedBox(frame, "txt_Cylinders", "Total cylinders in the engine", 60, this);
+  spacing_ = NamedBox(frame, "txt_Spacing",
+                 "The distance between centerlines of adjacent cylinders (pistons) in one bank.", 80, this);
+  vee_ = NamedBox(frame, "txt_Veeang", "Angle between the banks", 60, this);
   veeLabel_ = NamedLabel(frame, "lbl_Veeang", "Vee Angle");
   veeUnit_ = NamedLabel(frame, "lbl_VeeUnit", "deg");
   stroke_ = NamedLabel(frame, "lbl_Stroke", "");
@@ -105,10 +98,10 @@ QWidget* FrmEngineData::BuildRows() {
   for (int k = 1; k <= kMaxCylinders; ++k) {
     segment_[k] = NamedLabel(angles, Indexed("lbl_Segment", k).toUtf8().constData(), QString::number(k));
     segment_[k]->setStyleSheet("color: blue");
-    phase_[k] = Box(angles, Indexed("txt_Phase", k), "Angles of crank throws in cylinder order", 70);
+    phase_[k] = NamedBox(angles, Indexed("txt_Phase", k), "Angles of crank throws in cylinder order", 70, this);
     bank_[k] = NamedLabel(angles, Indexed("lbl_Bank", k).toUtf8().constData(), "");
-    power_[k] = Box(angles, Indexed("txt_Power", k), nullptr, 70);
-    order_[k] = Box(order, Indexed("txt_Order", k), "Cylinder numbers in firing order", 60);
+    power_[k] = NamedBox(angles, Indexed("txt_Power", k), nullptr, 70, this);
+    order_[k] = NamedBox(order, Indexed("txt_Order", k), "Cylinder numbers in firing order", 60, this);
     grid->addWidget(segment_[k], k, 0);
     grid->addWidget(phase_[k], k, 1);
     grid->addWidget(bank_[k], k, 2);
@@ -138,17 +131,8 @@ QWidget* FrmEngineData::BuildSide() {
   auto* speed = new QGroupBox("Animation Speed", column);
   speed->setObjectName("fra_Speed");
   auto* speedLayout = new QHBoxLayout(speed);
-  speed_ = new QSlider(Qt::Horizontal, speed);
-  speed_->setObjectName("hsc_speed");
-  speed_->setRange(0, 32767);
-  speed_->setToolTip("Change animation speed");
-  wait_ = new QComboBox(speed);
-  wait_->setObjectName("cmb_wait");
-  wait_->setEditable(true);
-  wait_->setToolTip("Change the range of the speed slider above");
-  for (const char* item : {"10", "20", "40", "100", "500"}) wait_->addItem(item);
-  wait_->setEditText("1000");
-  wait_->setMinimumWidth(80);
+  speed_ = SpeedSlider(speed);
+  wait_ = SpeedRangeList(speed);
   speedLayout->addWidget(new QLabel("<< Slow", speed));
   speedLayout->addWidget(speed_, 1);
   speedLayout->addWidget(new QLabel("Fast >>", speed));
@@ -221,9 +205,7 @@ void FrmEngineData::Wire() {
   connect(type_, &QComboBox::activated, this, [this](int index) { Run([&] { logic_.ArrangementChange(index); }); });
   connect(examples_, &QComboBox::activated, this, [this](int index) { Run([&] { logic_.LoadExample(index); }); });
   connect(wait_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-    bool ok = false;
-    const int range = text.trimmed().toInt(&ok);
-    if (ok && range > 0) state_.AnimationSpeedRange = range;
+    if (int range = SpeedRangeOf(text)) state_.AnimationSpeedRange = range;
   });
   connect(calc_, &QPushButton::clicked, this, [this] {
     Run([&] { logic_.Calculate(); });
@@ -254,10 +236,8 @@ void FrmEngineData::Wire() {
 }
 
 bool FrmEngineData::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn) {
-    if (auto* box = qobject_cast<QLineEdit*>(watched)) QTimer::singleShot(0, box, &QLineEdit::selectAll);
-    if (watched == spacing_ && !showing_) logic_.SpacingFocus();
-  }
+  SelectAllOnFocus(watched, event);
+  if (event->type() == QEvent::FocusIn && watched == spacing_ && !showing_) logic_.SpacingFocus();
   // Clicking the cylinder box starts the rows afresh.
   if (watched == cylinders_ && event->type() == QEvent::MouseButtonPress && !showing_)
     Run([&] {
@@ -330,7 +310,7 @@ void FrmEngineData::Activate() {
   logic_.Activate(shell.HomeExample());
   shell.ClearHomeExample();
   showing_ = true;
-  state_.AnimationSpeedRange = wait_->currentText().toInt() > 0 ? wait_->currentText().toInt() : 10;
+  state_.AnimationSpeedRange = SpeedRangeOf(wait_->currentText()) ? SpeedRangeOf(wait_->currentText()) : 10;
   speed_->setValue(32767 - state_.AnimationDelay);
   showing_ = false;
   Show();

@@ -21,6 +21,7 @@ class Application;
 class FrmEngineData : public QMainWindow {
  public:
   explicit FrmEngineData(Application& app);
+  ~FrmEngineData() override;
 
   void Activate();
   QTimer& AnimationTimer() { return animator_->Timer(); }
@@ -36,7 +37,6 @@ class FrmEngineData : public QMainWindow {
   QWidget* BuildSide();
   QWidget* BuildCommands();
   void BuildMenus();
-  QLineEdit* Box(QWidget* parent, const QString& name, const char* tip, int width);
   void Wire();
   void ReadWidgets();
   void Show();

@@ -42,22 +42,15 @@ FrmInputData::FrmInputData(Application& app)
   layout->addWidget(BuildCommands());
   setCentralWidget(central);
   animator_ = std::make_unique<LinkageAnimator>(*picture_, app.Design(), app.GetUi());
-  animator_->onFinished = [this] {
-    if (!isVisible()) return;
-    done_->setEnabled(true);
-    done_->setFocus();
-  };
+  animator_->EnableWhenFinished(this, done_);
   Wire();
   resize(980, 640);
 }
 
-QLineEdit* FrmInputData::Box(QWidget* parent, const QString& name, const char* tip) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(name);
-  box->setToolTip(tip);
-  box->setMaximumWidth(120);
-  box->installEventFilter(this);
-  return box;
+// The boxes lose their focus while the window is taken down: by then the
+// screen's own members are gone, so nothing of theirs may answer.
+FrmInputData::~FrmInputData() {
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
 }
 
 QWidget* FrmInputData::BuildGeometry() {
@@ -66,7 +59,7 @@ QWidget* FrmInputData::BuildGeometry() {
   auto* grid = new QGridLayout(frame);
   for (int k = 0; k <= 9; ++k) {
     auto* label = NamedLabel(frame, QString("lbl_Linkout_%1").arg(k).toUtf8().constData(), kLinkoutLabels[k]);
-    linkout_[k] = Box(frame, QString("txt_Linkout_%1").arg(k), kLinkoutTips[k]);
+    linkout_[k] = NamedBox(frame, QString("txt_Linkout_%1").arg(k), kLinkoutTips[k], 120, this);
     unitLeft_[k] = NamedLabel(frame, QString("lbl_Unitleft_%1").arg(k).toUtf8().constData(), "");
     grid->addWidget(label, k, 0);
     grid->addWidget(linkout_[k], k, 1);
@@ -84,7 +77,7 @@ QWidget* FrmInputData::BuildCylinder() {
   auto* grid = new QGridLayout(frame);
   for (int k = 1; k <= 8; ++k) {
     auto* label = NamedLabel(frame, QString("lbl_Linkout2_%1").arg(k).toUtf8().constData(), kLinkout2Labels[k]);
-    linkout2_[k] = Box(frame, QString("txt_Linkout2_%1").arg(k), kLinkout2Tips[k]);
+    linkout2_[k] = NamedBox(frame, QString("txt_Linkout2_%1").arg(k), kLinkout2Tips[k], 120, this);
     unitRight_[k] = NamedLabel(frame, QString("lbl_Unitrite_%1").arg(k).toUtf8().constData(), "");
     grid->addWidget(label, k, 0);
     grid->addWidget(linkout2_[k], k, 1);
@@ -127,7 +120,7 @@ QWidget* FrmInputData::BuildChoices() {
   auto* conrod = new QGroupBox("ConRods/Throw", column);
   conrod->setObjectName("fra_Conrod");
   auto* conrodLayout = new QVBoxLayout(conrod);
-  rodnum_ = Box(conrod, "txt_Rodnum", "Some vee engines have multiple conrods on same crankpin");
+  rodnum_ = NamedBox(conrod, "txt_Rodnum", "Some vee engines have multiple conrods on same crankpin", 120, this);
   conrodLayout->addWidget(rodnum_);
   layout->addWidget(conrod);
   conrodFrame_ = conrod;
@@ -141,19 +134,11 @@ QWidget* FrmInputData::BuildPicture() {
   picture_ = new PictureBox(column, "pct_Pict1");
   layout->addWidget(picture_, 1);
   layout->addWidget(NamedLabel(column, "lbl_Note", "Note that piston moves on X axis"));
-  speed_ = new QSlider(Qt::Horizontal, column);
-  speed_->setObjectName("hsc_speed");
-  speed_->setRange(0, 32767);
-  speed_->setToolTip("Change animation speed");
+  speed_ = SpeedSlider(column);
   layout->addWidget(speed_);
   auto* controls = new QHBoxLayout;
   controls->addWidget(NamedLabel(column, "lbl_Speed", "<< Slow    Fast >>"));
-  wait_ = new QComboBox(column);
-  wait_->setObjectName("cmb_wait");
-  wait_->setEditable(true);
-  wait_->setToolTip("Change the range of the speed slider above");
-  for (const char* item : {"10", "20", "40", "100", "500"}) wait_->addItem(item);
-  wait_->setEditText("1000");
+  wait_ = SpeedRangeList(column);
   controls->addWidget(wait_);
   autoscale_ = new QCheckBox("Autoscale", column);
   autoscale_->setObjectName("chk_autoscale");
@@ -231,9 +216,7 @@ void FrmInputData::Wire() {
   connect(arrangement_, &QComboBox::activated, this, arrangement);
   connect(arrangement_->lineEdit(), &QLineEdit::editingFinished, this, arrangement);
   connect(wait_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-    bool ok = false;
-    const int range = text.trimmed().toInt(&ok);
-    if (ok && range > 0) state_.AnimationSpeedRange = range;
+    if (int range = SpeedRangeOf(text)) state_.AnimationSpeedRange = range;
   });
   connect(calc_, &QPushButton::clicked, this, [this] { Calculate(); });
   connect(animate_, &QPushButton::clicked, this, [this] { Animate(); });
@@ -253,10 +236,7 @@ void FrmInputData::Wire() {
 }
 
 bool FrmInputData::eventFilter(QObject* watched, QEvent* event) {
-  // A box that gains the focus has its whole text selected.
-  if (event->type() == QEvent::FocusIn) {
-    if (auto* box = qobject_cast<QLineEdit*>(watched)) QTimer::singleShot(0, box, &QLineEdit::selectAll);
-  }
+  SelectAllOnFocus(watched, event);
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -321,7 +301,7 @@ void FrmInputData::Run(F&& procedure) {
 void FrmInputData::Activate() {
   animator_->Stop();
   showing_ = true;
-  state_.AnimationSpeedRange = wait_->currentText().toInt() > 0 ? wait_->currentText().toInt() : 10;
+  state_.AnimationSpeedRange = SpeedRangeOf(wait_->currentText()) ? SpeedRangeOf(wait_->currentText()) : 10;
   speed_->setValue(32767 - state_.AnimationDelay);
   showing_ = false;
   logic_.Activate();

@@ -24,6 +24,7 @@ class Application;
 class FrmInputData : public QMainWindow {
  public:
   explicit FrmInputData(Application& app);
+  ~FrmInputData() override;
 
   // Each activation: header, boxes from the record, the still picture.
   void Activate();
@@ -42,7 +43,6 @@ class FrmInputData : public QMainWindow {
   QWidget* BuildPicture();
   QWidget* BuildCommands();
   void BuildMenus();
-  QLineEdit* Box(QWidget* parent, const QString& name, const char* tip);
   void Wire();
 
   // Widgets to boxes before a procedure, boxes and state to widgets after.

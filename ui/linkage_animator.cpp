@@ -27,7 +27,15 @@ void LinkageAnimator::Step() {
   picture_.update();
   if (going) return;
   timer_.stop();
-  if (onFinished) onFinished();
+  if (onFinished_) onFinished_();
+}
+
+void LinkageAnimator::EnableWhenFinished(QWidget* screen, QWidget* done) {
+  onFinished_ = [screen, done] {
+    if (!screen->isVisible()) return;
+    done->setEnabled(true);
+    done->setFocus();
+  };
 }
 
 }  // namespace zorvan::ui

@@ -19,8 +19,8 @@ class LinkageAnimator {
   void Run(int speedRange, int animationDelay);
   void Stop() { timer_.stop(); }
   QTimer& Timer() { return timer_; }
-  // Called when a run has ended by itself.
-  std::function<void()> onFinished;
+  // When a run has ended by itself on a visible screen, `done` is enabled and focused.
+  void EnableWhenFinished(QWidget* screen, QWidget* done);
 
  private:
   void Step();
@@ -30,6 +30,7 @@ class LinkageAnimator {
   Ui& ui_;
   LinkageAnimation animation_;
   QTimer timer_;
+  std::function<void()> onFinished_;
 };
 
 }  // namespace zorvan::ui
