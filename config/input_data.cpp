@@ -9,6 +9,7 @@
 
 #include "core/checked.h"
 #include "core/design.h"
+#include "core/display_units.h"
 #include "core/error_report.h"
 #include "core/number_text.h"
 #include "core/numeric.h"
@@ -49,15 +50,10 @@ constexpr const char* kPositive = "This value must be positive.  Please redo.";
 constexpr const char* kLinks = "Your link lengths are incompatible. Please redo.";
 constexpr const char* kCylinders = "The number of cylinders must be 1 to 16.  Please redo.";
 constexpr const char* kRods = "This value must be 1 to 16.  Please redo.";
-constexpr double kCubicCentimetres = 100.0 * 100.0 * 100.0;
 
 bool IsLengthBox(int k) { return k == 1 || k == 2 || k == 3 || k == 7 || k == 8 || k == 9; }
 
-// Systems 4 and 5 show lengths in cm and mm while they compute in metres.
-double LengthShown(int16_t system) { return system == 4 ? 100 : system == 5 ? 1000 : 1; }
-// Systems 3 to 5 show volumes in cc and pressures in MPa.
-double VolumeShown(int16_t system) { return system >= 3 ? kCubicCentimetres : 1; }
-double PressureShown(int16_t system) { return system >= 3 ? 1e-6 : 1; }
+constexpr Quantity kLength = Quantity::Length;
 
 // Decimals of the displacement box: cubic feet need more than cubic inches or cc.
 int16_t DisplacementPlaces(int16_t system) { return system == 2 ? 6 : 3; }
@@ -91,12 +87,11 @@ bool InputDataLogic::Put_InputData() {
   return Guarded(ui_, "Put_InputData", [&] {
     InputBoxes b = boxes_;
     const int16_t u = d_.UnitSystem;
-    const double length = LengthShown(u);
     const float* lengths[10] = {nullptr,  &d_.Bore, &d_.Stroke, &d_.CrankRadius, nullptr, nullptr, nullptr,
                                 &d_.MainJournalDiameter, &d_.CrankpinJournalDiameter, &d_.WristpinOffset};
-    b.linkout[0] = FNRoundStr(d_.CylinderDisplacement * VolumeShown(u), DisplacementPlaces(u));
+    b.linkout[0] = FNRoundStr(ToDisplay(d_.CylinderDisplacement, Quantity::Volume, u), DisplacementPlaces(u));
     for (int k = 1; k <= 9; ++k)
-      if (lengths[k]) b.linkout[k] = FNRoundStr(*lengths[k] * length, d_.LengthDigits);
+      if (lengths[k]) b.linkout[k] = FNRoundStr(ToDisplay(*lengths[k], kLength, u), d_.LengthDigits);
     b.linkout[4] = FNRoundStr(d_.LRRatio, 3);
     b.linkout[5] = FNRoundStr(d_.CrankCGFraction, 3);
     b.linkout[6] = FNRoundStr(d_.ConrodCGFraction, 3);
@@ -106,7 +101,7 @@ bool InputDataLogic::Put_InputData() {
     b.linkout2[4] = FNRoundStr(d_.PistonMass, 4);
     b.linkout2[5] = FNRoundStr(d_.ConrodMass, 4);
     b.linkout2[6] = FNRoundStr(d_.CrankMass, 4);
-    b.linkout2[7] = FNRoundStr(d_.PeakPressureEngine * PressureShown(u), d_.PressureDigits);
+    b.linkout2[7] = FNRoundStr(ToDisplay(d_.PeakPressureEngine, Quantity::Pressure, u), d_.PressureDigits);
     b.linkout2[8] = FNRoundStr(d_.FrictionCoefficient, 3);
     b.rodnum = Whole(d_.RodsPerCrank);
     b.bsRatio = FNRoundStr(d_.BoreStrokeRatio, 3);
@@ -134,19 +129,18 @@ bool InputDataLogic::Get_InputData() {
       }
     }
     const int16_t u = d_.UnitSystem;
-    const double length = LengthShown(u);
     EngineDesignRecord next = d_;
-    next.CylinderDisplacement = Sng(v[0] / VolumeShown(u));
+    next.CylinderDisplacement = Sng(FromDisplay(v[0], Quantity::Volume, u));
     next.TotalDisplacement = Sng(static_cast<double>(next.NumCylinders) * next.CylinderDisplacement);
-    next.Bore = Sng(v[1] / length);
-    next.Stroke = Sng(v[2] / length);
-    next.CrankRadius = Sng(v[3] / length);
+    next.Bore = Sng(FromDisplay(v[1], kLength, u));
+    next.Stroke = Sng(FromDisplay(v[2], kLength, u));
+    next.CrankRadius = Sng(FromDisplay(v[3], kLength, u));
     next.LRRatio = Sng(v[4]);
     next.CrankCGFraction = Sng(v[5]);
     next.ConrodCGFraction = Sng(v[6]);
-    next.MainJournalDiameter = Sng(v[7] / length);
-    next.CrankpinJournalDiameter = Sng(v[8] / length);
-    next.WristpinOffset = Sng(v[9] / length);
+    next.MainJournalDiameter = Sng(FromDisplay(v[7], kLength, u));
+    next.CrankpinJournalDiameter = Sng(FromDisplay(v[8], kLength, u));
+    next.WristpinOffset = Sng(FromDisplay(v[9], kLength, u));
     d_ = std::move(next);
     state_.animateEnabled = state_.doneEnabled = false;
     // The rod, as last derived, must reach past the offset.
@@ -176,7 +170,7 @@ bool InputDataLogic::Get_InitialCond() {
     next.PistonMass = Sng(v[4]);
     next.ConrodMass = Sng(v[5]);
     next.CrankMass = Sng(v[6]);
-    next.PeakPressureEngine = Sng(v[7] / PressureShown(d_.UnitSystem));
+    next.PeakPressureEngine = Sng(FromDisplay(v[7], Quantity::Pressure, d_.UnitSystem));
     next.FrictionCoefficient = Sng(v[8]);
     d_ = std::move(next);
   });
@@ -187,22 +181,21 @@ bool InputDataLogic::Linkout_LostFocus(int k) {
   const bool updated = Guarded(ui_, "Linkout_LostFocus", [&] {
     if (k < 0 || k > 9) RaiseError(err::SubscriptOutOfRange);
     const int16_t u = d_.UnitSystem;
-    const double length = LengthShown(u);
     const double box = Box(boxes_.linkout[k]);
     EngineDesignRecord next = d_;
     if (k <= 1) {  // displacement and bore are the primary pair: the stroke follows
-      next.CylinderDisplacement = Sng(Box(boxes_.linkout[0]) / VolumeShown(u));
+      next.CylinderDisplacement = Sng(FromDisplay(Box(boxes_.linkout[0]), Quantity::Volume, u));
       next.TotalDisplacement = Sng(static_cast<double>(next.NumCylinders) * next.CylinderDisplacement);
-      next.Bore = Sng(Box(boxes_.linkout[1]) / length);
+      next.Bore = Sng(FromDisplay(Box(boxes_.linkout[1]), kLength, u));
       next.PistonArea = Sng(static_cast<double>(next.Bore) * next.Bore * kPi / 4);
       next.Stroke = Sng(Div(next.CylinderDisplacement, next.PistonArea));
       next.CrankRadius = Sng(next.Stroke / 2.0);
     } else if (k == 2 || k == 3) {  // the displacement is held and the bore moves
       if (k == 2) {
-        next.Stroke = Sng(box / length);
+        next.Stroke = Sng(FromDisplay(box, kLength, u));
         next.CrankRadius = Sng(next.Stroke / 2.0);
       } else {
-        next.CrankRadius = Sng(box / length);
+        next.CrankRadius = Sng(FromDisplay(box, kLength, u));
         next.Stroke = Sng(2.0 * next.CrankRadius);
       }
       next.PistonArea = Sng(Div(next.CylinderDisplacement, next.Stroke));
@@ -214,11 +207,11 @@ bool InputDataLogic::Linkout_LostFocus(int k) {
     } else if (k == 6) {
       next.ConrodCGFraction = Sng(box);
     } else if (k == 7) {
-      next.MainJournalDiameter = Sng(box / length);
+      next.MainJournalDiameter = Sng(FromDisplay(box, kLength, u));
     } else if (k == 8) {
-      next.CrankpinJournalDiameter = Sng(box / length);
+      next.CrankpinJournalDiameter = Sng(FromDisplay(box, kLength, u));
     } else {
-      next.WristpinOffset = Sng(box / length);
+      next.WristpinOffset = Sng(FromDisplay(box, kLength, u));
     }
     if (next.Stroke != 0) next.BoreStrokeRatio = Sng(static_cast<double>(next.Bore) / next.Stroke);
     d_ = std::move(next);
@@ -230,7 +223,7 @@ bool InputDataLogic::Linkout_LostFocus(int k) {
 
 bool InputDataLogic::PressureUpdate() {
   const bool ok = Guarded(ui_, "Get_InitialCond", [&] {
-    const double p = Box(boxes_.linkout2[7]) / PressureShown(d_.UnitSystem);
+    const double p = FromDisplay(Box(boxes_.linkout2[7]), Quantity::Pressure, d_.UnitSystem);
     const bool engine = d_.MachineType == "Engine";
     const double reference = engine ? 600 : 131;  // the start pressures, in psi
     const float scale = Sng(Div(p, d_.PressureFactor * reference));

@@ -5,6 +5,7 @@
 
 #include "core/banks.h"
 #include "core/checked.h"
+#include "core/presets.h"
 #include "core/numeric.h"
 #include "core/units.h"
 #include "core/error_report.h"
@@ -64,23 +65,10 @@ void SetArrangementTexts(EngineDesignRecord& d) {
   if (d.Arrangement >= 1) d.VeeAngleText = FloatText(d.VeeAngle) + " deg";
 }
 
-// The configuration that the start-up design begins from:
-// 4 cylinders, four-stroke, inline, crank 0-180-180-0, firing 1-3-4-2.
-void SetStartupConfiguration(EngineDesignRecord& d) {
-  d.NumCylinders = 4;
-  d.StrokeCycle = 4;
-  d.Arrangement = 1;
-  d.RodsPerCrank = 1;
-  d.VeeAngle = 0;
-  constexpr float kPhase[] = {0, 180, 180, 0};
-  constexpr float kOrder[] = {1, 3, 4, 2};
-  constexpr float kFiring[] = {0, 540, 180, 360};
-  for (int k = 1; k <= 4; ++k) {
-    d.PhaseAngle[k] = kPhase[k - 1];
-    d.FiringOrder[k] = kOrder[k - 1];
-    d.FiringAngle[k] = kFiring[k - 1];
-  }
-  d.TotalDisplacement = Sng(4.0 * d.CylinderDisplacement);
+void UseUnitSystem(EngineDesignRecord& d, int16_t system) {
+  d.UnitSystem = system;
+  SetUnitLabels(d);
+  SetDigitCounts(d);
 }
 
 }  // namespace
@@ -97,16 +85,9 @@ void SetSpeed(EngineDesignRecord& d) {
   d.OmegaSquared = Sng(static_cast<double>(d.Omega) * d.Omega);
 }
 
-void ResetToDefaults(EngineDesignRecord& d) {
-  SetSpeed(d);
-  d.UnitSystem = 1;
-  // The defaults are in inches, pounds and blobs: the labels must say so too.
-  SetUnitLabels(d);
-  SetDigitCounts(d);
-  d.TotalDisplacement = 100;
+void WriteDefaultCylinder(EngineDesignRecord& d) {
   d.Bore = 3;
   d.CylinderDisplacement = 25;
-  d.NumCylinders = 4;
   d.LRRatio = 3.5f;
   d.PistonMass = 0.005f;
   d.ConrodMass = 0.02f;
@@ -118,6 +99,15 @@ void ResetToDefaults(EngineDesignRecord& d) {
   d.FrictionCoefficient = 0.02f;
   d.MainJournalDiameter = 2;
   d.CrankpinJournalDiameter = 1.5f;
+}
+
+void ResetToDefaults(EngineDesignRecord& d) {
+  SetSpeed(d);
+  // The defaults are in inches, pounds and blobs: the labels must say so too.
+  UseUnitSystem(d, 1);
+  d.TotalDisplacement = 100;
+  d.NumCylinders = 4;
+  WriteDefaultCylinder(d);
   ResetCounterweight(d);
 }
 
@@ -139,30 +129,17 @@ bool Engine_Data(EngineDesignRecord& d, Ui& ui) {
 bool Initialize(EngineDesignRecord& d, Ui& ui) {
   bool derived = true;
   bool ok = Guarded(ui, "Initialize", [&] {
-    d = EngineDesignRecord{};  // a new design starts from nothing of the old one
-    d.CylinderSpacing = 1;
-    d.GasCurve = 1;
-    d.StrokeCycle = 4;
-    d.RodsPerCrank = 1;
-    d.Arrangement = 0;
-    d.VeeAngle = 0;
-
-    d.MachineType = "Engine";
-    d.GasPressureScale = 1;
-    d.PeakPressureEngine = 600;
-    d.PeakPressurePump = 131;
-
-    d.UnitSystem = 1;
-    SetUnitLabels(d);
-    SetDigitCounts(d);
-
+    // A new design starts from nothing of the old one: the record's own
+    // initial values are the start-up options (spacing, gas curve, stroke
+    // cycle, arrangement, machine type, pressures).
+    d = EngineDesignRecord{};
+    UseUnitSystem(d, 1);
+    // The cylinder the start-up configuration is first derived with.
     d.CylinderDisplacement = 25;
     d.Bore = 3.2f;
-    d.WristpinOffset = 0;
 
-    SetStartupConfiguration(d);
-    derived = Engine_Data(d, ui) && derived;
-    ResetCounterweight(d);
+    // 4 cylinders, four-stroke, inline, crank 0-180-180-0, firing 1-3-4-2.
+    derived = ApplyPreset(d, kStartupPreset, ui) && derived;
 
     ResetToDefaults(d);
     derived = Engine_Data(d, ui) && derived;
@@ -170,8 +147,8 @@ bool Initialize(EngineDesignRecord& d, Ui& ui) {
     // defaults (none); balance it with the default masses just derived.
     ResetCounterweight(d);
 
-    d.SpeedIndex = 2;
-    // Omega follows the chosen speed at once, not only at the first calculation.
+    // Omega follows the chosen speed (mid range) at once, not only at the
+    // first calculation.
     SetSpeed(d);
   });
   return ok && derived;

@@ -5,6 +5,11 @@
 
 namespace zorvan {
 
+// The one cylinder a new design starts with, in unit system 1 (inches,
+// pounds, blobs): its entries only, nothing derived. The record's own
+// initial values hold the start-up options.
+void WriteDefaultCylinder(EngineDesignRecord& d);
+
 // Unit system 1 and the default one-cylinder data, then ResetCounterweight.
 void ResetToDefaults(EngineDesignRecord& d);
 void ResetCounterweight(EngineDesignRecord& d);

@@ -15,6 +15,8 @@ constexpr int kLabelSlots = 22;
 using CylinderArray = std::array<float, kMaxCylinders + 1>;  // index 0 unused
 using HarmonicTable = std::array<std::array<std::array<std::array<double, 4>, 2>, 2>, 7>;  // [n][q][t][b]
 
+// The initial values of the members are the options a new design starts
+// with; Initialize (core/design.h) adds the start-up cylinder and engine.
 struct EngineDesignRecord {
   // One-cylinder inputs (base units of the unit system).
   float Bore = 0;

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "config/notices.h"
+#include "core/display_units.h"
 #include "core/number_text.h"
 #include "core/numeric.h"
 
@@ -19,27 +20,22 @@ std::string R(double x, int16_t places) { return FNRoundStr(x, places); }
 
 int Cylinders(const EngineDesignRecord& d) { return std::clamp<int>(d.NumCylinders, 0, kMaxCylinders); }
 
-// A length in the unit the system shows: times 100 in system 4, 1000 in system 5.
-float ShownLength(float metres, int16_t system) {
-  if (system == 4) return 100 * metres;
-  if (system == 5) return 1000 * metres;
-  return metres;
+// A held value in the unit the system shows.
+double Shown(double value, Quantity q, const EngineDesignRecord& d) { return ToDisplay(value, q, d.UnitSystem); }
+// Lengths are shown in single precision, as the screens held them.
+float ShownLength(float value, const EngineDesignRecord& d) {
+  return static_cast<float>(Shown(value, Quantity::Length, d));
 }
 
-bool Metric(int16_t system) { return system >= 3 && system <= 5; }
-
-// Cubic centimetres in the metric systems, base units otherwise.
-double ShownVolume(float value, int16_t system) { return Metric(system) ? 1e6 * value : value; }
-
 std::string TotalDisplacementText(const EngineDesignRecord& d) {
-  return R(ShownVolume(d.TotalDisplacement, d.UnitSystem), 0);
+  return R(Shown(d.TotalDisplacement, Quantity::Volume, d), 0);
 }
 
 std::string ReportLength(const EngineDesignRecord& d, float value) {
   switch (d.UnitSystem) {
     case 3: return R(value, 4);
     case 4:
-    case 5: return R(ShownLength(value, d.UnitSystem), 1);
+    case 5: return R(ShownLength(value, d), 1);
     default: return R(value, 2);
   }
 }
@@ -52,8 +48,8 @@ std::string FlywheelLength(const EngineDesignRecord& d, float value) {
 std::string PistonAreaText(const EngineDesignRecord& d) {
   switch (d.UnitSystem) {
     case 3: return R(d.PistonArea, 5);
-    case 4: return R(1e4 * d.PistonArea, 2);  // square centimetres
-    case 5: return R(1e6 * d.PistonArea, 0);  // square millimetres
+    case 4: return R(Shown(d.PistonArea, Quantity::Area, d), 2);  // square centimetres
+    case 5: return R(Shown(d.PistonArea, Quantity::Area, d), 0);  // square millimetres
     default: return R(d.PistonArea, 2);
   }
 }
@@ -86,7 +82,7 @@ std::string EngineSummaryReport(const EngineDesignRecord& d, const ProgramValues
   s += EngineLine(d) + CR + CR;
   s += "Total displacement  = " + TotalDisplacementText(d) + "  " + U[21] + " for " + Str(d.NumCylinders) +
        " cylinders" + CR;
-  s += "Each cylinder has " + R(ShownVolume(d.CylinderDisplacement, d.UnitSystem), 1) + "  " + U[21] +
+  s += "Each cylinder has " + R(Shown(d.CylinderDisplacement, Quantity::Volume, d), 1) + "  " + U[21] +
        " displacement" + CR + CR;
   s += "Bore = " + ReportLength(d, d.Bore) + " " + U[1] + "                                       Stroke = " +
        ReportLength(d, d.Stroke) + " " + U[1] + CR;

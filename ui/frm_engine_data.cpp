@@ -20,36 +20,24 @@
 namespace zorvan::ui {
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 QString Indexed(const char* name, int k) { return QString("%1_%2").arg(name).arg(k); }
 }  // namespace
 
 FrmEngineData::FrmEngineData(Application& app)
-    : app_(app), logic_(app.Design(), app.Values(), app.GetUi(), app.GetDialogs(), boxes_, state_) {
-  setObjectName("frm_EngineData");
+    : FormScreen(app, "frm_EngineData"),
+      logic_(app.Design(), app.Values(), app.GetUi(), app.GetDialogs(), boxes_, state_) {
   BuildMenus();
-  auto* central = new QWidget(this);
-  auto* layout = new QVBoxLayout(central);
-  layout->addWidget(NamedLabel(central, "lbl_Header", ""));
   auto* columns = new QHBoxLayout;
   auto* left = new QVBoxLayout;
   left->addWidget(BuildEngineFrame());
   left->addWidget(BuildRows(), 1);
   columns->addLayout(left);
   columns->addWidget(BuildSide(), 1);
-  layout->addLayout(columns, 1);
-  layout->addWidget(BuildCommands());
-  setCentralWidget(central);
+  Lay(columns, BuildCommands());
   animator_ = std::make_unique<LinkageAnimator>(*picture_, app.Design(), app.GetUi());
   animator_->EnableWhenFinished(this, done_);
   Wire();
   resize(1040, 720);
-}
-
-// The boxes lose their focus while the window is taken down: by then the
-// screen's own members are gone, so nothing of theirs may answer.
-FrmEngineData::~FrmEngineData() {
-  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
 }
 
 QWidget* FrmEngineData::BuildEngineFrame() {
@@ -123,7 +111,7 @@ QWidget* FrmEngineData::BuildSide() {
   auto* exampleLayout = new QVBoxLayout(examples);
   examples_ = new QComboBox(examples);
   examples_->setObjectName("cmb_Examples");
-  for (int k = 0; k < kPresetCount; ++k) examples_->addItem(Q(PresetText(k)));
+  for (int k = 0; k < kPresetCount; ++k) examples_->addItem(QtText(PresetText(k)));
   exampleLayout->addWidget(examples_);
   layout->addWidget(examples);
   picture_ = new PictureBox(column, "pct_Pict1");
@@ -131,10 +119,11 @@ QWidget* FrmEngineData::BuildSide() {
   auto* speed = new QGroupBox("Animation Speed", column);
   speed->setObjectName("fra_Speed");
   auto* speedLayout = new QHBoxLayout(speed);
-  speed_ = SpeedSlider(speed);
+  QSlider* slider = SpeedSlider(speed);
   wait_ = SpeedRangeList(speed);
+  speed_ = std::make_unique<AnimationSpeed>(this, slider, wait_, state_.AnimationDelay, state_.AnimationSpeedRange);
   speedLayout->addWidget(new QLabel("<< Slow", speed));
-  speedLayout->addWidget(speed_, 1);
+  speedLayout->addWidget(slider, 1);
   speedLayout->addWidget(new QLabel("Fast >>", speed));
   speedLayout->addWidget(wait_);
   layout->addWidget(speed);
@@ -183,30 +172,19 @@ void FrmEngineData::BuildMenus() {
 
 void FrmEngineData::Wire() {
   for (int k = 1; k <= kMaxCylinders; ++k) {
-    for (QLineEdit* box : {phase_[k], power_[k], order_[k]}) {
-      connect(box, &QLineEdit::editingFinished, this, [this] {
-        if (!showing_) Run([&] { logic_.RowEdit(); });
-      });
-    }
+    for (QLineEdit* box : {phase_[k], power_[k], order_[k]}) OnLeave(box, [this] { logic_.RowEdit(); });
     connect(order_[k], &QLineEdit::textChanged, this, [this] {
-      if (!showing_) Run([&] { logic_.BankLabels(); });
+      if (!IsFilling()) Run([&] { logic_.BankLabels(); });
     });
   }
   connect(cylinders_, &QLineEdit::textEdited, this, [this] { state_.cylindersChanged = true; });
   connect(cylinders_, &QLineEdit::editingFinished, this, [this] {
-    if (!showing_ && state_.cylindersChanged) Run([&] { logic_.CylinderCountCheck(); });
+    if (!IsFilling() && state_.cylindersChanged) Run([&] { logic_.CylinderCountCheck(); });
   });
-  connect(spacing_, &QLineEdit::editingFinished, this, [this] {
-    if (!showing_) Run([&] { logic_.SpacingEntry(); });
-  });
-  connect(vee_, &QLineEdit::editingFinished, this, [this] {
-    if (!showing_) Run([&] { logic_.VeeAngleEntry(); });
-  });
+  OnLeave(spacing_, [this] { logic_.SpacingEntry(); });
+  OnLeave(vee_, [this] { logic_.VeeAngleEntry(); });
   connect(type_, &QComboBox::activated, this, [this](int index) { Run([&] { logic_.ArrangementChange(index); }); });
   connect(examples_, &QComboBox::activated, this, [this](int index) { Run([&] { logic_.LoadExample(index); }); });
-  connect(wait_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-    if (int range = SpeedRangeOf(text)) state_.AnimationSpeedRange = range;
-  });
   connect(calc_, &QPushButton::clicked, this, [this] {
     Run([&] { logic_.Calculate(); });
     if (state_.doneEnabled) done_->setFocus();
@@ -214,18 +192,12 @@ void FrmEngineData::Wire() {
   connect(balance_, &QPushButton::clicked, this, [this] { Run([&] { logic_.Balance(); }); });
   connect(clear_, &QPushButton::clicked, this, [this] { Run([&] { logic_.ClearData(); }); });
   connect(copy_, &QPushButton::clicked, this, [this] { logic_.Copy(); });
-  connect(print_, &QPushButton::clicked, this,
-          [this] { PrintForm(*this, app_.GetUi(), app_.Printer(), "frm_InputData.PrintForm"); });
-  connect(animate_, &QPushButton::clicked, this, [this] {
-    state_.AnimationDelay = 32767 - speed_->value();
-    animator_->Run(state_.AnimationSpeedRange, state_.AnimationDelay);
-  });
+  connect(print_, &QPushButton::clicked, this, [this] { PrintThisForm(); });
+  connect(animate_, &QPushButton::clicked, this, [this] { speed_->Start(*animator_); });
   connect(done_, &QPushButton::clicked, this, [this] {
     logic_.Next();
-    hide();
+    ReturnHome();
     auto* home = app_.Screen<FrmHomeScreen>(ScreenId::Home);
-    home->show();
-    home->Refresh();
     if (auto* plot = home->findChild<QPushButton*>("cmd_Plot"); plot && plot->isEnabled()) plot->setFocus();
   });
   connect(cancel_, &QPushButton::clicked, this, [this] {
@@ -236,15 +208,14 @@ void FrmEngineData::Wire() {
 }
 
 bool FrmEngineData::eventFilter(QObject* watched, QEvent* event) {
-  SelectAllOnFocus(watched, event);
-  if (event->type() == QEvent::FocusIn && watched == spacing_ && !showing_) logic_.SpacingFocus();
+  if (event->type() == QEvent::FocusIn && watched == spacing_ && !IsFilling()) logic_.SpacingFocus();
   // Clicking the cylinder box starts the rows afresh.
-  if (watched == cylinders_ && event->type() == QEvent::MouseButtonPress && !showing_)
+  if (watched == cylinders_ && event->type() == QEvent::MouseButtonPress && !IsFilling())
     Run([&] {
       logic_.ClearData();
       logic_.ResetSelection();
     });
-  return QMainWindow::eventFilter(watched, event);
+  return FormScreen::eventFilter(watched, event);
 }
 
 void FrmEngineData::hideEvent(QHideEvent* event) {
@@ -263,21 +234,20 @@ void FrmEngineData::ReadWidgets() {
   }
 }
 
-void FrmEngineData::Show() {
-  showing_ = true;
+void FrmEngineData::WriteWidgets() {
   auto set = [](QLineEdit* box, const std::string& text) {
-    if (box->text().toStdString() != text) box->setText(Q(text));
+    if (box->text().toStdString() != text) box->setText(QtText(text));
   };
   set(cylinders_, boxes_.cylinders);
   set(spacing_, boxes_.spacing);
   set(vee_, boxes_.veeAngle);
-  stroke_->setText(Q(boxes_.stroke));
+  stroke_->setText(QtText(boxes_.stroke));
   for (QWidget* w : std::initializer_list<QWidget*>{vee_, veeLabel_, veeUnit_}) w->setVisible(state_.veeVisible);
   for (int k = 1; k <= kMaxCylinders; ++k) {
     set(phase_[k], boxes_.rows[k].phase);
     set(power_[k], boxes_.rows[k].power);
     set(order_[k], boxes_.rows[k].order);
-    bank_[k]->setText(Q(boxes_.rows[k].bank));
+    bank_[k]->setText(QtText(boxes_.rows[k].bank));
     const bool shown = k == 1 || k <= state_.shownRows;
     for (QWidget* w : std::initializer_list<QWidget*>{segment_[k], phase_[k], bank_[k], power_[k], order_[k]})
       w->setVisible(shown);
@@ -289,31 +259,24 @@ void FrmEngineData::Show() {
   animate_->setEnabled(state_.animateEnabled);
   done_->setEnabled(state_.doneEnabled);
   SetTitlebox(this, app_.Values());
-  showing_ = false;
-  if (state_.veeFocus) vee_->setFocus();
-  state_.veeFocus = false;
 }
 
-template <class F>
-void FrmEngineData::Run(F&& procedure) {
-  ReadWidgets();
-  const bool drawn = state_.drawEngine;
-  procedure();
-  Show();
+void FrmEngineData::AfterRun() {
+  if (state_.veeFocus) vee_->setFocus();
+  state_.veeFocus = false;
   // The picture follows the state: drawn anew when an engine was just
   // calculated, cleared when its entries changed.
-  if (state_.drawEngine || drawn) animator_->DrawStill(state_.drawEngine);
+  if (state_.drawEngine || drawnBefore_) animator_->DrawStill(state_.drawEngine);
 }
 
 void FrmEngineData::Activate() {
   Shell& shell = app_.GetShell();
   logic_.Activate(shell.HomeExample());
   shell.ClearHomeExample();
-  showing_ = true;
-  state_.AnimationSpeedRange = SpeedRangeOf(wait_->currentText()) ? SpeedRangeOf(wait_->currentText()) : 10;
-  speed_->setValue(32767 - state_.AnimationDelay);
-  showing_ = false;
-  Show();
+  speed_->Restore();
+  Refill();
+  if (state_.veeFocus) vee_->setFocus();
+  state_.veeFocus = false;
   setWindowTitle(QtText(ScreenCaption(app_.Values(), "Input Engine Data")));
   animator_->DrawStill(state_.drawEngine);
 }

@@ -5,23 +5,22 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QPushButton>
 #include <QSlider>
 #include <array>
 #include <memory>
 
 #include "config/engine_data.h"
+#include "ui/form_screen.h"
 #include "ui/linkage_animator.h"
 
 namespace zorvan::ui {
 
 class Application;
 
-class FrmEngineData : public QMainWindow {
+class FrmEngineData : public FormScreen {
  public:
   explicit FrmEngineData(Application& app);
-  ~FrmEngineData() override;
 
   void Activate();
   QTimer& AnimationTimer() { return animator_->Timer(); }
@@ -38,22 +37,21 @@ class FrmEngineData : public QMainWindow {
   QWidget* BuildCommands();
   void BuildMenus();
   void Wire();
-  void ReadWidgets();
-  void Show();
-  template <class F>
-  void Run(F&& procedure);
+  void ReadWidgets() override;
+  void WriteWidgets() override;
+  void BeforeRun() override { drawnBefore_ = state_.drawEngine; }
+  void AfterRun() override;
 
-  Application& app_;
   EngineBoxes boxes_;
   EngineScreenState state_;
   EngineDataLogic logic_;
   std::unique_ptr<LinkageAnimator> animator_;
-  bool showing_ = false;
+  std::unique_ptr<AnimationSpeed> speed_;
+  bool drawnBefore_ = false;
 
   QComboBox* type_ = nullptr;
   QComboBox* examples_ = nullptr;
   QComboBox* wait_ = nullptr;
-  QSlider* speed_ = nullptr;
   QLineEdit *cylinders_ = nullptr, *spacing_ = nullptr, *vee_ = nullptr;
   QLabel *veeLabel_ = nullptr, *veeUnit_ = nullptr, *stroke_ = nullptr;
   std::array<QLabel*, kMaxCylinders + 1> segment_{}, bank_{};

@@ -18,17 +18,9 @@
 
 namespace zorvan::ui {
 
-namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-}  // namespace
-
 FrmInputData::FrmInputData(Application& app)
-    : app_(app),
-      logic_(app.Design(), app.GetUi(), boxes_, state_) {
-  setObjectName("frm_InputData");
+    : FormScreen(app, "frm_InputData"), logic_(app.Design(), app.GetUi(), boxes_, state_) {
   BuildMenus();
-  auto* central = new QWidget(this);
-  auto* header = NamedLabel(central, "lbl_Header", "");
   auto* columns = new QHBoxLayout;
   auto* left = new QVBoxLayout;
   left->addWidget(BuildGeometry());
@@ -36,21 +28,11 @@ FrmInputData::FrmInputData(Application& app)
   columns->addLayout(left);
   columns->addWidget(BuildChoices());
   columns->addWidget(BuildPicture(), 1);
-  auto* layout = new QVBoxLayout(central);
-  layout->addWidget(header);
-  layout->addLayout(columns, 1);
-  layout->addWidget(BuildCommands());
-  setCentralWidget(central);
+  Lay(columns, BuildCommands());
   animator_ = std::make_unique<LinkageAnimator>(*picture_, app.Design(), app.GetUi());
   animator_->EnableWhenFinished(this, done_);
   Wire();
   resize(980, 640);
-}
-
-// The boxes lose their focus while the window is taken down: by then the
-// screen's own members are gone, so nothing of theirs may answer.
-FrmInputData::~FrmInputData() {
-  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
 }
 
 QWidget* FrmInputData::BuildGeometry() {
@@ -134,12 +116,13 @@ QWidget* FrmInputData::BuildPicture() {
   picture_ = new PictureBox(column, "pct_Pict1");
   layout->addWidget(picture_, 1);
   layout->addWidget(NamedLabel(column, "lbl_Note", "Note that piston moves on X axis"));
-  speed_ = SpeedSlider(column);
-  layout->addWidget(speed_);
+  QSlider* slider = SpeedSlider(column);
+  layout->addWidget(slider);
   auto* controls = new QHBoxLayout;
   controls->addWidget(NamedLabel(column, "lbl_Speed", "<< Slow    Fast >>"));
   wait_ = SpeedRangeList(column);
   controls->addWidget(wait_);
+  speed_ = std::make_unique<AnimationSpeed>(this, slider, wait_, state_.AnimationDelay, state_.AnimationSpeedRange);
   autoscale_ = new QCheckBox("Autoscale", column);
   autoscale_->setObjectName("chk_autoscale");
   autoscale_->setChecked(true);
@@ -187,20 +170,14 @@ void FrmInputData::BuildMenus() {
 void FrmInputData::Wire() {
   for (int k = 0; k <= 9; ++k) {
     connect(linkout_[k], &QLineEdit::textEdited, this, [this] { Edited(false); });
-    connect(linkout_[k], &QLineEdit::editingFinished, this, [this, k] {
-      if (!showing_) Run([&] { return logic_.Linkout_LostFocus(k); });
-    });
+    OnLeave(linkout_[k], [this, k] { logic_.Linkout_LostFocus(k); });
   }
   for (int k = 1; k <= 8; ++k) {
     connect(linkout2_[k], &QLineEdit::textEdited, this, [this] { Edited(true); });
-    connect(linkout2_[k], &QLineEdit::editingFinished, this, [this, k] {
-      if (!showing_) Run([&] { return k == 7 ? logic_.PressureUpdate() : logic_.Get_InitialCond(); });
-    });
+    OnLeave(linkout2_[k], [this, k] { k == 7 ? logic_.PressureUpdate() : logic_.Get_InitialCond(); });
   }
   connect(rodnum_, &QLineEdit::textEdited, this, [this] { Edited(false); });
-  connect(rodnum_, &QLineEdit::editingFinished, this, [this] {
-    if (!showing_) Run([&] { logic_.RodsPerCrankCheck(); return true; });
-  });
+  OnLeave(rodnum_, [this] { logic_.RodsPerCrankCheck(); });
   for (int i = 1; i <= 3; ++i)
     connect(calcType_[i], &QRadioButton::clicked, this, [this, i] { Run([&] { logic_.SetSpeedIndex(i); return true; }); });
   for (int i = 0; i < 2; ++i) {
@@ -209,35 +186,21 @@ void FrmInputData::Wire() {
             [this, i] { Run([&] { logic_.SetTwoStroke(i == 0); return true; }); });
   }
   auto arrangement = [this] {
-    if (showing_) return;
+    if (IsFilling()) return;
     const std::string text = arrangement_->currentText().toStdString();
     Run([&] { logic_.ArrangementUpdate(text); return true; });
   };
   connect(arrangement_, &QComboBox::activated, this, arrangement);
   connect(arrangement_->lineEdit(), &QLineEdit::editingFinished, this, arrangement);
-  connect(wait_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-    if (int range = SpeedRangeOf(text)) state_.AnimationSpeedRange = range;
-  });
   connect(calc_, &QPushButton::clicked, this, [this] { Calculate(); });
   connect(animate_, &QPushButton::clicked, this, [this] { Animate(); });
-  connect(done_, &QPushButton::clicked, this, [this] {
-    hide();
-    auto* home = app_.Screen<FrmHomeScreen>(ScreenId::Home);
-    home->show();
-    home->Refresh();
-  });
+  connect(done_, &QPushButton::clicked, this, [this] { ReturnHome(); });
   connect(cancel_, &QPushButton::clicked, this, [this] { hide(); });
-  connect(print_, &QPushButton::clicked, this,
-          [this] { PrintForm(*this, app_.GetUi(), app_.Printer(), "frm_InputData.PrintForm"); });
+  connect(print_, &QPushButton::clicked, this, [this] { PrintThisForm(); });
   connect(autoscale_, &QCheckBox::toggled, this, [this](bool on) {
     picture_->SetKeepSquare(on);
     picture_->update();
   });
-}
-
-bool FrmInputData::eventFilter(QObject* watched, QEvent* event) {
-  SelectAllOnFocus(watched, event);
-  return QMainWindow::eventFilter(watched, event);
 }
 
 void FrmInputData::hideEvent(QHideEvent* event) {
@@ -246,7 +209,7 @@ void FrmInputData::hideEvent(QHideEvent* event) {
 }
 
 void FrmInputData::Edited(bool cylinderBox) {
-  if (showing_) return;
+  if (IsFilling()) return;
   EngineDesignRecord& d = app_.Design();
   if (!cylinderBox || !d.LoadedFromFile) d.FromDiskFile = false;
   animator_->Stop();
@@ -261,18 +224,17 @@ void FrmInputData::ReadWidgets() {
   boxes_.rodnum = rodnum_->text().toStdString();
 }
 
-void FrmInputData::Show() {
-  showing_ = true;
+void FrmInputData::WriteWidgets() {
   for (int k = 0; k <= 9; ++k) {
-    if (linkout_[k]->text().toStdString() != boxes_.linkout[k]) linkout_[k]->setText(Q(boxes_.linkout[k]));
-    unitLeft_[k]->setText(Q(boxes_.linkoutUnit[k]));
+    if (linkout_[k]->text().toStdString() != boxes_.linkout[k]) linkout_[k]->setText(QtText(boxes_.linkout[k]));
+    unitLeft_[k]->setText(QtText(boxes_.linkoutUnit[k]));
   }
   for (int k = 1; k <= 8; ++k) {
-    if (linkout2_[k]->text().toStdString() != boxes_.linkout2[k]) linkout2_[k]->setText(Q(boxes_.linkout2[k]));
-    unitRight_[k]->setText(Q(boxes_.linkout2Unit[k]));
+    if (linkout2_[k]->text().toStdString() != boxes_.linkout2[k]) linkout2_[k]->setText(QtText(boxes_.linkout2[k]));
+    unitRight_[k]->setText(QtText(boxes_.linkout2Unit[k]));
   }
-  rodnum_->setText(Q(boxes_.rodnum));
-  bsRatio_->setText(Q(boxes_.bsRatio));
+  rodnum_->setText(QtText(boxes_.rodnum));
+  bsRatio_->setText(QtText(boxes_.bsRatio));
   if (state_.speedIndex >= 1 && state_.speedIndex <= 3) calcType_[state_.speedIndex]->setChecked(true);
   type_[state_.pump ? 1 : 0]->setChecked(true);
   stroke_[state_.twoStroke ? 0 : 1]->setChecked(true);
@@ -280,32 +242,25 @@ void FrmInputData::Show() {
     arrangement_->setEditText("");
   } else {
     arrangement_->setCurrentIndex(state_.arrangementIndex);
-    arrangement_->setEditText(Q(state_.arrangementText));
+    arrangement_->setEditText(QtText(state_.arrangementText));
   }
   conrodFrame_->setVisible(state_.conrodFrameVisible);
   done_->setEnabled(state_.doneEnabled);
   animate_->setEnabled(state_.animateEnabled);
   SetTitlebox(this, app_.Values());
-  showing_ = false;
+}
+
+void FrmInputData::AfterRun() {
   if (state_.focusBox == kRodnumFocus) rodnum_->setFocus();
   state_.focusBox = -1;
 }
 
-template <class F>
-void FrmInputData::Run(F&& procedure) {
-  ReadWidgets();
-  procedure();
-  Show();
-}
-
 void FrmInputData::Activate() {
   animator_->Stop();
-  showing_ = true;
-  state_.AnimationSpeedRange = SpeedRangeOf(wait_->currentText()) ? SpeedRangeOf(wait_->currentText()) : 10;
-  speed_->setValue(32767 - state_.AnimationDelay);
-  showing_ = false;
+  speed_->Restore();
   logic_.Activate();
-  Show();
+  Refill();
+  AfterRun();
   setWindowTitle(QtText(ScreenCaption(app_.Values(), "Input One-Cylinder Data")));
   DrawStill();
 }
@@ -323,8 +278,7 @@ void FrmInputData::Calculate() {
 }
 
 void FrmInputData::Animate() {
-  state_.AnimationDelay = 32767 - speed_->value();
-  animator_->Run(state_.AnimationSpeedRange, state_.AnimationDelay);
+  speed_->Start(*animator_);
 }
 
 void RegisterInputData(Application& app) {

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -15,16 +14,16 @@
 #include <memory>
 
 #include "config/input_data.h"
+#include "ui/form_screen.h"
 #include "ui/linkage_animator.h"
 
 namespace zorvan::ui {
 
 class Application;
 
-class FrmInputData : public QMainWindow {
+class FrmInputData : public FormScreen {
  public:
   explicit FrmInputData(Application& app);
-  ~FrmInputData() override;
 
   // Each activation: header, boxes from the record, the still picture.
   void Activate();
@@ -33,7 +32,6 @@ class FrmInputData : public QMainWindow {
   const InputScreenState& State() const { return state_; }
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:
@@ -45,23 +43,20 @@ class FrmInputData : public QMainWindow {
   void BuildMenus();
   void Wire();
 
-  // Widgets to boxes before a procedure, boxes and state to widgets after.
-  void ReadWidgets();
-  void Show();
-  template <class F>
-  void Run(F&& procedure);
+  void ReadWidgets() override;
+  void WriteWidgets() override;
+  void AfterRun() override;
 
   void Calculate();
   void Animate();
   void DrawStill();
   void Edited(bool cylinderBox);
 
-  Application& app_;
   InputBoxes boxes_;
   InputScreenState state_;
   InputDataLogic logic_;
   std::unique_ptr<LinkageAnimator> animator_;
-  bool showing_ = false;  // widgets are being filled: their signals are not edits
+  std::unique_ptr<AnimationSpeed> speed_;
 
   std::array<QLineEdit*, 10> linkout_{};
   std::array<QLineEdit*, 9> linkout2_{};
@@ -74,7 +69,6 @@ class FrmInputData : public QMainWindow {
   std::array<QRadioButton*, 2> type_{}, stroke_{};
   QComboBox* arrangement_ = nullptr;
   QComboBox* wait_ = nullptr;
-  QSlider* speed_ = nullptr;
   QCheckBox* autoscale_ = nullptr;
   PictureBox* picture_ = nullptr;
   QPushButton *calc_ = nullptr, *animate_ = nullptr, *done_ = nullptr, *cancel_ = nullptr, *print_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include "app/cli/design_args.h"
 #include "core/field_table.h"
+#include "core/result_catalogue.h"
 #include "core/rod_load.h"
 
 namespace zorvan::cli {
@@ -101,29 +102,13 @@ void WriteFlags(const EngineDesignRecord& d, std::ostream& out) {
   o.Put("FlywheelResultsValid", d.FlywheelResultsValid);
 }
 
-void WriteColumns(const CrankAngleTable& t, std::ostream& out) {
+// The stored result columns, or the stored tables, named as the record names them.
+void WriteStored(const CrankAngleTable& t, bool tables, std::ostream& out) {
   Object o(out);
-  o.Put("CrankAngle", t.CrankAngle);
-  o.Put("PistonPosition", t.PistonPosition);
-  o.Put("PistonVelocity", t.PistonVelocity);
-  o.Put("PistonAcceleration", t.PistonAcceleration);
-  o.Put("TanConrodAngle", t.TanConrodAngle);
-  o.Put("GasForce", t.GasForce);
-  o.Put("GasTorque", t.GasTorque);
-  o.Put("InertiaTorque", t.InertiaTorque);
-  o.Put("TotalTorque", t.TotalTorque);
-  o.Put("ShakingTorque", t.ShakingTorque);
-  o.Put("FrictionTorque", t.FrictionTorque);
-  o.Put("SmoothedTorque", t.SmoothedTorque);
-}
-
-void WriteTables(const CrankAngleTable& t, std::ostream& out) {
-  Object o(out);
-  o.Put("PinForceX", t.PinForceX);
-  o.Put("PinForceY", t.PinForceY);
-  o.Put("ShakingForce", t.ShakingForce);
-  o.Put("ShakingMoment", t.ShakingMoment);
-  o.Put("SingleShakingForce", t.SingleShakingForce);
+  ForEachStored(t, [&](const char* name, const auto& rows) {
+    constexpr bool table = requires { std::size(rows[0]); };
+    if (table == tables) o.Put(name, rows);
+  });
 }
 
 void WriteFlywheel(const EngineDesignRecord& d, const FlywheelResult& f, std::ostream& out) {
@@ -165,8 +150,8 @@ void WriteDumpJson(const EngineDesignRecord& d, const FlywheelResult& flywheel, 
     Object o(out);
     WriteDerived(d, o.Key("derived"));
     WriteFlags(d, o.Key("flags"));
-    WriteColumns(d.table, o.Key("columns"));
-    WriteTables(d.table, o.Key("tables"));
+    WriteStored(d.table, false, o.Key("columns"));
+    WriteStored(d.table, true, o.Key("tables"));
     o.Put("HarmonicSums", d.HarmonicSums);
     o.Put("BankNumber", d.BankNumber);
     o.Put("BankAngle", d.BankAngle);

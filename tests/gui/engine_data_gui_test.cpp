@@ -234,6 +234,16 @@ class EngineDataGuiTest : public QObject {
     QVERIFY(!g->app->Values().DesignSaved);
     QVERIFY(Gui().Find<QAction>(ScreenId::Home, "mnu_Chart_2")->isEnabled());
   }
+
+  void printFormFaultsAreReportedUnderThisScreensName() {
+    Open();
+    g->printer.fail = true;
+    g->p.answers = {Answer::Yes};
+    Gui().Click(En, "cmd_PlotPrint");
+    QCOMPARE(Messages().size(), std::size_t(2));
+    QVERIFY2(Messages()[1].text.find("has occurred in frm_EngineData.PrintForm") != std::string::npos,
+             Messages()[1].text.c_str());
+  }
 };
 
 QTEST_MAIN(EngineDataGuiTest)

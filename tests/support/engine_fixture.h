@@ -13,16 +13,12 @@
 #include "core/one_cylinder.h"
 #include "core/presets.h"
 #include "core/recalculate.h"
+#include "tests/support/one_cylinder_fixture.h"
 #include "tests/support/recording_ui.h"
 
 namespace zorvan::testing {
 
-inline std::unique_ptr<EngineDesignRecord> StartUp() {
-  auto d = std::make_unique<EngineDesignRecord>();
-  RecordingUi ui;
-  EXPECT_TRUE(Initialize(*d, ui));
-  return d;
-}
+inline std::unique_ptr<EngineDesignRecord> StartUp() { return StartUpDesign(); }
 
 // A preset loaded as the configuration screen's example list loads it.
 inline std::unique_ptr<EngineDesignRecord> Example(int k) {

@@ -9,6 +9,7 @@
 
 #include "tests/support/gui_driver.h"
 #include "tests/support/recording_platform.h"
+#include "core/runtime_error.h"
 #include "ui/application.h"
 #include "ui/print_form.h"
 
@@ -18,6 +19,7 @@ namespace zorvan::test {
 class RecordingFormPrinter : public ui::FormPrinter {
  public:
   bool Print(const QImage& image) override {
+    if (fail) RaiseError(err::DeviceIO);
     const bool go = answers.empty() || answers.front();
     if (!answers.empty()) answers.erase(answers.begin());
     if (go) printed.push_back(image);
@@ -25,6 +27,7 @@ class RecordingFormPrinter : public ui::FormPrinter {
   }
   std::vector<bool> answers;
   std::vector<QImage> printed;
+  bool fail = false;  // the printer reports a device fault
 };
 
 struct GuiApp {

@@ -36,17 +36,7 @@ inline void LumpMasses(EngineDesignRecord& d) {
 inline std::unique_ptr<EngineDesignRecord> HandDesign() {
   auto p = std::make_unique<EngineDesignRecord>();
   EngineDesignRecord& d = *p;
-  d.Bore = 3;
-  d.CylinderDisplacement = 25;
-  d.LRRatio = 3.5f;
-  d.PistonMass = 0.005f;
-  d.ConrodMass = 0.02f;
-  d.CrankMass = 0.03f;
-  d.ConrodCGFraction = 0.33f;
-  d.CrankCGFraction = 0.5f;
-  d.FrictionCoefficient = 0.02f;
-  d.MainJournalDiameter = 2;
-  d.CrankpinJournalDiameter = 1.5f;
+  WriteDefaultCylinder(d);
   d.PistonArea = 7.0685835f;
   d.Stroke = 3.5367765f;
   d.CrankRadius = 1.7683883f;

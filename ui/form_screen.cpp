@@ -1,0 +1,71 @@
+#include "ui/form_screen.h"
+
+#include <QVBoxLayout>
+
+#include "ui/application.h"
+#include "ui/frm_home_screen.h"
+#include "ui/linkage_animator.h"
+#include "ui/print_form.h"
+#include "ui/screen_base.h"
+
+namespace zorvan::ui {
+
+FormScreen::FormScreen(Application& app, const char* name) : app_(app) { setObjectName(name); }
+
+// The boxes lose their focus while the window is taken down: by then the
+// screen's own members are gone, so nothing of theirs may answer.
+FormScreen::~FormScreen() {
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+}
+
+void FormScreen::OnLeave(QLineEdit* box, std::function<void()> procedure) {
+  connect(box, &QLineEdit::editingFinished, this, [this, procedure = std::move(procedure)] {
+    if (!filling_) Run(procedure);
+  });
+}
+
+void FormScreen::Lay(QLayout* body, QWidget* commands) {
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->addWidget(NamedLabel(central, "lbl_Header", ""));
+  layout->addLayout(body, 1);
+  layout->addWidget(commands);
+  setCentralWidget(central);
+}
+
+bool FormScreen::eventFilter(QObject* watched, QEvent* event) {
+  SelectAllOnFocus(watched, event);
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void FormScreen::ReturnHome() {
+  hide();
+  auto* home = app_.Screen<FrmHomeScreen>(ScreenId::Home);
+  home->show();
+  home->Refresh();
+}
+
+void FormScreen::PrintThisForm() {
+  const std::string procedure = objectName().toStdString() + ".PrintForm";
+  PrintForm(*this, app_.GetUi(), app_.Printer(), procedure.c_str());
+}
+
+AnimationSpeed::AnimationSpeed(QObject* screen, QSlider* slider, QComboBox* ranges, int& delay, int& range)
+    : slider_(slider), ranges_(ranges), delay_(delay), range_(range) {
+  QObject::connect(ranges_, &QComboBox::currentTextChanged, screen, [this](const QString& text) {
+    if (int r = SpeedRangeOf(text)) range_ = r;
+  });
+}
+
+void AnimationSpeed::Restore() {
+  const int listed = SpeedRangeOf(ranges_->currentText());
+  range_ = listed ? listed : 10;
+  slider_->setValue(32767 - delay_);
+}
+
+void AnimationSpeed::Start(LinkageAnimator& animator) {
+  delay_ = 32767 - slider_->value();
+  animator.Run(range_, delay_);
+}
+
+}  // namespace zorvan::ui

@@ -1,0 +1,93 @@
+#pragma once
+// The frame every form screen is built on. A user action runs as one cycle:
+// the widgets' texts are copied into the screen's boxes, the screen's logic
+// (in config/ or plots/, without Qt) works on the record and the boxes, and
+// the boxes and state are written back to the widgets. While the widgets are
+// being filled their signals are not the user's edits, so the cycle does not
+// answer them. The frame also selects a box's text when it gains the focus,
+// leads back to the home screen, and prints the form under its own name.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QSlider>
+#include <functional>
+
+namespace zorvan::ui {
+
+class Application;
+class LinkageAnimator;
+
+class FormScreen : public QMainWindow {
+ public:
+  FormScreen(Application& app, const char* name);
+  ~FormScreen() override;
+
+ protected:
+  // The widgets into the screen's boxes, and the boxes and state back.
+  virtual void ReadWidgets() = 0;
+  virtual void WriteWidgets() = 0;
+  // Around each procedure, for what the screen redraws after it.
+  virtual void BeforeRun() {}
+  virtual void AfterRun() {}
+
+  template <class F>
+  void Run(F&& procedure) {
+    ReadWidgets();
+    BeforeRun();
+    procedure();
+    Refill();
+    AfterRun();
+  }
+  // The widgets written from the boxes, their signals unanswered meanwhile.
+  void Refill() {
+    Filling filling(*this);
+    WriteWidgets();
+  }
+  // Runs the procedure when the user leaves the box (or presses Enter).
+  void OnLeave(QLineEdit* box, std::function<void()> procedure);
+
+  // While the widgets are filled from the boxes: their signals are no edits.
+  class Filling {
+   public:
+    explicit Filling(FormScreen& s) : s_(s), was_(s.filling_) { s_.filling_ = true; }
+    ~Filling() { s_.filling_ = was_; }
+
+   private:
+    FormScreen& s_;
+    bool was_;
+  };
+  bool IsFilling() const { return filling_; }
+
+  // The window's body: the header caption (lbl_Header) above the screen's
+  // own layout, its row of commands below.
+  void Lay(QLayout* body, QWidget* commands);
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Hides the screen and shows the home screen, refreshed.
+  void ReturnHome();
+  // Print Form, with its failures reported as "<screen>.PrintForm".
+  void PrintThisForm();
+
+  Application& app_;
+
+ private:
+  bool filling_ = false;
+};
+
+// The speed controls of the animated screens: the slider (0..32767, its
+// position giving the pause between frames) and the list of its ranges.
+class AnimationSpeed {
+ public:
+  AnimationSpeed(QObject* screen, QSlider* slider, QComboBox* ranges, int& delay, int& range);
+  // Each activation: the range the list shows, the slider where the last run left it.
+  void Restore();
+  // Runs the animation at the slider's speed.
+  void Start(LinkageAnimator& animator);
+
+ private:
+  QSlider* slider_;
+  QComboBox* ranges_;
+  int& delay_;
+  int& range_;
+};
+
+}  // namespace zorvan::ui
