@@ -2,13 +2,17 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cctype>
 #include <cmath>
+#include <optional>
 
 #include "app/cli/model_arg.h"
 #include "app/cli/text_commands.h"
 #include "core/checked.h"
 #include "core/design.h"
 #include "core/field_table.h"
+#include "core/input_limits.h"
+#include "core/machine_type.h"
 #include "core/presets.h"
 #include "core/recalculate.h"
 #include "core/units.h"
@@ -52,29 +56,33 @@ std::vector<std::string> SplitList(const std::string& text) {
   }
 }
 
-// Codes whose range the later steps rely on to index their tables. A value
-// beyond the 16-bit range is left to the assignment, which reports the overflow.
-bool InDomain(const std::string& field, double v, std::ostream& err) {
-  auto check = [&](const char* name, int lo, int hi) {
-    if (field != name) return true;
-    double r = std::nearbyint(v);  // as the assignment rounds it, before the range is checked
-    if (r >= lo && r <= hi) return true;
-    err << "zorvan-cli: " << name << " must be " << lo << " to " << hi << ", not " << v << "\n";
-    return false;
+// The arrangement by name, as the engine type list shows it; empty when the
+// text is not one of the names (it may still be the number).
+std::string ArrangementCode(const std::string& text) {
+  static constexpr const char* kNames[] = {"Single", "Inline", "Vee", "Opposed", "W"};
+  auto same = [](std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+             return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
   };
-  return check("NumCylinders", 1, kMaxCylinders) && check("UnitSystem", 1, 5);
+  for (int code = 0; code < 5; ++code)
+    if (same(text, kNames[code])) return std::to_string(code);
+  return {};
 }
 
-int CheckSetting(const FieldSetting& s, std::ostream& err) {
+int CheckSetting(FieldSetting& s, std::ostream& err) {
   const DesignField* f = FindField(s.field);
   if (!f) {
     err << "zorvan-cli: unknown field '" << s.field << "'\n";
     return 2;
   }
   if (IsText(*f)) {
-    if (s.value == "Engine" || s.value == "Pump") return 0;
+    if (!CheckMachineType(s.value)) return 0;
     err << "zorvan-cli: MachineType must be Engine or Pump, not '" << s.value << "'\n";
     return 2;
+  }
+  if (s.field == "Arrangement") {
+    if (std::string code = ArrangementCode(s.value); !code.empty()) s.value = code;
   }
   std::vector<std::string> items = IsCylinderList(*f) ? SplitList(s.value) : std::vector{s.value};
   if (items.size() > static_cast<std::size_t>(kMaxCylinders)) {
@@ -82,14 +90,23 @@ int CheckSetting(const FieldSetting& s, std::ostream& err) {
         << items.size() << "\n";
     return 2;
   }
-  for (const std::string& item : items) {
+  for (std::size_t k = 0; k < items.size(); ++k) {
+    const std::string& item = items[k];
     double v;
-    if (!ParseNumber(item, v)) {
+    if (!ParseNumber(item, v) || std::isnan(v)) {
       const bool range = IsOutOfRange(item);
       err << "zorvan-cli: " << s.field << ": '" << item << (range ? "' is out of range\n" : "' is not a number\n");
       return 2;
     }
-    if (!InDomain(s.field, v, err)) return 2;
+    if (std::isinf(v)) {
+      err << "zorvan-cli: " << s.field << ": '" << item << "' is out of range\n";
+      return 2;
+    }
+    const int cylinder = IsCylinderList(*f) ? static_cast<int>(k + 1) : 0;
+    if (auto message = CheckInputValue(s.field, v, cylinder)) {
+      err << "zorvan-cli: " << s.field << ": " << *message << "\n";
+      return 2;
+    }
   }
   return 0;
 }
@@ -104,7 +121,7 @@ double Number(const std::string& text) {
 void Assign(EngineDesignRecord& d, const FieldSetting& s) {
   const DesignField& f = *FindField(s.field);
   if (IsText(f)) {
-    SetFieldText(d, f, s.value);
+    SetMachineType(d, s.value);  // the type brings its own gas curve and scale
   } else if (IsCylinderList(f)) {
     std::vector<std::string> items = SplitList(s.value);
     CylinderArray before = d.*std::get<CylinderArray EngineDesignRecord::*>(f.member);
@@ -112,6 +129,15 @@ void Assign(EngineDesignRecord& d, const FieldSetting& s) {
       for (std::size_t k = 0; k < items.size(); ++k) SetFieldNumber(d, f, Number(items[k]), static_cast<int>(k + 1));
     } catch (...) {
       d.*std::get<CylinderArray EngineDesignRecord::*>(f.member) = before;  // all entries or none
+      throw;
+    }
+  } else if (s.field == "PeakPressureEngine" || s.field == "PeakPressurePump") {
+    const float before = d.*std::get<float EngineDesignRecord::*>(f.member);
+    SetFieldNumber(d, f, Number(s.value));
+    try {
+      DeriveGasScale(d);  // the entered pressure is the peak of the curve in use
+    } catch (...) {
+      d.*std::get<float EngineDesignRecord::*>(f.member) = before;
       throw;
     }
   } else {
@@ -153,7 +179,7 @@ int ParseDesignArgs(const std::vector<std::string>& args, std::size_t first, Des
         err << "zorvan-cli: --set needs FIELD=VALUE, not '" << v << "'\n";
         return 2;
       }
-      FieldSetting s{v.substr(0, eq), v.substr(eq + 1)};
+      FieldSetting s{v.substr(0, eq), v.substr(eq + 1)};  // CheckSetting turns names into codes
       if (int code = CheckSetting(s, err)) return code;
       out.sets.push_back(std::move(s));
     } else if (std::find(commandOptions.begin(), commandOptions.end(), a) != commandOptions.end()) {
@@ -181,6 +207,12 @@ BuildOutcome BuildDesign(const DesignArgs& args, EngineDesignRecord& d, ProgramV
   if (args.preset >= 0 && !ApplyPreset(d, args.preset, ui)) return {1, false};
   for (const FieldSetting& s : args.sets) {
     if (!Guarded(ui, "--set " + s.field, [&] { Assign(d, s); })) return {1, false};
+  }
+  // The design as given, whatever it came from, is judged before it is calculated.
+  if (std::optional<std::string> message = CheckDesignInputs(d)) {
+    WriteMessages(ui, err);
+    err << "zorvan-cli: " << *message << "\n";
+    return {2, true};
   }
   return {};
 }

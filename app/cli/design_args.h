@@ -29,8 +29,9 @@ struct DesignArgs {
 
 // Reads the design arguments from args[first..]. `commandOptions` names the
 // options of the command itself that take a value (e.g. "--out"); they are kept
-// in `options`. Anything else unknown, a second model path, an unknown field or
-// a value that is not a number is refused: returns 2 with a message on err.
+// in `options`. Anything else unknown, a second model path, an unknown field,
+// a value that is not a number or one outside the field's limits is refused:
+// returns 2 with a message on err. Arrangement also takes its names.
 // Returns 0 when every argument was understood.
 int ParseDesignArgs(const std::vector<std::string>& args, std::size_t first, DesignArgs& out,
                     std::ostream& err, const std::vector<std::string>& commandOptions = {});
@@ -42,6 +43,8 @@ struct BuildOutcome {
 
 // Initialize, read the model file, apply the preset, then each --set in order.
 // Stops at the first step that fails. Failures are shown on `ui` (error report).
+// A design whose inputs are outside their limits ends the command with exit
+// code 2 and the limit's message on err.
 BuildOutcome BuildDesign(const DesignArgs& args, EngineDesignRecord& d, ProgramValues& values,
                          MessageLog& ui, std::ostream& err);
 

@@ -138,8 +138,15 @@ void WriteRodLoad(const EngineDesignRecord& d, std::ostream& out) {
   o.Put("PeakTensionAngle", r.PeakTensionAngle);
   o.Put("PeakCompression", r.PeakCompression);
   o.Put("PeakCompressionAngle", r.PeakCompressionAngle);
-  o.Put("ReversalDegrees", r.ReversalDegrees);
-  o.Put("ReversalPercent", r.ReversalPercent);
+  // Figures drawn from single-precision loads: 9 significant digits, as the floats.
+  auto nine = [](double v) {
+    if (!std::isfinite(v)) return std::string("null");
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.9g", v);
+    return std::string(buf);
+  };
+  o.Key("ReversalDegrees") << nine(r.ReversalDegrees);
+  o.Key("ReversalPercent") << nine(r.ReversalPercent);
   o.Put("MinimumsMet", r.MinimumsMet);
 }
 
@@ -174,11 +181,13 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   if (ok) ok = CalculateDesign(parsed, d, ui, flywheel);
   WriteMessages(ui, err);
   if (built.endNow) return built.exitCode;
+  // A design that could not be built or calculated has no dump, as it is never saved.
+  if (!ok) return 1;
 
   std::ostringstream json;
   WriteDumpJson(d, flywheel, json);
   out << json.str();
-  return ok ? 0 : 1;
+  return 0;
 }
 
 }  // namespace zorvan::cli

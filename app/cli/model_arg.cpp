@@ -12,6 +12,8 @@ int ReadModelArgument(const std::string& path, EngineDesignRecord& design, Progr
   values.StartingUp = true;
   if (OpenModelFile(path, design, values, ui)) return 0;
   WriteMessages(ui, err);
+  // The report names the procedure, not the file: say which file it was.
+  err << "zorvan-cli: the model file '" << path << "' could not be read\n";
   return 1;
 }
 

@@ -156,7 +156,8 @@ TEST(CliDump, StartUpDesignShape) {
 
 TEST(CliDump, SettingsApplyInOrder) {
   Result r = Dump({"--set", "Bore=4", "--set", "Bore=3.5", "--set", "Arrangement=2", "--set",
-                   "NumCylinders=6", "--set", "VeeAngle=90", "--set", "PhaseAngle=0,120,240,0,120,240"});
+                   "NumCylinders=6", "--set", "VeeAngle=90", "--set", "PhaseAngle=0,120,240,0,120,240", "--set",
+                   "FiringOrder=1,4,2,5,3,6"});
   ASSERT_TRUE(r.valid) << r.err;
   EXPECT_FLOAT_EQ(r.json["derived"]["PistonArea"].number, 9.6211275f);
   const float banks[] = {0, 1, 1, 1, 2, 2, 2};
@@ -183,6 +184,17 @@ TEST(CliDump, RefusedArgumentsPrintNothing) {
       {{"--preset"}, "--preset"},
       {{"--frobnicate"}, "--frobnicate"},
       {{"a.zrv", "b.zrv"}, "b.zrv"},
+      // Values and designs outside the inputs' limits, named as the screens name them.
+      {{"--set", "IdleRPM=0"}, "zorvan-cli: IdleRPM: Idle RPM must be above 0.\n"},
+      {{"--set", "Arrangement=5"}, "Engine Type must be 0 to 4."},
+      {{"--set", "Arrangement=Tee"}, "'Tee' is not a number"},
+      {{"--set", "Bore=nan"}, "'nan' is not a number"},
+      {{"--set", "Bore=-inf"}, "'-inf' is out of range"},
+      {{"--set", "PistonMass=-0.005"}, "Piston Mass must not be negative."},
+      {{"--set", "PhaseAngle=0,360"}, "The phase angle of cylinder 2 must be at least 0 and below 360."},
+      {{"--set", "FiringOrder=1,99,3,4"}, "Place 2 of the firing order"},
+      {{"--set", "NumCylinders=6"}, "The firing order must name each cylinder from 1 to 6 exactly once."},
+      {{"--set", "StrokeCycle=2"}, "The firing angle of cylinder 2 must be at least 0 and below 360."},
   };
   for (const auto& [args, named] : cases) {
     Result r = Dump(args);
@@ -192,17 +204,17 @@ TEST(CliDump, RefusedArgumentsPrintNothing) {
   }
 }
 
-TEST(CliDump, OverflowsAreReportedAndTheDumpStillPrinted) {
+// A design that cannot be built or calculated has no dump, as it is never saved.
+TEST(CliDump, OverflowsAreReportedAndNothingPrinted) {
   Result r = Dump({"--set", "IdleRPM=40000", "--set", "Bore=4"});
   EXPECT_EQ(r.code, 1);
   EXPECT_EQ(r.err, "Error 6   (Overflow)  has occurred in --set IdleRPM\n\n\n");
-  ASSERT_TRUE(r.valid);
-  EXPECT_FLOAT_EQ(r.json["derived"]["PistonArea"].number, 7.0685835f);  // later settings not applied
+  EXPECT_EQ(r.out, "");
 
   r = Dump({"--set", "IdleRPM=20000", "--set", "RedlineRPM=20000"});
   EXPECT_EQ(r.code, 1);
   EXPECT_EQ(r.err, "Error 6   (Overflow)  has occurred in Engine_Data\n\n\n");
-  EXPECT_TRUE(r.valid);
+  EXPECT_EQ(r.out, "");
 
   // Codes are rounded, then checked against their range, whatever their size.
   for (const char* bad : {"NumCylinders=40000", "NumCylinders=-32768.5", "UnitSystem=-32768.5"}) {
@@ -213,23 +225,31 @@ TEST(CliDump, OverflowsAreReportedAndTheDumpStillPrinted) {
 }
 
 TEST(CliDump, BadDesignsEndInAReportNotACrash) {
-  const std::vector<std::vector<std::string>> cases{
-      {"--set", "Bore=0"},          {"--set", "Bore=nan"},          {"--set", "Bore=1e30"},
-      {"--set", "LRRatio=0"},       {"--set", "CylinderDisplacement=0"}, {"--set", "SpeedIndex=0"},
-      {"--set", "Arrangement=7"},   {"--set", "PistonMass=1e39"},   {"--set", "VeeAngle=inf"},
+  // What a calculation divides by, and codes that index its tables, are kept out by the limits.
+  const std::vector<std::vector<std::string>> refused{
+      {"--set", "Bore=0"},          {"--set", "Bore=nan"},     {"--set", "LRRatio=0"},
+      {"--set", "CylinderDisplacement=0"}, {"--set", "SpeedIndex=0"}, {"--set", "Arrangement=7"},
+      {"--set", "VeeAngle=inf"},
   };
+  for (const auto& args : refused) {
+    Result r = Dump(args);
+    EXPECT_EQ(r.code, 2) << args[1];
+    EXPECT_EQ(r.out, "") << args[1];
+  }
+  const std::vector<std::vector<std::string>> cases{{"--set", "Bore=1e30"}, {"--set", "PistonMass=1e39"}};
   for (const auto& args : cases) {
     Result r = Dump(args);
     EXPECT_EQ(r.code, 1) << args[1];
     EXPECT_NE(r.err.find("has occurred in"), std::string::npos) << args[1] << ": " << r.err;
-    EXPECT_TRUE(r.valid) << args[1];
+    EXPECT_EQ(r.out, "") << args[1];
   }
-  // Odd inputs that the calculation must survive, reported or not.
+  // Odd inputs within the limits that the calculation must survive, reported or not.
   const std::vector<std::vector<std::string>> survive{
-      {"--set", "FiringOrder=1,99,3,4"}, {"--set", "PistonMass=-0.005", "--set", "CrankMass=-1"},
-      {"--set", "NumCylinders=16", "--set", "Arrangement=4", "--set", "VeeAngle=60"},
+      {"--set", "PistonMass=0", "--set", "CrankMass=0"},
+      {"--set", "NumCylinders=16", "--set", "Arrangement=4", "--set", "VeeAngle=60", "--set",
+       "FiringOrder=1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16"},
       {"--set", "NumCylinders=1", "--set", "Arrangement=2", "--set", "VeeAngle=90"},
-      {"--set", "StrokeCycle=2", "--set", "GasCurve=2", "--set", "MachineType=Pump"},
+      {"--set", "StrokeCycle=2", "--set", "FiringAngle=0,180,0,180", "--set", "MachineType=Pump"},
   };
   for (const auto& args : survive) {
     Result r = Dump(args);
@@ -284,6 +304,7 @@ TEST(CliDump, ModelFileThatCannotBeReadPrintsNothing) {
   Result r = Dump({"/nonexistent/folder/none.zrv"});
   EXPECT_NE(r.code, 0);
   EXPECT_TRUE(r.out.empty());
+  EXPECT_NE(r.err.find("'/nonexistent/folder/none.zrv'"), std::string::npos) << r.err;
 }
 
 TEST(CliDump, UnitSystemRelabelsWithoutConverting) {
@@ -355,7 +376,46 @@ TEST(CliDump, RodLoadOfTheStartUpDesignAsAnEngineAndAPump) {
     EXPECT_NEAR(load["ReversalPercent"].number, percent, 1e-6);
     EXPECT_EQ(load["MinimumsMet"].number == 1, std::min(pushing, pulling) >= 15 && percent >= 3);
   }
-  EXPECT_EQ(Dump({"--set", "Bore=0"}).json["rodload"].kind, Json::Null);  // no results: nothing to read
+  std::ostringstream none;  // no results: nothing to read
+  WriteDumpJson(EngineDesignRecord{}, FlywheelResult{}, none);
+  Json j;
+  ASSERT_TRUE(JsonReader(none.str()).Read(j));
+  EXPECT_EQ(j["rodload"].kind, Json::Null);
+}
+
+}  // namespace
+}  // namespace zorvan::cli
+
+namespace zorvan::cli {
+namespace {
+
+double GasPeakOverArea(const Result& r) {
+  double peak = 0;
+  for (const Json& v : r.json["columns"]["GasForce"].items) peak = std::max(peak, v.number);
+  return peak / r.json["derived"]["PistonArea"].number;
+}
+
+// The device type brings its own gas curve, and the pressure entered for it is
+// the curve's peak, whichever is given first.
+TEST(CliDump, PeakPressureIsThePeakOfTheDevicesCurve) {
+  for (const char* p : {"131", "262", "600"}) {
+    const std::string pressure = std::string("PeakPressurePump=") + p;
+    Result typeFirst = Dump({"--set", "MachineType=Pump", "--set", pressure});
+    ASSERT_TRUE(typeFirst.valid) << typeFirst.err;
+    EXPECT_NEAR(GasPeakOverArea(typeFirst), std::stod(p), 0.01 * std::stod(p));
+    EXPECT_EQ(Dump({"--set", pressure, "--set", "MachineType=Pump"}).out, typeFirst.out) << p;
+  }
+  EXPECT_NEAR(GasPeakOverArea(Dump({"--set", "PeakPressureEngine=300"})), 300, 3);
+  EXPECT_NEAR(GasPeakOverArea(Dump({"--set", "PeakPressurePump=300"})), 600, 6);  // the engine's stays
+}
+
+TEST(CliDump, ArrangementByNameAndRodLoadDigits) {
+  Result byNumber = Dump({"--preset", "5", "--set", "Arrangement=2"});
+  for (const char* name : {"Vee", "vEE"})
+    EXPECT_EQ(Dump({"--preset", "5", "--set", std::string("Arrangement=") + name}).out, byNumber.out) << name;
+  for (const char* name : {"Single", "Inline", "Opposed", "W"})
+    EXPECT_EQ(Dump({"--set", std::string("Arrangement=") + name}).code, 0) << name;
+  EXPECT_NE(byNumber.out.find("\"ReversalDegrees\":215.330758,\"ReversalPercent\":44.7379853,"), std::string::npos);
 }
 
 }  // namespace
