@@ -27,7 +27,9 @@ constexpr const char* kMulticylinderText = "You have not yet created a multicyli
 constexpr const char* kFillInText = "Please fill in the Firing Order, Phase Angles, and Firing Angles for this engine";
 constexpr const char* kCopyText = "Use the Alt-PrintScrn key combo to copy the screen to the clipboard";
 
-std::string Plain(float v) { return GeneralNumberText(v); }
+// Boxes show the shortest text that reads back to the value held, so reading
+// them again changes nothing.
+std::string Plain(float v) { return ExactNumberText(v); }
 
 // A box's number; false (after a message naming the box) when it holds no number.
 bool ReadNumber(Ui& ui, const std::string& text, const std::string& what, double& out) {

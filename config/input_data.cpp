@@ -6,10 +6,14 @@
 
 #include <cctype>
 #include <cmath>
+#include <optional>
 
 #include "core/checked.h"
 #include "core/design.h"
 #include "core/display_units.h"
+#include "core/entry_number.h"
+#include "core/input_limits.h"
+#include "core/machine_type.h"
 #include "core/error_report.h"
 #include "core/number_text.h"
 #include "core/numeric.h"
@@ -44,35 +48,65 @@ const char* const kLinkout2Tips[9] = {"",
                                       "Maximum explosion pressure",
                                       "Friction coefficient within engine"};
 
+// What each box holds: the design's field (for its limits), what a message
+// calls it, and how its entry is converted.
+struct BoxField {
+  const char* field;
+  const char* what;
+  Quantity quantity;
+};
+
 namespace {
 
-constexpr const char* kPositive = "This value must be positive.  Please redo.";
 constexpr const char* kLinks = "Your link lengths are incompatible. Please redo.";
-constexpr const char* kCylinders = "The number of cylinders must be 1 to 16.  Please redo.";
-constexpr const char* kRods = "This value must be 1 to 16.  Please redo.";
-
-bool IsLengthBox(int k) { return k == 1 || k == 2 || k == 3 || k == 7 || k == 8 || k == 9; }
-
 constexpr Quantity kLength = Quantity::Length;
+
+constexpr BoxField kGeometryFields[10] = {
+    {"CylinderDisplacement", "displacement of one cylinder", Quantity::Volume},
+    {"Bore", "bore", kLength},
+    {"Stroke", "stroke", kLength},
+    {"CrankRadius", "crank radius", kLength},
+    {"LRRatio", "L/R ratio", Quantity::Plain},
+    {"CrankCGFraction", "crank CG", Quantity::Plain},
+    {"ConrodCGFraction", "conrod CG", Quantity::Plain},
+    {"MainJournalDiameter", "mainpin diameter", kLength},
+    {"CrankpinJournalDiameter", "crankpin diameter", kLength},
+    {"WristpinOffset", "offset", kLength},
+};
+constexpr BoxField kCylinderFields[9] = {
+    {"", "", Quantity::Plain},
+    {"NumCylinders", "number of cylinders", Quantity::Plain},
+    {"IdleRPM", "idle RPM", Quantity::Plain},
+    {"RedlineRPM", "redline RPM", Quantity::Plain},
+    {"PistonMass", "piston mass", Quantity::Plain},
+    {"ConrodMass", "conrod mass", Quantity::Plain},
+    {"CrankMass", "crank mass", Quantity::Plain},
+    {"PeakPressureEngine", "peak cylinder pressure", Quantity::Pressure},
+    {"FrictionCoefficient", "friction coefficient", Quantity::Plain},
+};
 
 // Decimals of the displacement box: cubic feet need more than cubic inches or cc.
 int16_t DisplacementPlaces(int16_t system) { return system == 2 ? 6 : 3; }
 
 std::string Whole(int16_t v) { return std::to_string(v); }
 
+// The stroke and crank radius are not entered fields of their own, but the
+// displacement is divided by them.
+std::optional<std::string> StrokeLimit(const char* what, double v) {
+  if (v > 0) return std::nullopt;
+  std::string name = what;
+  name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+  return name + " must be above 0.";
+}
+
 }  // namespace
 
 double ReadBoxNumber(const std::string& text) {
-  std::string compact;
-  for (char c : text)
-    if (c != ' ' && c != '\t') compact += c;
-  float v = 0;
-  bool overflow = false;
-  if (!ParseFloat(compact, v, overflow)) RaiseError(overflow ? err::Overflow : err::TypeMismatch);
+  double v = 0;
+  const EntryRead r = ReadEntryNumber(text, v);
+  if (r != EntryRead::Number) RaiseError(r == EntryRead::OutOfRange ? err::Overflow : err::TypeMismatch);
   return v;
 }
-
-double InputDataLogic::Box(const std::string& text) const { return ReadBoxNumber(text); }
 
 void InputDataLogic::Invalidate() {
   if (!d_.LoadedFromFile) {
@@ -101,152 +135,149 @@ bool InputDataLogic::Put_InputData() {
     b.linkout2[4] = FNRoundStr(d_.PistonMass, 4);
     b.linkout2[5] = FNRoundStr(d_.ConrodMass, 4);
     b.linkout2[6] = FNRoundStr(d_.CrankMass, 4);
-    b.linkout2[7] = FNRoundStr(ToDisplay(d_.PeakPressureEngine, Quantity::Pressure, u), d_.PressureDigits);
+    // The peak of the curve the device type uses.
+    b.linkout2[7] = FNRoundStr(ToDisplay(PeakPressure(d_), Quantity::Pressure, u), d_.PressureDigits);
     b.linkout2[8] = FNRoundStr(d_.FrictionCoefficient, 3);
     b.rodnum = Whole(d_.RodsPerCrank);
     b.bsRatio = FNRoundStr(d_.BoreStrokeRatio, 3);
-    for (int k = 0; k <= 9; ++k) b.linkoutUnit[k] = IsLengthBox(k) ? d_.UnitLabel[1] : "";
+    for (int k = 0; k <= 9; ++k) b.linkoutUnit[k] = kGeometryFields[k].quantity == kLength ? d_.UnitLabel[1] : "";
     b.linkoutUnit[0] = d_.UnitLabel[21];
     b.linkoutUnit[5] = b.linkoutUnit[6] = "dec %";
     for (int k = 1; k <= 8; ++k) b.linkout2Unit[k] = "";
     b.linkout2Unit[4] = b.linkout2Unit[5] = b.linkout2Unit[6] = d_.UnitLabel[20];
     b.linkout2Unit[7] = d_.UnitLabel[22];
+    // The boxes now show the record: none holds an edit of the user's.
+    b.linkoutEdited.fill(false);
+    b.linkout2Edited.fill(false);
+    b.rodnumEdited = false;
     boxes_ = b;
   });
 }
 
+bool InputDataLogic::Entry(const std::string& text, const BoxField& box, double& held) {
+  double shown = 0;
+  const EntryRead r = ReadEntryNumber(text, shown);
+  std::optional<std::string> refusal;
+  if (r != EntryRead::Number) {
+    refusal = EntryReadMessage(r, box.what);
+  } else {
+    held = FromDisplay(shown, box.quantity, d_.UnitSystem);
+    const std::string_view field = box.field;
+    if (field == "Stroke" || field == "CrankRadius") {
+      refusal = StrokeLimit(box.what, held);
+    } else if (field == "PeakPressureEngine") {
+      refusal = CheckInputValue(d_, IsPump(d_) ? "PeakPressurePump" : "PeakPressureEngine", held);
+    } else {
+      refusal = CheckInputValue(d_, field, held);
+    }
+  }
+  if (!refusal) return true;
+  // One warning naming the box; the record keeps its last good value.
+  ui_.Message(*refusal, Buttons::Ok, Icon::Warning);
+  Put_InputData();
+  return false;
+}
+
+bool InputDataLogic::LinksClose() {
+  // The rod, as derived, must reach past the offset.
+  if (static_cast<double>(d_.ConrodLength) - d_.CrankRadius > d_.WristpinOffset) return true;
+  ui_.Message(kLinks, Buttons::Ok, Icon::Critical);
+  return false;
+}
+
 bool InputDataLogic::Get_InputData() {
-  bool linksClose = true;
-  const bool read = Guarded(ui_, "Get_InputData", [&] {
-    // Every box is read before any is stored, so a box that cannot be read
-    // leaves the record as it was.
-    std::array<double, 10> v{};
-    for (int k = 0; k <= 9; ++k) v[k] = Box(boxes_.linkout[k]);
-    for (int k = 0; k <= 8; ++k) {
-      if (v[k] < 0) {
-        ui_.Message(kPositive, Buttons::Ok, Icon::Warning);
-        v[k] = -v[k];
-      }
-    }
-    const int16_t u = d_.UnitSystem;
-    EngineDesignRecord next = d_;
-    next.CylinderDisplacement = Sng(FromDisplay(v[0], Quantity::Volume, u));
-    next.TotalDisplacement = Sng(static_cast<double>(next.NumCylinders) * next.CylinderDisplacement);
-    next.Bore = Sng(FromDisplay(v[1], kLength, u));
-    next.Stroke = Sng(FromDisplay(v[2], kLength, u));
-    next.CrankRadius = Sng(FromDisplay(v[3], kLength, u));
-    next.LRRatio = Sng(v[4]);
-    next.CrankCGFraction = Sng(v[5]);
-    next.ConrodCGFraction = Sng(v[6]);
-    next.MainJournalDiameter = Sng(FromDisplay(v[7], kLength, u));
-    next.CrankpinJournalDiameter = Sng(FromDisplay(v[8], kLength, u));
-    next.WristpinOffset = Sng(FromDisplay(v[9], kLength, u));
-    d_ = std::move(next);
-    state_.animateEnabled = state_.doneEnabled = false;
-    // The rod, as last derived, must reach past the offset.
-    if (static_cast<double>(d_.ConrodLength) - d_.CrankRadius <= d_.WristpinOffset) {
-      ui_.Message(kLinks, Buttons::Ok, Icon::Critical);
-      linksClose = false;
-    }
-  });
-  return read && linksClose;
+  for (int k = 0; k <= 9; ++k)
+    if (boxes_.linkoutEdited[k] && !Linkout_LostFocus(k)) return false;
+  state_.animateEnabled = state_.doneEnabled = false;
+  return LinksClose();
 }
 
 bool InputDataLogic::Get_InitialCond() {
-  return Guarded(ui_, "Get_InitialCond", [&] {
-    std::array<double, 9> v{};
-    for (int k = 1; k <= 8; ++k) v[k] = Box(boxes_.linkout2[k]);
-    EngineDesignRecord next = d_;
-    const int16_t cylinders = CInt(v[1]);
-    // The arrays hold sixteen cylinders; the engine screen keeps to the same range.
-    if (cylinders < 1 || cylinders > kMaxCylinders) {
-      ui_.Message(kCylinders, Buttons::Ok, Icon::Warning);
-    } else {
-      next.NumCylinders = cylinders;
-    }
-    next.TotalDisplacement = Sng(static_cast<double>(next.NumCylinders) * next.CylinderDisplacement);
-    next.IdleRPM = CInt(v[2]);
-    next.RedlineRPM = CInt(v[3]);
-    next.PistonMass = Sng(v[4]);
-    next.ConrodMass = Sng(v[5]);
-    next.CrankMass = Sng(v[6]);
-    next.PeakPressureEngine = Sng(FromDisplay(v[7], Quantity::Pressure, d_.UnitSystem));
-    next.FrictionCoefficient = Sng(v[8]);
-    d_ = std::move(next);
-  });
+  for (int k = 1; k <= 8; ++k)
+    if (boxes_.linkout2Edited[k] && !Linkout2_LostFocus(k)) return false;
+  return true;
 }
 
 bool InputDataLogic::Linkout_LostFocus(int k) {
+  if (k < 0 || k > 9 || !boxes_.linkoutEdited[k]) return true;  // nothing typed: nothing read back
   Invalidate();
+  double held = 0;
+  if (!Entry(boxes_.linkout[k], kGeometryFields[k], held)) return false;
   const bool updated = Guarded(ui_, "Linkout_LostFocus", [&] {
-    if (k < 0 || k > 9) RaiseError(err::SubscriptOutOfRange);
-    const int16_t u = d_.UnitSystem;
-    const double box = Box(boxes_.linkout[k]);
     EngineDesignRecord next = d_;
     if (k <= 1) {  // displacement and bore are the primary pair: the stroke follows
-      next.CylinderDisplacement = Sng(FromDisplay(Box(boxes_.linkout[0]), Quantity::Volume, u));
+      (k == 0 ? next.CylinderDisplacement : next.Bore) = Sng(held);
       next.TotalDisplacement = Sng(static_cast<double>(next.NumCylinders) * next.CylinderDisplacement);
-      next.Bore = Sng(FromDisplay(Box(boxes_.linkout[1]), kLength, u));
       next.PistonArea = Sng(static_cast<double>(next.Bore) * next.Bore * kPi / 4);
       next.Stroke = Sng(Div(next.CylinderDisplacement, next.PistonArea));
       next.CrankRadius = Sng(next.Stroke / 2.0);
     } else if (k == 2 || k == 3) {  // the displacement is held and the bore moves
       if (k == 2) {
-        next.Stroke = Sng(FromDisplay(box, kLength, u));
+        next.Stroke = Sng(held);
         next.CrankRadius = Sng(next.Stroke / 2.0);
       } else {
-        next.CrankRadius = Sng(FromDisplay(box, kLength, u));
+        next.CrankRadius = Sng(held);
         next.Stroke = Sng(2.0 * next.CrankRadius);
       }
       next.PistonArea = Sng(Div(next.CylinderDisplacement, next.Stroke));
       next.Bore = Sng(std::sqrt(Chk(4 * next.PistonArea / kPi)));
-    } else if (k == 4) {
-      next.LRRatio = Sng(box);
-    } else if (k == 5) {
-      next.CrankCGFraction = Sng(box);
-    } else if (k == 6) {
-      next.ConrodCGFraction = Sng(box);
-    } else if (k == 7) {
-      next.MainJournalDiameter = Sng(FromDisplay(box, kLength, u));
-    } else if (k == 8) {
-      next.CrankpinJournalDiameter = Sng(FromDisplay(box, kLength, u));
     } else {
-      next.WristpinOffset = Sng(FromDisplay(box, kLength, u));
+      float* fields[10] = {nullptr, nullptr, nullptr, nullptr, &next.LRRatio, &next.CrankCGFraction,
+                           &next.ConrodCGFraction, &next.MainJournalDiameter, &next.CrankpinJournalDiameter,
+                           &next.WristpinOffset};
+      *fields[k] = Sng(held);
     }
     if (next.Stroke != 0) next.BoreStrokeRatio = Sng(static_cast<double>(next.Bore) / next.Stroke);
     d_ = std::move(next);
   });
-  // Then every box is written from the record and read back, so the record
-  // holds the values as they are shown.
-  return updated && Engine_Data(d_, ui_) && Put_InputData() && Get_InputData() && Get_InitialCond();
+  // The boxes are written from the record; nothing is read back from them.
+  if (!updated || !Engine_Data(d_, ui_) || !Put_InputData()) return false;
+  return LinksClose();
 }
 
-bool InputDataLogic::PressureUpdate() {
-  const bool ok = Guarded(ui_, "Get_InitialCond", [&] {
-    const double p = FromDisplay(Box(boxes_.linkout2[7]), Quantity::Pressure, d_.UnitSystem);
-    const bool engine = d_.MachineType == "Engine";
-    const double reference = engine ? 600 : 131;  // the start pressures, in psi
-    const float scale = Sng(Div(p, d_.PressureFactor * reference));
-    (engine ? d_.PeakPressureEngine : d_.PeakPressurePump) = Sng(p);
-    d_.GasPressureScale = scale;
+bool InputDataLogic::Linkout2_LostFocus(int k) {
+  if (k < 1 || k > 8 || !boxes_.linkout2Edited[k]) return true;
+  Invalidate();
+  double held = 0;
+  if (!Entry(boxes_.linkout2[k], kCylinderFields[k], held)) return false;
+  const bool stored = Guarded(ui_, "Get_InitialCond", [&] {
+    EngineDesignRecord next = d_;
+    switch (k) {
+      case 1:
+        next.NumCylinders = CInt(held);
+        next.TotalDisplacement = Sng(static_cast<double>(next.NumCylinders) * next.CylinderDisplacement);
+        break;
+      case 2: next.IdleRPM = CInt(held); break;
+      case 3: next.RedlineRPM = CInt(held); break;
+      case 4: next.PistonMass = Sng(held); break;
+      case 5: next.ConrodMass = Sng(held); break;
+      case 6: next.CrankMass = Sng(held); break;
+      case 7: SetPeakPressure(next, Sng(held)); break;  // the device type's peak, and its curve's scale
+      default: next.FrictionCoefficient = Sng(held); break;
+    }
+    d_ = std::move(next);
   });
-  return ok && Get_InitialCond();
+  return stored && Put_InputData();
 }
+
+bool InputDataLogic::PressureUpdate() { return Linkout2_LostFocus(7); }
 
 void InputDataLogic::RodsPerCrankCheck() {
+  if (!boxes_.rodnumEdited) return;
+  Invalidate();
   double v = 0;
-  bool number = true;
-  try {
-    v = Box(boxes_.rodnum);
-  } catch (const RunTimeError&) {
-    number = false;
-  }
-  if (number && v > 0 && std::nearbyint(v) <= kMaxCylinders) {
+  const EntryRead r = ReadEntryNumber(boxes_.rodnum, v);
+  std::optional<std::string> refusal =
+      r == EntryRead::Number ? CheckInputValue(d_, "RodsPerCrank", v) : EntryReadMessage(r, "number of conrods per throw");
+  if (!refusal) {
     d_.RodsPerCrank = static_cast<int16_t>(std::nearbyint(v));
+    boxes_.rodnum = Whole(d_.RodsPerCrank);
+    boxes_.rodnumEdited = false;
     return;
   }
-  ui_.Message(number && v > 0 ? kRods : kPositive, Buttons::Ok, Icon::Warning);
-  boxes_.rodnum = "1";
+  ui_.Message(*refusal, Buttons::Ok, Icon::Warning);
+  boxes_.rodnum = Whole(d_.RodsPerCrank);
+  boxes_.rodnumEdited = false;
   state_.focusBox = kRodnumFocus;
 }
 
@@ -283,7 +314,9 @@ void InputDataLogic::SetSpeedIndex(int index) {
 void InputDataLogic::SetPump(bool pump) {
   Invalidate();
   state_.pump = pump;
-  d_.MachineType = pump ? "Pump" : "Engine";
+  // The type brings its own curve and peak pressure: the box shows it.
+  Guarded(ui_, "frm_InputData.opt_Type", [&] { SetMachineType(d_, pump ? "Pump" : "Engine"); });
+  Put_InputData();
 }
 
 void InputDataLogic::SetTwoStroke(bool twoStroke) {
@@ -294,7 +327,7 @@ void InputDataLogic::SetTwoStroke(bool twoStroke) {
 
 void InputDataLogic::ApplyOptions() {
   d_.SpeedIndex = static_cast<int16_t>(state_.speedIndex);
-  d_.MachineType = state_.pump ? "Pump" : "Engine";
+  if (state_.pump != IsPump(d_)) SetMachineType(d_, state_.pump ? "Pump" : "Engine");
   d_.StrokeCycle = state_.twoStroke ? 2 : 4;
 }
 

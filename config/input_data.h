@@ -20,6 +20,11 @@ struct InputBoxes {
   std::array<std::string, 10> linkoutUnit;   // lbl_Unitleft_k
   std::array<std::string, 9> linkout2Unit;   // lbl_Unitrite_k
   std::string bsRatio;                       // lbl_BSratio
+  // Boxes the user typed into since they were last written: only these are
+  // read, so viewing and calculating never change what the record holds.
+  std::array<bool, 10> linkoutEdited{};
+  std::array<bool, 9> linkout2Edited{};
+  bool rodnumEdited = false;
 };
 
 // What the screen holds beyond the boxes.
@@ -45,6 +50,8 @@ extern const char* const kLinkoutTips[10];
 extern const char* const kLinkout2Labels[9];
 extern const char* const kLinkout2Tips[9];
 
+struct BoxField;  // what a box holds: its field, its name, its unit
+
 class InputDataLogic {
  public:
   InputDataLogic(EngineDesignRecord& d, Ui& ui, InputBoxes& boxes, InputScreenState& state)
@@ -54,16 +61,19 @@ class InputDataLogic {
   void Activate();
   // Record to boxes, with the display conversions of the unit system.
   bool Put_InputData();
-  // Geometry boxes to the record. Returns false when a box could not be read
-  // (reported) or the link lengths are incompatible (told).
+  // The edited geometry boxes to the record. False when a box was refused
+  // (told, naming the box) or the link lengths are incompatible (told).
   bool Get_InputData();
-  // Cylinder, speed, mass, pressure and friction boxes to the record.
+  // The edited cylinder, speed, mass, pressure and friction boxes to the record.
   bool Get_InitialCond();
-  // The linked update after geometry box k changed.
+  // Geometry box k left after an edit: checked, stored, the linked geometry
+  // follows and the boxes are written again. Unedited boxes are not read.
   bool Linkout_LostFocus(int k);
+  // Cylinder box k (txt_Linkout2) left after an edit.
+  bool Linkout2_LostFocus(int k);
   // Any edit: results that depend on the old entries are no longer valid.
   void Invalidate();
-  // Box 7 (peak pressure) left: the pressure and its gas-curve scale.
+  // Box 7 (peak pressure) left: the device type's peak and its curve's scale.
   bool PressureUpdate();
   // txt_Rodnum left.
   void RodsPerCrankCheck();
@@ -80,7 +90,9 @@ class InputDataLogic {
   bool Zoom(double factor);
 
  private:
-  double Box(const std::string& text) const;
+  // A box's text as the held value of its field; false after telling why not.
+  bool Entry(const std::string& text, const BoxField& box, double& held);
+  bool LinksClose();
   void ApplyOptions();
 
   EngineDesignRecord& d_;
@@ -89,7 +101,7 @@ class InputDataLogic {
   InputScreenState& state_;
 };
 
-// The number in a box: blanks anywhere are ignored ("0.000 000" groups); an
+// The number in a box as the program writes it ("1,500.0", "0.000 000"); an
 // empty or non-numeric text is error 13, beyond float32 error 6.
 double ReadBoxNumber(const std::string& text);
 

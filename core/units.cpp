@@ -106,46 +106,69 @@ float InchesInSystem(double inches, int16_t system) {
   return factor == 1 ? Sng(inches) : Sng(RoundConverted(inches * factor, 6));
 }
 
-void ConvertDesign(EngineDesignRecord& d, int16_t fromSystem, int16_t toSystem) {
-  const SystemRow& from = Row(fromSystem);
-  const SystemRow& to = Row(toSystem);
-  const double length = from.metres / to.metres;
-  const double mass = from.kilograms / to.kilograms;
-  const double volume = from.cubicMetres / to.cubicMetres;
-  const double pressure = from.pascals / to.pascals;
-  if (length == 1 && mass == 1 && volume == 1 && pressure == 1) return;  // among 3, 4, 5
+namespace {
 
-  // Every value is converted before any is stored, so a failure leaves the
-  // design as it was.
+using R = EngineDesignRecord;
+enum class Kind { Length, Volume, Pressure, Mass };
+struct Converted {
+  float R::* field;
+  Kind kind;
+};
+// Every held quantity whose unit depends on the system.
+constexpr std::array<Converted, 17> kConverted{{
+    {&R::Bore, Kind::Length}, {&R::Stroke, Kind::Length}, {&R::CrankRadius, Kind::Length},
+    {&R::MainJournalDiameter, Kind::Length}, {&R::CrankpinJournalDiameter, Kind::Length},
+    {&R::WristpinOffset, Kind::Length}, {&R::ConrodLength, Kind::Length}, {&R::CylinderSpacing, Kind::Length},
+    {&R::CounterweightRadius, Kind::Length}, {&R::CylinderDisplacement, Kind::Volume},
+    {&R::TotalDisplacement, Kind::Volume}, {&R::PeakPressureEngine, Kind::Pressure},
+    {&R::PeakPressurePump, Kind::Pressure}, {&R::PistonMass, Kind::Mass}, {&R::ConrodMass, Kind::Mass},
+    {&R::CrankMass, Kind::Mass}, {&R::CounterweightMass, Kind::Mass},
+}};
+using HeldValues = std::array<float, kConverted.size()>;
+static_assert(kConverted.size() == 17, "UnitMemory holds every converted quantity");
+
+HeldValues Held(const EngineDesignRecord& d) {
+  HeldValues v;
+  for (std::size_t i = 0; i < kConverted.size(); ++i) v[i] = d.*kConverted[i].field;
+  return v;
+}
+
+// The values of one system in another; all are converted before any is
+// stored, so a failure leaves the design as it was.
+void ConvertHeld(EngineDesignRecord& d, const HeldValues& from, int16_t fromSystem, int16_t toSystem) {
+  const SystemRow& a = Row(fromSystem);
+  const SystemRow& b = Row(toSystem);
+  const double factors[] = {a.metres / b.metres, a.cubicMetres / b.cubicMetres, a.pascals / b.pascals,
+                            a.kilograms / b.kilograms};
   const int16_t digits = d.ConversionDigits > 0 ? d.ConversionDigits : 6;
-  auto conv = [digits](float v, double factor) { return Sng(RoundConverted(v * factor, digits)); };
-  const float bore = conv(d.Bore, length), stroke = conv(d.Stroke, length),
-              crankRadius = conv(d.CrankRadius, length), mainJournal = conv(d.MainJournalDiameter, length),
-              crankpinJournal = conv(d.CrankpinJournalDiameter, length),
-              wristpinOffset = conv(d.WristpinOffset, length), conrodLength = conv(d.ConrodLength, length),
-              spacing = conv(d.CylinderSpacing, length), cwRadius = conv(d.CounterweightRadius, length);
-  const float cylDisp = conv(d.CylinderDisplacement, volume), totalDisp = conv(d.TotalDisplacement, volume);
-  const float peakEngine = conv(d.PeakPressureEngine, pressure), peakPump = conv(d.PeakPressurePump, pressure);
-  const float piston = conv(d.PistonMass, mass), conrod = conv(d.ConrodMass, mass),
-              crank = conv(d.CrankMass, mass), cwMass = conv(d.CounterweightMass, mass);
+  HeldValues to = from;
+  for (std::size_t i = 0; i < kConverted.size(); ++i) {
+    const double f = factors[static_cast<int>(kConverted[i].kind)];
+    if (f != 1) to[i] = Sng(RoundConverted(from[i] * f, digits));
+  }
+  for (std::size_t i = 0; i < kConverted.size(); ++i) d.*kConverted[i].field = to[i];
+}
 
-  d.Bore = bore;
-  d.Stroke = stroke;
-  d.CrankRadius = crankRadius;
-  d.MainJournalDiameter = mainJournal;
-  d.CrankpinJournalDiameter = crankpinJournal;
-  d.WristpinOffset = wristpinOffset;
-  d.ConrodLength = conrodLength;
-  d.CylinderSpacing = spacing;
-  d.CounterweightRadius = cwRadius;
-  d.CylinderDisplacement = cylDisp;
-  d.TotalDisplacement = totalDisp;
-  d.PeakPressureEngine = peakEngine;
-  d.PeakPressurePump = peakPump;
-  d.PistonMass = piston;
-  d.ConrodMass = conrod;
-  d.CrankMass = crank;
-  d.CounterweightMass = cwMass;
+}  // namespace
+
+void ConvertDesign(EngineDesignRecord& d, int16_t fromSystem, int16_t toSystem) {
+  ConvertHeld(d, Held(d), fromSystem, toSystem);
+}
+
+void UnitMemory::Convert(EngineDesignRecord& d, int16_t fromSystem, int16_t toSystem) {
+  const HeldValues now = Held(d);
+  // A design that changed since the last switch starts a new memory.
+  if (!remembered_ || now != last_) {
+    origin_ = now;
+    originSystem_ = fromSystem;
+    remembered_ = true;
+  }
+  if (toSystem == originSystem_) {
+    for (std::size_t i = 0; i < kConverted.size(); ++i) d.*kConverted[i].field = origin_[i];
+  } else {
+    ConvertHeld(d, origin_, originSystem_, toSystem);
+  }
+  last_ = Held(d);
 }
 
 }  // namespace zorvan

@@ -1,5 +1,6 @@
 #pragma once
 // The five unit systems: labels, pressure factor, digit counts, conversion.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -13,6 +14,21 @@ void SetUnitLabels(EngineDesignRecord& d);
 void SetDigitCounts(EngineDesignRecord& d);
 // Converts every stored quantity of the design from one system to another.
 void ConvertDesign(EngineDesignRecord& d, int16_t fromSystem, int16_t toSystem);
+// Switching unit systems without losing precision: each switch converts from
+// the values the design held before the first of a run of switches, so going
+// back to that system gives them back exactly. Any change of the values
+// between switches starts a new run.
+class UnitMemory {
+ public:
+  void Convert(EngineDesignRecord& d, int16_t fromSystem, int16_t toSystem);
+
+ private:
+  static constexpr std::size_t kHeld = 17;
+  bool remembered_ = false;
+  int16_t originSystem_ = 1;
+  std::array<float, kHeld> origin_{}, last_{};
+};
+
 // A length given in inches, in the base length of a unit system, rounded as
 // a conversion between systems rounds.
 float InchesInSystem(double inches, int16_t system);

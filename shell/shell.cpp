@@ -198,11 +198,12 @@ void Shell::PickUnits(int system) {
     d_.UnitSystem = static_cast<int16_t>(system);
     SetUnitLabels(d_);
     SetDigitCounts(d_);
-    ConvertDesign(d_, old, d_.UnitSystem);
+    unitMemory_.Convert(d_, old, d_.UnitSystem);
     d_.SingleResultsValid = false;
     v_.DesignSaved = false;
   });
-  OpenScreen(ScreenId::Input, Modality::Modeless);
+  // The input screen shows the design in its new units, in front, as Input opens it.
+  OpenScreen(ScreenId::Input);
 }
 
 void Shell::LoadExample(int example) {

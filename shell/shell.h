@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/design_record.h"
+#include "core/units.h"
 #include "platform/dialogs.h"
 #include "platform/screens.h"
 #include "platform/ui.h"
@@ -107,6 +108,7 @@ class Shell {
   Dialogs& dialogs_;
   Screens& screens_;
   int homeExample_ = 0;
+  UnitMemory unitMemory_;  // a run of unit switches converts from where it began
 };
 
 }  // namespace zorvan

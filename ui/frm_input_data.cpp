@@ -169,14 +169,14 @@ void FrmInputData::BuildMenus() {
 
 void FrmInputData::Wire() {
   for (int k = 0; k <= 9; ++k) {
-    connect(linkout_[k], &QLineEdit::textEdited, this, [this] { Edited(false); });
+    connect(linkout_[k], &QLineEdit::textEdited, this, [this, k] { Edited(boxes_.linkoutEdited[k], false); });
     OnLeave(linkout_[k], [this, k] { logic_.Linkout_LostFocus(k); });
   }
   for (int k = 1; k <= 8; ++k) {
-    connect(linkout2_[k], &QLineEdit::textEdited, this, [this] { Edited(true); });
+    connect(linkout2_[k], &QLineEdit::textEdited, this, [this, k] { Edited(boxes_.linkout2Edited[k], true); });
     OnLeave(linkout2_[k], [this, k] { k == 7 ? logic_.PressureUpdate() : logic_.Get_InitialCond(); });
   }
-  connect(rodnum_, &QLineEdit::textEdited, this, [this] { Edited(false); });
+  connect(rodnum_, &QLineEdit::textEdited, this, [this] { Edited(boxes_.rodnumEdited, false); });
   OnLeave(rodnum_, [this] { logic_.RodsPerCrankCheck(); });
   for (int i = 1; i <= 3; ++i)
     connect(calcType_[i], &QRadioButton::clicked, this, [this, i] { Run([&] { logic_.SetSpeedIndex(i); return true; }); });
@@ -208,8 +208,9 @@ void FrmInputData::hideEvent(QHideEvent* event) {
   QMainWindow::hideEvent(event);
 }
 
-void FrmInputData::Edited(bool cylinderBox) {
+void FrmInputData::Edited(bool& mark, bool cylinderBox) {
   if (IsFilling()) return;
+  mark = true;
   EngineDesignRecord& d = app_.Design();
   if (!cylinderBox || !d.LoadedFromFile) d.FromDiskFile = false;
   animator_->Stop();

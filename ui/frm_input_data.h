@@ -50,7 +50,8 @@ class FrmInputData : public FormScreen {
   void Calculate();
   void Animate();
   void DrawStill();
-  void Edited(bool cylinderBox);
+  // The user typed into a box: it is marked for reading, results go stale.
+  void Edited(bool& mark, bool cylinderBox);
 
   InputBoxes boxes_;
   InputScreenState state_;

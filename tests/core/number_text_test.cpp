@@ -6,6 +6,7 @@
 #include <limits>
 #include <random>
 
+#include "core/entry_number.h"
 #include "core/number_text.h"
 #include "core/runtime_error.h"
 
@@ -54,6 +55,19 @@ TEST(NumberText, EveryFloatReadsBackExactly) {
     ASSERT_TRUE(ParseFloat(text, back, overflow)) << text;
     ASSERT_EQ(std::bit_cast<uint32_t>(back), std::bit_cast<uint32_t>(v)) << text;
   }
+}
+
+// Entry boxes read every number the program writes into them.
+TEST(NumberText, EntriesReadTheProgramsOwnNumbers) {
+  double v = 0;
+  for (auto [text, value] : {std::pair{"1,500.0", 1500.0}, {"99,999.0000", 99999.0}, {"12,345,678", 12345678.0},
+                             {"4.136 854", 4.136854}, {"-1,000.000 000", -1000.0}, {" 2.5 ", 2.5}}) {
+    ASSERT_EQ(ReadEntryNumber(text, v), EntryRead::Number) << text;
+    EXPECT_EQ(static_cast<float>(v), static_cast<float>(value)) << text;
+  }
+  for (const char* text : {"", "abc", "nan", "inf", "1,50", ",500", "1,5000", "1.5,0", "12,34,567"})
+    EXPECT_EQ(ReadEntryNumber(text, v), EntryRead::NotANumber) << text;
+  EXPECT_EQ(ReadEntryNumber("1e39", v), EntryRead::OutOfRange);
 }
 
 TEST(NumberText, ReadingAcceptsDecimalsOnly) {

@@ -146,5 +146,27 @@ TEST(Units, FailedConversionLeavesTheDesignAlone) {
   EXPECT_THROW(ConvertDesign(d, 1, 7), RunTimeError);
 }
 
+// A run of switches converts from where it began: back in the first system
+// every value is exactly as it was; an edit in between starts a new run.
+TEST(Units, SwitchingThereAndBackKeepsEveryValue) {
+  EngineDesignRecord d = InchDesign();
+  d.CylinderDisplacement = 25;
+  d.MainJournalDiameter = 2.37f;
+  const EngineDesignRecord before = d;
+  UnitMemory memory;
+  int16_t system = 1;
+  for (int16_t next : {2, 3, 4, 5, 2, 1}) {
+    memory.Convert(d, system, next);
+    system = next;
+  }
+  EXPECT_EQ(d.CylinderDisplacement, before.CylinderDisplacement);
+  EXPECT_EQ(d.MainJournalDiameter, before.MainJournalDiameter);
+  EXPECT_EQ(d.PistonMass, before.PistonMass);
+  memory.Convert(d, 1, 2);
+  d.Bore = 0.5f;  // an edit in feet
+  memory.Convert(d, 2, 1);
+  EXPECT_EQ(d.Bore, 6.0f);
+}
+
 }  // namespace
 }  // namespace zorvan

@@ -329,10 +329,10 @@ TEST_F(ShellTest, EachUnitSystemConvertsAndAsksForANewCalculation) {
     EXPECT_FALSE(v.DesignSaved);
     EXPECT_EQ(shell.State().unitSystem, u);
     ASSERT_EQ(s.shown.size(), 1u);
-    EXPECT_EQ(s.shown[0], std::make_pair(ScreenId::Input, Modality::Modeless));
+    EXPECT_EQ(s.shown[0], std::make_pair(ScreenId::Input, Modality::Modal));
     EXPECT_TRUE(p.messages.empty());
   }
-  EXPECT_NEAR(d.Bore, 3, 1e-4);  // round trip back to inches
+  EXPECT_EQ(d.Bore, 3.0f);  // back to inches exactly: each switch converts from where the run began
   // Metres in systems 3, 4 and 5 alike.
   shell.PickUnits(4);
   EXPECT_NEAR(d.Bore, 0.0762, 1e-6);
