@@ -5,13 +5,16 @@
 #include "config/engine_data.h"
 
 #include <cmath>
+#include <optional>
 
 #include "config/notices.h"
 #include "core/banks.h"
 #include "core/captions.h"
 #include "core/checked.h"
 #include "core/design.h"
+#include "core/entry_number.h"
 #include "core/error_report.h"
+#include "core/input_limits.h"
 #include "core/number_text.h"
 #include "core/presets.h"
 #include "core/recalculate.h"
@@ -21,7 +24,6 @@ namespace zorvan {
 namespace {
 
 constexpr const char* CR = "\r";
-constexpr const char* kMaxCylindersText = "The maximum number of cylinders allowed is 16";
 constexpr const char* kEvenText = "A vee or opposed engine must have an even number of cylinders";
 constexpr const char* kMulticylinderText = "You have not yet created a multicylinder engine.";
 constexpr const char* kFillInText = "Please fill in the Firing Order, Phase Angles, and Firing Angles for this engine";
@@ -33,17 +35,16 @@ std::string Plain(float v) { return ExactNumberText(v); }
 
 // A box's number; false (after a message naming the box) when it holds no number.
 bool ReadNumber(Ui& ui, const std::string& text, const std::string& what, double& out) {
-  std::string compact;
-  for (char c : text)
-    if (c != ' ' && c != '\t') compact += c;
-  float v = 0;
-  bool overflow = false;
-  if (ParseFloat(compact, v, overflow)) {
-    out = v;
-    return true;
-  }
-  ui.Message("The " + what + (overflow ? " is out of range.  Please redo." : " is not a number.  Please redo."),
-             Buttons::Ok, Icon::Warning);
+  const EntryRead r = ReadEntryNumber(text, out);
+  if (r == EntryRead::Number) return true;
+  ui.Message(EntryReadMessage(r, what), Buttons::Ok, Icon::Warning);
+  return false;
+}
+
+// A value outside its field's limits is told with a warning naming the box.
+bool WithinLimits(Ui& ui, const std::optional<std::string>& refusal) {
+  if (!refusal) return true;
+  ui.Message(*refusal, Buttons::Ok, Icon::Warning);
   return false;
 }
 
@@ -59,14 +60,24 @@ bool ReadRowNumber(Ui& ui, const std::string& text, const std::string& what, flo
   return true;
 }
 
+// The design's field of a row box.
+const char* RowField(EngineDataLogic::RowBox box) {
+  using B = EngineDataLogic::RowBox;
+  return box == B::Phase ? "PhaseAngle" : box == B::Power ? "FiringAngle" : "FiringOrder";
+}
+
 bool Empty(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
 
 }  // namespace
 
 void EngineDataLogic::EngineChanged() {
-  // The record no longer holds the engine its results were computed for.
+  // The record no longer holds the engine its results were computed for:
+  // nothing that shows them stays offered.
   d_.EngineResultsValid = false;
   d_.FlywheelResultsValid = false;
+  if (state_.exampleLoading) return;
+  state_.animateEnabled = state_.balanceEnabled = state_.doneEnabled = false;
+  state_.drawEngine = false;
 }
 
 void EngineDataLogic::BankLabels() {
@@ -131,13 +142,11 @@ void EngineDataLogic::CylinderCountCheck() {
     boxes_.cylinders = std::to_string(d_.NumCylinders);
     return;
   }
-  if (v < 1) {
-    v = 1;
-    boxes_.cylinders = "1";
-  } else if (v > kMaxCylinders) {
-    ui_.Message(kMaxCylindersText, Buttons::Ok, Icon::None);
-    v = kMaxCylinders;
-    boxes_.cylinders = "16";
+  // A count out of range is refused; the rows keep their entries.
+  if (!WithinLimits(ui_, CheckInputValue(d_, "NumCylinders", v))) {
+    boxes_.cylinders = std::to_string(d_.NumCylinders);
+    state_.cylindersChanged = false;
+    return;
   }
   const int16_t n = static_cast<int16_t>(std::nearbyint(v));
   d_.NumCylinders = n;
@@ -193,16 +202,17 @@ std::string EngineDataLogic::VeeAngleCheckText() const {
 void EngineDataLogic::VeeAngleEntry() {
   d_.Arrangement = static_cast<int16_t>(state_.arrangementIndex + 1);
   double v = 0;
-  if (!ReadNumber(ui_, boxes_.veeAngle, "vee angle", v)) {
-    boxes_.veeAngle = Plain(d_.VeeAngle);
+  if (!ReadNumber(ui_, boxes_.veeAngle, "vee angle", v) ||
+      (d_.Arrangement != 3 && !WithinLimits(ui_, CheckInputValue(d_, "VeeAngle", v)))) {
+    boxes_.veeAngle = Plain(d_.VeeAngle);  // refused: the engine keeps its angle
     return;
   }
+  const float before = d_.VeeAngle;
   d_.VeeAngle = static_cast<float>(v);
   RefreshArrangementTexts(d_);  // an opposed engine's banks lie at 180 whatever was typed
   boxes_.veeAngle = Plain(d_.VeeAngle);
+  if (d_.VeeAngle == before) return;
   EngineChanged();
-  // An angle outside 0..180 is told, and kept.
-  if (!(d_.VeeAngle >= 0 && d_.VeeAngle <= 180)) ui_.Message(VeeAngleCheckText(), Buttons::Ok, Icon::Warning);
   if (!state_.exampleLoading) ResetSelection();
 }
 
@@ -210,7 +220,8 @@ void EngineDataLogic::SpacingFocus() { dialogs_.FixedWidthMessage(SpacingNoticeT
 
 void EngineDataLogic::SpacingEntry() {
   double v = 0;
-  if (!ReadNumber(ui_, boxes_.spacing, "cylinder spacing", v)) {
+  if (!ReadNumber(ui_, boxes_.spacing, "cylinder spacing", v) ||
+      !WithinLimits(ui_, CheckInputValue(d_, "CylinderSpacing", v))) {
     boxes_.spacing = Plain(d_.CylinderSpacing);
     return;
   }
@@ -219,10 +230,29 @@ void EngineDataLogic::SpacingEntry() {
   EngineChanged();
 }
 
-void EngineDataLogic::RowEdit() {
-  if (state_.exampleLoading) return;
-  state_.animateEnabled = state_.balanceEnabled = state_.doneEnabled = false;
-  state_.drawEngine = false;
+void EngineDataLogic::RowEdit(int k, RowBox box) {
+  if (state_.exampleLoading || k < 1 || k > kMaxCylinders) return;
+  EngineRow& row = boxes_.rows[k];
+  std::string& text = box == RowBox::Phase ? row.phase : box == RowBox::Power ? row.power : row.order;
+  if (!Empty(text)) {
+    double v = 0;
+    const std::string what = RowBoxName(k, box);
+    if (!ReadNumber(ui_, text, what, v) || !WithinLimits(ui_, CheckRowValue(k, box, v))) {
+      text.clear();  // the refused entry goes; the row waits for a good one
+      return;
+    }
+  }
+  EngineChanged();
+}
+
+std::string EngineDataLogic::RowBoxName(int k, RowBox box) const {
+  const std::string n = std::to_string(k);
+  if (box == RowBox::Order) return "firing-order entry " + n;
+  return std::string(box == RowBox::Phase ? "phase angle" : "firing angle") + " of cylinder " + n;
+}
+
+std::optional<std::string> EngineDataLogic::CheckRowValue(int k, RowBox box, double v) const {
+  return CheckInputValue(d_, RowField(box), v, k);
 }
 
 void EngineDataLogic::ResetSelection() {
@@ -234,9 +264,7 @@ void EngineDataLogic::ResetSelection() {
 
 void EngineDataLogic::ClearData() {
   for (int k = 2; k <= kMaxCylinders; ++k) boxes_.rows[k] = EngineRow{};
-  state_.drawEngine = false;
-  state_.doneEnabled = state_.animateEnabled = false;
-  d_.EngineResultsValid = false;
+  EngineChanged();
   state_.exampleShown = false;
 }
 
@@ -277,12 +305,21 @@ bool EngineDataLogic::ReadEngineData(bool& complete) {
   if (!complete) return true;
   for (int k = 1; k <= next.NumCylinders; ++k) {
     const EngineRow& r = boxes_.rows[k];
-    const std::string row = std::to_string(k);
-    if (!ReadRowNumber(ui_, r.order, "firing-order entry " + row, next.FiringOrder[k]) ||
-        !ReadRowNumber(ui_, r.phase, "phase angle of cylinder " + row, next.PhaseAngle[k]) ||
-        !ReadRowNumber(ui_, r.power, "firing angle of cylinder " + row, next.FiringAngle[k]))
+    if (!ReadRowNumber(ui_, r.order, RowBoxName(k, RowBox::Order), next.FiringOrder[k]) ||
+        !ReadRowNumber(ui_, r.phase, RowBoxName(k, RowBox::Phase), next.PhaseAngle[k]) ||
+        !ReadRowNumber(ui_, r.power, RowBoxName(k, RowBox::Power), next.FiringAngle[k]))
       return false;
   }
+  // Nothing outside its limits is calculated: each row, then the order as a whole.
+  for (int k = 1; k <= next.NumCylinders; ++k) {
+    for (auto [box, v] : {std::pair{RowBox::Order, next.FiringOrder[k]}, {RowBox::Phase, next.PhaseAngle[k]},
+                          {RowBox::Power, next.FiringAngle[k]}})
+      if (!WithinLimits(ui_, CheckInputValue(next, RowField(box), v, k))) return false;
+  }
+  if (!WithinLimits(ui_, CheckFiringOrder(next)) ||
+      !WithinLimits(ui_, CheckInputValue(next, "CylinderSpacing", next.CylinderSpacing)) ||
+      (state_.veeVisible && d_.Arrangement != 3 && !WithinLimits(ui_, CheckInputValue(next, "VeeAngle", vee))))
+    return false;
   d_ = std::move(next);
   return true;
 }
@@ -320,6 +357,7 @@ bool EngineDataLogic::Calculate() {
 }
 
 void EngineDataLogic::Balance() {
+  if (!d_.EngineResultsValid) return;  // the notices speak of a calculated engine only
   for (BalanceKind kind : {BalanceKind::Force, BalanceKind::Moment, BalanceKind::Torque})
     dialogs_.FixedWidthMessage(BalanceNoticeText(d_, kind));
 }

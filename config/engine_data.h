@@ -5,6 +5,7 @@
 // works on the record and on the texts of the boxes; the screen copies its
 // widgets into EngineBoxes before each call and back after.
 #include <array>
+#include <optional>
 #include <string>
 
 #include "core/design_record.h"
@@ -58,7 +59,10 @@ class EngineDataLogic {
   std::string VeeAngleCheckText() const;
   void SpacingEntry();
   void SpacingFocus();
-  void RowEdit();
+  // A row box left: its value checked (a refused entry is emptied), the
+  // engine's results no longer stand.
+  enum class RowBox { Phase, Power, Order };
+  void RowEdit(int k, RowBox box);
   void ResetSelection();
   void ClearData();
   // Example k (0..10) of the list, loaded and calculated.
@@ -79,6 +83,8 @@ class EngineDataLogic {
 
  private:
   bool ReadEngineData(bool& complete);
+  std::string RowBoxName(int k, RowBox box) const;
+  std::optional<std::string> CheckRowValue(int k, RowBox box, double v) const;
   void EngineChanged();
 
   EngineDesignRecord& d_;

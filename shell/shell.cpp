@@ -51,10 +51,14 @@ void Shell::StartUp(const StartUpFacts& facts) {
   if (facts.registerFileType) CreateAssociation(ui_, "ZORVAN", "zrv");
   Guarded(ui_, "Initialize", [&] { ResetDesign(); });
   if (!facts.commandLine.empty()) {
-    Guarded(ui_, " in Open_Clicked_File", [&] {
+    Guarded(ui_, "Open_Clicked_File", [&] {
       std::string path = GetLongPathFromShortPath(facts.commandLine);
       if (path.empty()) path = facts.commandLine;
-      if (!FileExists(path)) RaiseError(err::FileNotFound);
+      if (!FileExists(path)) {
+        // The user named this file: say which one is missing.
+        ui_.Message("The model file \"" + facts.commandLine + "\" was not found.", Buttons::Ok, Icon::Warning);
+        return;
+      }
       ReadModel(path);
     });
   }

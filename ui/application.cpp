@@ -1,5 +1,7 @@
 #include "ui/application.h"
 
+#include <QApplication>
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
@@ -77,7 +79,10 @@ void Application::Show(ScreenId id, Modality modality) {
     return;
   }
   Place(w);
-  if (modality == Modality::Modal) {
+  // A window opened from a modal one comes in front of it and takes the
+  // input until it closes.
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modality == Modality::Modal || (modal && modal != w)) {
     ShowModal(w);
   } else {
     w->setWindowModality(Qt::NonModal);

@@ -1,5 +1,7 @@
 #include "ui/form_screen.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "ui/application.h"
@@ -35,7 +37,18 @@ void FormScreen::Lay(QLayout* body, QWidget* commands) {
 
 bool FormScreen::eventFilter(QObject* watched, QEvent* event) {
   SelectAllOnFocus(watched, event);
+  // Alt with a letter is a command's access key; when that command is disabled
+  // the key must not type its letter into the box.
+  if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(watched)) {
+    const auto mods = static_cast<QKeyEvent*>(event)->modifiers();
+    if ((mods & Qt::AltModifier) && !(mods & Qt::ControlModifier)) return true;
+  }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void FormScreen::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  Back();
 }
 
 void FormScreen::ReturnHome() {

@@ -64,6 +64,10 @@ class FormScreen : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   // Hides the screen and shows the home screen, refreshed.
   void ReturnHome();
+  // The screen's "< Back"; the window's close button does the same, so
+  // closing a screen never ends the program.
+  virtual void Back() { hide(); }
+  void closeEvent(QCloseEvent* event) override;
   // Print Form, with its failures reported as "<screen>.PrintForm".
   void PrintThisForm();
 

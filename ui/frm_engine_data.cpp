@@ -1,6 +1,8 @@
 #include "ui/frm_engine_data.h"
 
 #include <QEvent>
+#include <QFocusEvent>
+#include <QTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -153,17 +155,18 @@ void FrmEngineData::BuildMenus() {
     a->setObjectName(name);
     connect(a, &QAction::triggered, this, [this, run = std::move(run)] { Run(run); });
   };
-  QMenu* help = menuBar()->addMenu("Help");
+  QMenu* help = menuBar()->addMenu("&Help");
   help->setObjectName("mnu_Help");
   item(help, "mnu_GeneralHelp", "General", [this] {
     Guarded(app_.GetUi(), "frm_enginedata.mnu_GeneralHelp _Click",
             [&] { app_.ShowHelp(HelpTopic::EngineAssembly); });
   });
+  help->actions().back()->setShortcut(QKeySequence::HelpContents);
   item(help, "mnu_Instructions", "Suggestions", [this] { logic_.Suggestions(); });
   item(help, "mnu_Guidelines", "Guidelines", [this] { logic_.Guidelines(); });
   item(help, "mnu_Phase", "Phase Angles", [this] { logic_.PhaseAngles(); });
   item(help, "mnu_Moments", "Moments", [this] { logic_.Moments(); });
-  QMenu* zoom = menuBar()->addMenu("Zoom");
+  QMenu* zoom = menuBar()->addMenu("&Zoom");
   zoom->setObjectName("mnu_Zoom");
   item(zoom, "mnu_plus", "Zoom In", [this] { logic_.Zoom(1 / 1.1); });
   item(zoom, "mnu_Normal", "Normal", [this] { logic_.Zoom(0); });
@@ -172,7 +175,10 @@ void FrmEngineData::BuildMenus() {
 
 void FrmEngineData::Wire() {
   for (int k = 1; k <= kMaxCylinders; ++k) {
-    for (QLineEdit* box : {phase_[k], power_[k], order_[k]}) OnLeave(box, [this] { logic_.RowEdit(); });
+    using B = EngineDataLogic::RowBox;
+    OnLeave(phase_[k], [this, k] { logic_.RowEdit(k, B::Phase); });
+    OnLeave(power_[k], [this, k] { logic_.RowEdit(k, B::Power); });
+    OnLeave(order_[k], [this, k] { logic_.RowEdit(k, B::Order); });
     connect(order_[k], &QLineEdit::textChanged, this, [this] {
       if (!IsFilling()) Run([&] { logic_.BankLabels(); });
     });
@@ -200,22 +206,24 @@ void FrmEngineData::Wire() {
     auto* home = app_.Screen<FrmHomeScreen>(ScreenId::Home);
     if (auto* plot = home->findChild<QPushButton*>("cmd_Plot"); plot && plot->isEnabled()) plot->setFocus();
   });
-  connect(cancel_, &QPushButton::clicked, this, [this] {
-    logic_.Back();
-    hide();
-    app_.Screen<FrmHomeScreen>(ScreenId::Home)->Refresh();
-  });
+  connect(cancel_, &QPushButton::clicked, this, [this] { Back(); });
 }
 
 bool FrmEngineData::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn && watched == spacing_ && !IsFilling()) logic_.SpacingFocus();
-  // Clicking the cylinder box starts the rows afresh.
-  if (watched == cylinders_ && event->type() == QEvent::MouseButtonPress && !IsFilling())
-    Run([&] {
-      logic_.ClearData();
-      logic_.ResetSelection();
-    });
+  // The spacing notice, once each time the user enters the box (not when its
+  // own OK hands the focus back, which would show it again for ever).
+  if (event->type() == QEvent::FocusIn && watched == spacing_ && !IsFilling()) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+        reason == Qt::ShortcutFocusReason)
+      QTimer::singleShot(0, this, [this] { logic_.SpacingFocus(); });
+  }
   return FormScreen::eventFilter(watched, event);
+}
+
+void FrmEngineData::Back() {
+  logic_.Back();
+  ReturnHome();  // Assemble hid the home screen
 }
 
 void FrmEngineData::hideEvent(QHideEvent* event) {

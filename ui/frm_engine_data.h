@@ -41,6 +41,7 @@ class FrmEngineData : public FormScreen {
   void WriteWidgets() override;
   void BeforeRun() override { drawnBefore_ = state_.drawEngine; }
   void AfterRun() override;
+  void Back() override;
 
   EngineBoxes boxes_;
   EngineScreenState state_;

@@ -1,5 +1,7 @@
 #include "ui/frm_home_screen.h"
 
+#include <QKeySequence>
+
 #include <memory>
 
 #include "ui/application.h"
@@ -57,14 +59,16 @@ void FrmHomeScreen::BuildMenus() {
 
   QMenu* file = menu("mnu_file", "&File");
   new_ = Action(file, "mnu_New", "&New", [this] { shell_.New(); });
-  Action(file, "mnu_Open", "&Open", [this] { shell_.Open(); });
+  new_->setShortcut(QKeySequence::New);
+  Action(file, "mnu_Open", "&Open", [this] { shell_.Open(); })->setShortcut(QKeySequence::Open);
   file->addSeparator();
   save_ = Action(file, "mnu_Save", "&Save", [this] { shell_.Save(); });
+  save_->setShortcut(QKeySequence::Save);
   saveAs_ = Action(file, "mnu_Saveas", "Save &as", [this] { shell_.SaveAs(); });
   file->addSeparator();
   export_ = menu("mnu_Export", "&Export", file);
   Action(export_, "mnu_Spread", "&Spreadsheet", [this] { shell_.ExportSpreadsheet(); });
-  Action(file, "mnu_Quit", "&Quit", [this] { shell_.Quit(); });
+  Action(file, "mnu_Quit", "&Quit", [this] { shell_.Quit(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   QMenu* units = menu("mnu_Units", "&Units");
   const char* const kUnits[] = {"&in-lb-s", "&ft-lb-s", "m-kg-s (&SI)", "&cm-kg-s", "&mm-kg-s"};
@@ -88,21 +92,22 @@ void FrmHomeScreen::BuildMenus() {
   for (int i = 0; i < kChartCount; ++i)
     chart_[i] = Action(charts, QString("mnu_Chart_%1").arg(i), kCharts[i], [this, i] { shell_.ShowChart(i); });
 
-  QMenu* user = menu("mnu_User", "&User");
+  QMenu* user = menu("mnu_User", "U&ser");
   Action(user, "mnu_UserName", "User Name", [this] { shell_.ShowUserName(); });
   Action(user, "mnu_FilePath", "File Path", [this] { shell_.ShowFilePath(); });
   Action(user, "mnu_AppPath", "Application Path", [this] { shell_.ShowApplicationPath(); });
   Action(user, "mnu_ChangeName", "Change Project/File Name", [this] { if (onUser) onUser(); });
 
-  QMenu* screen = menu("mnu_Screen", "Screen Size");
+  QMenu* screen = menu("mnu_Screen", "Screen Si&ze");
   Action(screen, "mnu_Standardsize", "Standard", [this] { shell_.SetScreenSize(false); });
   Action(screen, "mnu_Fullscreen", "Maximize", [this] { shell_.SetScreenSize(true); });
 
-  QMenu* help = menu("mnu_HelpHeader", "Help");
+  QMenu* help = menu("mnu_HelpHeader", "&Help");
   auto topic = [&](QMenu* m, HelpTopic t, const QString& text) {
     Action(m, QString("mnu_Help_%1").arg(static_cast<int>(t)), text, [this, t] { shell_.ShowHelp(t); });
   };
   topic(help, HelpTopic::GeneralInfo, "General Info");
+  help->actions().back()->setShortcut(QKeySequence::HelpContents);
   topic(help, HelpTopic::Clipboard, "Copying to Clipboard");
   QMenu* items = menu("mnu_HelpMenus", "Menu Items", help);
   topic(items, HelpTopic::MenuFile, "File");
@@ -118,7 +123,7 @@ void FrmHomeScreen::BuildMenus() {
   topic(buttons, HelpTopic::ButtonFlywheel, "Flywheel");
   topic(help, HelpTopic::UserManual, "User Manual");
 
-  QMenu* about = menu("mnu_Version", "&About");
+  QMenu* about = menu("mnu_Version", "Ab&out");
   Action(about, "mnu_About", "&About ZORVAN", [this] { if (onAbout) onAbout(); });
   Action(about, "mnu_Disclaimer", "&Disclaimer", [this] { if (onDisclaimer) onDisclaimer(); });
 }
@@ -153,7 +158,7 @@ QWidget* FrmHomeScreen::BuildCommands() {
   });
   plot_ = command("cmd_Plot", "&Plot", "", [this] { shell_.OpenScreen(ScreenId::Plot); });
   print_ = command("cmd_Print", "P&rint", "", [this] { shell_.OpenScreen(ScreenId::Print); });
-  flywheel_ = command("cmd_Flywheel", "&Flywheel", "Calculate data for a flywheel",
+  flywheel_ = command("cmd_Flywheel", "F&lywheel", "Calculate data for a flywheel",
                       [this] { shell_.OpenScreen(ScreenId::Flywheel); });
   quit_ = command("cmd_Quit", "&Quit", "", [this] { shell_.Quit(); });
   grid->setColumnStretch(1, 1);

@@ -145,14 +145,15 @@ QWidget* FrmInputData::BuildCommands() {
 }
 
 void FrmInputData::BuildMenus() {
-  QMenu* help = menuBar()->addMenu("Help");
+  QMenu* help = menuBar()->addMenu("&Help");
   help->setObjectName("mnu_HelpMenu");
   QAction* page = help->addAction("Help");
   page->setObjectName("mnu_Help");
+  page->setShortcut(QKeySequence::HelpContents);
   connect(page, &QAction::triggered, this, [this] {
     Guarded(app_.GetUi(), "frm_input.mnu_Calculations_Click", [&] { app_.ShowHelp(HelpTopic::InputData); });
   });
-  QMenu* zoom = menuBar()->addMenu("Zoom");
+  QMenu* zoom = menuBar()->addMenu("&Zoom");
   zoom->setObjectName("mnu_Zoom");
   auto item = [&](const char* name, const char* text, double factor) {
     QAction* a = zoom->addAction(text);
@@ -195,7 +196,7 @@ void FrmInputData::Wire() {
   connect(calc_, &QPushButton::clicked, this, [this] { Calculate(); });
   connect(animate_, &QPushButton::clicked, this, [this] { Animate(); });
   connect(done_, &QPushButton::clicked, this, [this] { ReturnHome(); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { hide(); });
+  connect(cancel_, &QPushButton::clicked, this, [this] { Back(); });
   connect(print_, &QPushButton::clicked, this, [this] { PrintThisForm(); });
   connect(autoscale_, &QCheckBox::toggled, this, [this](bool on) {
     picture_->SetKeepSquare(on);

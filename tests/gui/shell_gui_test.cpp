@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -337,6 +339,70 @@ class ShellGuiTest : public QObject {
     QCOMPARE(ui::QtFilter("(*.zrv)|*.zrv"), QString("(*.zrv)"));
     QCOMPARE(ui::QtFilter("Data|*.dat"), QString("Data (*.dat)"));
     QCOMPARE(ui::QtText("a\r\nb\rc"), QString("a\nb\nc"));
+  }
+
+  // Every window's access keys are its own: no letter twice, every menu has one.
+  void accessKeysAreUniquePerWindow() {
+    ToHome();
+    for (int id = 0; id <= static_cast<int>(ScreenId::PowerChart); ++id) {
+      if (!app->Available(ScreenId(id))) continue;
+      QWidget* w = app->Screen<QWidget>(ScreenId(id));
+      QStringList keys;
+      auto add = [&](const QString& text, bool required) {
+        const int amp = text.indexOf('&');
+        if (amp < 0 || amp + 1 >= text.size()) {
+          QVERIFY2(!required, qPrintable(w->objectName() + ": " + text));
+          return;
+        }
+        const QString key = text.mid(amp + 1, 1).toLower();
+        QVERIFY2(!keys.contains(key), qPrintable(w->objectName() + ": " + text));
+        keys << key;
+      };
+      for (auto* b : w->findChildren<QAbstractButton*>()) add(b->text(), false);
+      if (auto* bar = w->findChild<QMenuBar*>())
+        for (QAction* a : bar->actions()) add(a->text(), true);
+    }
+  }
+
+  // A screen's close button is its Back: the program goes on, home is in
+  // front; Help opened from a modal screen comes in front and takes the input.
+  void windowsBehaveAsDesktopWindows() {
+    ToHome();
+    test::GuiDriver gui(*app);
+    gui.Click(ScreenId::Home, "cmd_Input");
+    QWidget* input = app->Screen<QWidget>(ScreenId::Input);
+    gui.Trigger(ScreenId::Input, "mnu_Help");
+    QWidget* help = app->Screen<QWidget>(ScreenId::Help);
+    QVERIFY(help->isVisible());
+    QCOMPARE(QApplication::activeModalWidget(), help);
+    help->close();
+    QCOMPARE(QApplication::activeModalWidget(), input);
+    input->close();
+    QVERIFY(!input->isVisible());
+    app->Show(ScreenId::Assemble, Modality::Modeless);
+    app->Screen<QWidget>(ScreenId::Home)->hide();  // as Assemble leaves it
+    app->Screen<QWidget>(ScreenId::Assemble)->close();
+    QVERIFY(!app->Ended());
+    QVERIFY(app->Screen<QWidget>(ScreenId::Home)->isVisible());
+    QVERIFY(p->messages.empty());
+  }
+
+  // Alt with the key of a disabled command types nothing into a box; the
+  // usual shortcuts are there.
+  void keysNeverTypeIntoBoxes() {
+    ToHome();
+    test::GuiDriver gui(*app);
+    gui.Click(ScreenId::Home, "cmd_Input");
+    auto* box = gui.Find<QLineEdit>(ScreenId::Input, "txt_Linkout_1");
+    QVERIFY(!gui.Enabled(ScreenId::Input, "cmd_Done"));
+    const QString before = box->text();
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_N, Qt::AltModifier);
+    QTest::keyClick(box, Qt::Key_R, Qt::AltModifier);
+    QCOMPARE(box->text(), before);
+    QCOMPARE(gui.Find<QAction>(ScreenId::Home, "mnu_Save")->shortcut(), QKeySequence(QKeySequence::Save));
+    QCOMPARE(gui.Find<QAction>(ScreenId::Home, "mnu_Quit")->shortcut(), QKeySequence("Ctrl+Q"));
+    QCOMPARE(gui.Find<QAction>(ScreenId::Input, "mnu_Help")->shortcut(), QKeySequence(QKeySequence::HelpContents));
   }
 
   void snapshotWritesEveryScreen() {

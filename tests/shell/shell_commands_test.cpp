@@ -134,10 +134,8 @@ TEST_F(ShellTest, StartUpOpensTheFileOnTheCommandLine) {
 TEST_F(ShellTest, StartUpWithAMissingFileReportsIt) {
   facts.commandLine = (dir / "nothing.zrv").string();
   shell.StartUp(facts);
-  EXPECT_EQ(Only().text,
-            "Error 53   (File not found)  has occurred in  in Open_Clicked_File\r\n\r\n"
-            "There are no files with your chosen name in the selected directory");
-  EXPECT_EQ(Only().icon, Icon::Information);
+  EXPECT_EQ(Only().text, "The model file \"" + facts.commandLine + "\" was not found.");
+  EXPECT_EQ(Only().icon, Icon::Warning);
   EXPECT_FLOAT_EQ(d.Bore, 3);
   EXPECT_EQ(v.FileName, "Engine_1");
 }
