@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -372,7 +373,7 @@ TEST(CliDump, RodLoadOfTheStartUpDesignAsAnEngineAndAPump) {
     EXPECT_EQ(load["PeakCompressionAngle"].number, pushAngle);
     EXPECT_EQ(load["PeakTensionAngle"].number, pullAngle);
     EXPECT_NEAR(load["ReversalDegrees"].number, std::min(pushing, pulling), 1e-6);
-    const double percent = pulling <= pushing ? 100 * pull / push : 100 * push / pull;
+    const double percent = 100 * std::min(push, pull) / std::max(push, pull);
     EXPECT_NEAR(load["ReversalPercent"].number, percent, 1e-6);
     EXPECT_EQ(load["MinimumsMet"].number == 1, std::min(pushing, pulling) >= 15 && percent >= 3);
   }
@@ -416,6 +417,11 @@ TEST(CliDump, ArrangementByNameAndRodLoadDigits) {
   for (const char* name : {"Single", "Inline", "Opposed", "W"})
     EXPECT_EQ(Dump({"--set", std::string("Arrangement=") + name}).code, 0) << name;
   EXPECT_NE(byNumber.out.find("\"ReversalDegrees\":215.330758,\"ReversalPercent\":44.7379853,"), std::string::npos);
+  // Pure inertia, two-stroke: the shorter direction has the larger peak, and
+  // the percentage is still the smaller peak over the larger.
+  Result inertia = Dump({"--set", "StrokeCycle=2", "--set", "FiringAngle=0,180,180,0", "--set", "GasPressureScale=0"});
+  ASSERT_EQ(inertia.code, 0) << inertia.err;
+  EXPECT_NE(inertia.out.find("\"ReversalDegrees\":150.275732,\"ReversalPercent\":55.8269093,"), std::string::npos);
 }
 
 }  // namespace
