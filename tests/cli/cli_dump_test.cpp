@@ -424,5 +424,22 @@ TEST(CliDump, ArrangementByNameAndRodLoadDigits) {
   EXPECT_NE(inertia.out.find("\"ReversalDegrees\":150.275732,\"ReversalPercent\":55.8269093,"), std::string::npos);
 }
 
+// The orders object: five arrays over the orders 0..12 per column, the inline
+// four's inertia torque at order 2 (four times half the reciprocating
+// amplitude), and null before any results.
+TEST(CliDump, OrdersOfTheTorquesAndShaking) {
+  Result r = Dump({"--set", "GasPressureScale=0"});
+  ASSERT_TRUE(r.valid) << r.err;
+  const Json &orders = r.json["orders"], &d = r.json["derived"];
+  ASSERT_EQ(orders.members.size(), 7u);
+  for (const auto& [name, column] : orders.members)
+    for (const char* k : {"order", "a", "b", "amplitude", "phase"}) EXPECT_EQ(column[k].items.size(), 25u) << name << k;
+  const double amp = d["MassAtWristpin"].number * std::pow(d["CrankRadius"].number, 2) * d["OmegaSquared"].number;
+  EXPECT_NEAR(orders["InertiaTorque"]["amplitude"][4].number / amp, 2, 1e-5);
+  std::ostringstream none;
+  WriteDumpJson(EngineDesignRecord{}, FlywheelResult{}, none);
+  EXPECT_NE(none.str().find("\"orders\":{\"GasTorque\":null,"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace zorvan::cli
