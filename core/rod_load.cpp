@@ -63,12 +63,12 @@ RodLoad RodLoadOf(const EngineDesignRecord& d) {
     if (row < last) SplitInterval(load, t.PinForceX[row + 1][kWristpin], above, below);
   }
   if (r.PeakCompression > 0 && r.PeakTension > 0) {
-    // The reversal is the shorter direction; its peak is measured against the other's.
-    const bool tensionShorter = below <= above;
+    // The reversal lasts as long as the shorter direction; its strength is
+    // read as compressor practice reads it, the smaller peak over the larger.
     r.ReversalDegrees = std::min(above, below);
-    const double reverse = tensionShorter ? r.PeakTension : r.PeakCompression;
-    const double opposite = tensionShorter ? r.PeakCompression : r.PeakTension;
-    r.ReversalPercent = 100 * reverse / opposite;
+    const double smaller = std::min(r.PeakTension, r.PeakCompression);
+    const double larger = std::max(r.PeakTension, r.PeakCompression);
+    r.ReversalPercent = 100 * smaller / larger;
   }
   r.MinimumsMet = r.ReversalDegrees >= kMinimumReversalDegrees && r.ReversalPercent >= kMinimumReversalPercent;
   return r;

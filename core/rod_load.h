@@ -25,7 +25,7 @@ struct RodLoad {
   float PeakCompression = 0;       // the largest compression
   float PeakCompressionAngle = 0;
   double ReversalDegrees = 0;      // crank degrees spent in the shorter direction
-  double ReversalPercent = 0;      // that direction's peak over the other's, in percent
+  double ReversalPercent = 0;      // the smaller peak over the larger, in percent (0..100)
   bool MinimumsMet = false;
 };
 

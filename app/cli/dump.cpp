@@ -6,6 +6,7 @@
 
 #include "app/cli/design_args.h"
 #include "core/field_table.h"
+#include "core/orders.h"
 #include "core/result_catalogue.h"
 #include "core/rod_load.h"
 
@@ -150,6 +151,45 @@ void WriteRodLoad(const EngineDesignRecord& d, std::ostream& out) {
   o.Put("MinimumsMet", r.MinimumsMet);
 }
 
+// The orders of the torques and of the engine's shaking force and moment, in
+// held units: per column the arrays order, a, b, amplitude and phase, or null
+// for a column without results; null altogether when a value cannot be analysed.
+void WriteOrders(const EngineDesignRecord& d, std::ostream& out) {
+  std::vector<OrderColumn> columns;
+  try {
+    columns = OrderAnalysis(d, OrderSubject::Torque);
+    for (OrderColumn& c : OrderAnalysis(d, OrderSubject::Shaking)) columns.push_back(std::move(c));
+  } catch (const std::exception&) {
+    out << "null";
+    return;
+  }
+  auto nine = [](double v) {
+    if (!std::isfinite(v)) return std::string("null");
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.9g", v);
+    return std::string(buf);
+  };
+  Object o(out);
+  for (const OrderColumn& c : columns) {
+    std::ostream& value = o.Key(c.name.c_str());
+    if (!c.offered) {
+      value << "null";
+      continue;
+    }
+    Object column(value);
+    auto put = [&](const char* name, double OrderTerm::* member) {
+      std::string s = "[";
+      for (const OrderTerm& t : c.spectrum) s += (s.size() > 1 ? "," : "") + nine(t.*member);
+      column.Key(name) << s << ']';
+    };
+    put("order", &OrderTerm::order);
+    put("a", &OrderTerm::a);
+    put("b", &OrderTerm::b);
+    put("amplitude", &OrderTerm::amplitude);
+    put("phase", &OrderTerm::phase);
+  }
+}
+
 }  // namespace
 
 void WriteDumpJson(const EngineDesignRecord& d, const FlywheelResult& flywheel, std::ostream& out) {
@@ -164,6 +204,7 @@ void WriteDumpJson(const EngineDesignRecord& d, const FlywheelResult& flywheel, 
     o.Put("BankAngle", d.BankAngle);
     WriteFlywheel(d, flywheel, o.Key("flywheel"));
     WriteRodLoad(d, o.Key("rodload"));
+    WriteOrders(d, o.Key("orders"));
   }
   out << '\n';
 }

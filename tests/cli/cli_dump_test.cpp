@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -372,7 +373,7 @@ TEST(CliDump, RodLoadOfTheStartUpDesignAsAnEngineAndAPump) {
     EXPECT_EQ(load["PeakCompressionAngle"].number, pushAngle);
     EXPECT_EQ(load["PeakTensionAngle"].number, pullAngle);
     EXPECT_NEAR(load["ReversalDegrees"].number, std::min(pushing, pulling), 1e-6);
-    const double percent = pulling <= pushing ? 100 * pull / push : 100 * push / pull;
+    const double percent = 100 * std::min(push, pull) / std::max(push, pull);
     EXPECT_NEAR(load["ReversalPercent"].number, percent, 1e-6);
     EXPECT_EQ(load["MinimumsMet"].number == 1, std::min(pushing, pulling) >= 15 && percent >= 3);
   }
@@ -416,6 +417,28 @@ TEST(CliDump, ArrangementByNameAndRodLoadDigits) {
   for (const char* name : {"Single", "Inline", "Opposed", "W"})
     EXPECT_EQ(Dump({"--set", std::string("Arrangement=") + name}).code, 0) << name;
   EXPECT_NE(byNumber.out.find("\"ReversalDegrees\":215.330758,\"ReversalPercent\":44.7379853,"), std::string::npos);
+  // Pure inertia, two-stroke: the shorter direction has the larger peak, and
+  // the percentage is still the smaller peak over the larger.
+  Result inertia = Dump({"--set", "StrokeCycle=2", "--set", "FiringAngle=0,180,180,0", "--set", "GasPressureScale=0"});
+  ASSERT_EQ(inertia.code, 0) << inertia.err;
+  EXPECT_NE(inertia.out.find("\"ReversalDegrees\":150.275732,\"ReversalPercent\":55.8269093,"), std::string::npos);
+}
+
+// The orders object: five arrays over the orders 0..12 per column, the inline
+// four's inertia torque at order 2 (four times half the reciprocating
+// amplitude), and null before any results.
+TEST(CliDump, OrdersOfTheTorquesAndShaking) {
+  Result r = Dump({"--set", "GasPressureScale=0"});
+  ASSERT_TRUE(r.valid) << r.err;
+  const Json &orders = r.json["orders"], &d = r.json["derived"];
+  ASSERT_EQ(orders.members.size(), 7u);
+  for (const auto& [name, column] : orders.members)
+    for (const char* k : {"order", "a", "b", "amplitude", "phase"}) EXPECT_EQ(column[k].items.size(), 25u) << name << k;
+  const double amp = d["MassAtWristpin"].number * std::pow(d["CrankRadius"].number, 2) * d["OmegaSquared"].number;
+  EXPECT_NEAR(orders["InertiaTorque"]["amplitude"][4].number / amp, 2, 1e-5);
+  std::ostringstream none;
+  WriteDumpJson(EngineDesignRecord{}, FlywheelResult{}, none);
+  EXPECT_NE(none.str().find("\"orders\":{\"GasTorque\":null,"), std::string::npos);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -125,6 +126,17 @@ TEST(CliTexts, FlywheelTakesItsCoefficient) {
   EXPECT_NE(a.out.find(" Total displacement  = 100.   in^3  for   4 cylinders"), std::string::npos);
   EXPECT_EQ(Cli({"flywheel", "--coef", "lots"}).code, 2);
   EXPECT_EQ(Cli({"flywheel", "--coef"}).code, 2);
+}
+
+TEST(CliTexts, OrdersAsTextAndCsv) {
+  Outcome text = Cli({"orders", "--preset", "2"});
+  ASSERT_EQ(text.code, 0) << text.err;
+  EXPECT_TRUE(text.out.starts_with(" ORDERS OF CRANK SPEED: TORQUE\n")) << text.out;
+  EXPECT_NE(text.out.find("\n    2.0          0.00     -9,197.26      9,197.26    -90.0\n"), std::string::npos);
+  Outcome csv = Cli({"orders", "--csv", "--of", "shaking", "--preset", "5"});
+  EXPECT_TRUE(csv.out.starts_with("Order,Total Shaking Force X a (lb),Total Shaking Force X b (lb),")) << csv.out;
+  EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 26);
+  EXPECT_EQ(Cli({"orders", "--of", "speed"}).code, 2);
 }
 
 // A design that fails to build or calculate is never saved: the old file stays byte for byte.
