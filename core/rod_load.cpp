@@ -94,7 +94,7 @@ std::string RodLoadText(const EngineDesignRecord& d, const RodLoad& r) {
   s += line(" Peak compression (rod pushes the piston):  ", r.PeakCompression, r.PeakCompressionAngle);
   s += line(" Peak tension (rod pulls the piston):       ", r.PeakTension, r.PeakTensionAngle);
   s += std::string(CR) + " Load reversal: " + FNRoundStr(r.ReversalDegrees, 1) + " deg of crank angle, " +
-       FNRoundStr(r.ReversalPercent, 1) + " % of the opposite peak" + CR + CR;
+       "the smaller peak " + FNRoundStr(r.ReversalPercent, 1) + " % of the larger" + CR + CR;
   s += r.MinimumsMet ? " The practice minimums (15 deg and 3 %) are met."
                      : " The practice minimums (15 deg and 3 %) are NOT met.";
   return s + CR;
