@@ -54,7 +54,7 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
-void WriteAll(int fd, const std::string& bytes) {
+void WriteAll(int fd, std::string_view bytes) {
   const char* p = bytes.data();
   std::size_t left = bytes.size();
   while (left > 0) {
@@ -68,20 +68,11 @@ void WriteAll(int fd, const std::string& bytes) {
   }
 }
 
-// Removes the temporary file unless it has been renamed into place.
-struct TemporaryFile {
-  std::string name;
-  int fd = -1;
-  bool placed = false;
-  ~TemporaryFile() {
-    if (fd >= 0) ::close(fd);
-    if (!placed && !name.empty()) ::unlink(name.c_str());
-  }
-};
+constexpr std::size_t kBufferBytes = 1 << 16;
 
 }  // namespace
 
-void ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
+AtomicFileWriter::AtomicFileWriter(const std::string& path) {
   if (path.empty()) RaiseError(err::BadFileName);
   fs::path target = Target(path);
   struct stat old {};
@@ -92,30 +83,65 @@ void ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   if (exists && ::access(target.c_str(), W_OK) != 0) Fail(errno);
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
+  target_ = target.string();
+  folder_ = folder.string();
 
-  TemporaryFile tmp;
   // A short name of its own, so a target name of any legal length still fits.
   std::string pattern = (folder / ".zorvan-XXXXXX").string();
-  tmp.fd = ::mkstemp(pattern.data());
-  if (tmp.fd < 0) Fail(errno);
-  tmp.name = pattern;
+  fd_ = ::mkstemp(pattern.data());
+  if (fd_ < 0) Fail(errno);
+  temporary_ = pattern;
   // The file keeps its owner and group where the system allows it (as root).
   if (exists && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()))
-    (void)!::fchown(tmp.fd, old.st_uid, old.st_gid);
-  if (::fchmod(tmp.fd, exists ? old.st_mode & 07777 : NewFileMode()) != 0) Fail(errno);
-  WriteAll(tmp.fd, bytes);
-  if (::fsync(tmp.fd) != 0) Fail(errno);
-  int fd = tmp.fd;
-  tmp.fd = -1;
+    (void)!::fchown(fd_, old.st_uid, old.st_gid);
+  if (::fchmod(fd_, exists ? old.st_mode & 07777 : NewFileMode()) != 0) {
+    const int code = errno;
+    ::close(fd_);
+    ::unlink(temporary_.c_str());
+    Fail(code);
+  }
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+  if (fd_ >= 0) ::close(fd_);
+  if (!placed_ && !temporary_.empty()) ::unlink(temporary_.c_str());
+}
+
+void AtomicFileWriter::Flush() {
+  WriteAll(fd_, buffer_);
+  buffer_.clear();
+}
+
+void AtomicFileWriter::Write(std::string_view bytes) {
+  if (placed_ || fd_ < 0) RaiseError(err::BadFileMode);
+  if (buffer_.size() + bytes.size() > kBufferBytes) Flush();
+  if (bytes.size() > kBufferBytes)
+    WriteAll(fd_, bytes);
+  else
+    buffer_ += bytes;
+}
+
+void AtomicFileWriter::Commit() {
+  if (placed_ || fd_ < 0) RaiseError(err::BadFileMode);
+  Flush();
+  if (::fsync(fd_) != 0) Fail(errno);
+  int fd = fd_;
+  fd_ = -1;
   if (::close(fd) != 0) Fail(errno);
-  if (::rename(tmp.name.c_str(), target.c_str()) != 0) Fail(errno);
-  tmp.placed = true;
+  if (::rename(temporary_.c_str(), target_.c_str()) != 0) Fail(errno);
+  placed_ = true;
   // Make the rename itself durable; a folder that cannot be synced changes nothing.
-  int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  int dir = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY);
   if (dir >= 0) {
     ::fsync(dir);
     ::close(dir);
   }
+}
+
+void ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
+  AtomicFileWriter file(path);
+  file.Write(bytes);
+  file.Commit();
 }
 
 }  // namespace zorvan

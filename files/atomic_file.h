@@ -1,6 +1,7 @@
 #pragma once
 // Replacing a file without ever leaving it half written.
 #include <string>
+#include <string_view>
 
 namespace zorvan {
 
@@ -13,6 +14,26 @@ namespace zorvan {
 // untouched, and a RunTimeError is thrown: 61 disk full, 70 permission
 // denied, 76 path not found, 75 for other refusals.
 void ReplaceFileAtomically(const std::string& path, const std::string& bytes);
+
+// The same for a file written piece by piece, so that it need never be held
+// whole: the pieces go to the temporary file (buffered), and Commit puts it
+// in place. Destroyed without Commit, the temporary file is removed and the
+// file at path is left as it was. Failures throw as above.
+class AtomicFileWriter {
+ public:
+  explicit AtomicFileWriter(const std::string& path);
+  ~AtomicFileWriter();
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+  void Write(std::string_view bytes);
+  void Commit();
+
+ private:
+  void Flush();
+  std::string target_, folder_, temporary_, buffer_;
+  int fd_ = -1;
+  bool placed_ = false;
+};
 
 // The classic run-time error number for a system error code.
 int ErrorNumberForErrno(int code);

@@ -70,6 +70,8 @@ std::string ArrangementCode(const std::string& text) {
   return {};
 }
 
+}  // namespace
+
 int CheckSetting(FieldSetting& s, std::ostream& err) {
   const DesignField* f = FindField(s.field);
   if (!f) {
@@ -111,17 +113,23 @@ int CheckSetting(FieldSetting& s, std::ostream& err) {
   return 0;
 }
 
+namespace {
+
 double Number(const std::string& text) {
   double v = 0;
   ParseNumber(text, v);
   return v;
 }
 
+}  // namespace
+
 // Assigns one checked setting; a value out of the field's range raises error 6.
-void Assign(EngineDesignRecord& d, const FieldSetting& s) {
+void AssignSetting(EngineDesignRecord& d, const FieldSetting& s) {
   const DesignField& f = *FindField(s.field);
   if (IsText(f)) {
     SetMachineType(d, s.value);  // the type brings its own gas curve and scale
+  } else if (IsCylinderList(f) && s.entry > 0) {
+    SetFieldNumber(d, f, Number(s.value), s.entry);
   } else if (IsCylinderList(f)) {
     std::vector<std::string> items = SplitList(s.value);
     CylinderArray before = d.*std::get<CylinderArray EngineDesignRecord::*>(f.member);
@@ -148,8 +156,6 @@ void Assign(EngineDesignRecord& d, const FieldSetting& s) {
     SetDigitCounts(d);
   }
 }
-
-}  // namespace
 
 int ParseDesignArgs(const std::vector<std::string>& args, std::size_t first, DesignArgs& out,
                     std::ostream& err, const std::vector<std::string>& commandOptions) {
@@ -198,16 +204,22 @@ int ParseDesignArgs(const std::vector<std::string>& args, std::size_t first, Des
   return 0;
 }
 
-BuildOutcome BuildDesign(const DesignArgs& args, EngineDesignRecord& d, ProgramValues& values,
-                         MessageLog& ui, std::ostream& err) {
+BuildOutcome StartDesign(const DesignArgs& args, EngineDesignRecord& d, ProgramValues& values, MessageLog& ui,
+                         std::ostream& err) {
   if (!Initialize(d, ui)) return {1, false};
   if (!args.modelPath.empty()) {
     if (int code = ReadModelArgument(args.modelPath, d, values, ui, err)) return {code, true};
   }
   if (args.preset >= 0 && !ApplyPreset(d, args.preset, ui)) return {1, false};
   for (const FieldSetting& s : args.sets) {
-    if (!Guarded(ui, "--set " + s.field, [&] { Assign(d, s); })) return {1, false};
+    if (!Guarded(ui, "--set " + s.field, [&] { AssignSetting(d, s); })) return {1, false};
   }
+  return {};
+}
+
+BuildOutcome BuildDesign(const DesignArgs& args, EngineDesignRecord& d, ProgramValues& values,
+                         MessageLog& ui, std::ostream& err) {
+  if (BuildOutcome started = StartDesign(args, d, values, ui, err); started.exitCode != 0) return started;
   // The design as given, whatever it came from, is judged before it is calculated.
   if (std::optional<std::string> message = CheckDesignInputs(d)) {
     WriteMessages(ui, err);
@@ -217,7 +229,8 @@ BuildOutcome BuildDesign(const DesignArgs& args, EngineDesignRecord& d, ProgramV
   return {};
 }
 
-bool CalculateDesign(const DesignArgs& args, EngineDesignRecord& d, MessageLog& ui, FlywheelResult& flywheel) {
+bool CalculateDesign(const DesignArgs& args, EngineDesignRecord& d, Ui& ui, FlywheelResult& flywheel,
+                     bool withFlywheel) {
   const bool givenCounterweight = std::any_of(args.sets.begin(), args.sets.end(), [](const FieldSetting& s) {
     return s.field.starts_with("Counterweight");
   });
@@ -226,13 +239,13 @@ bool CalculateDesign(const DesignArgs& args, EngineDesignRecord& d, MessageLog& 
   auto givenAgain = [&] {
     return Guarded(ui, "--set Counterweight", [&] {
       for (const FieldSetting& s : args.sets)
-        if (s.field.starts_with("Counterweight")) Assign(d, s);
+        if (s.field.starts_with("Counterweight")) AssignSetting(d, s);
     });
   };
   // Each step works on what the one before derived, so a failure ends the chain.
   return Engine_Data(d, ui) && (!givenCounterweight || givenAgain()) &&
          (givenCounterweight ? RecalculateKeepingCounterweight(d, ui) : RecalculateAll(d, ui)) &&
-         FlywheelCalculation(d, ui, flywheel);
+         (!withFlywheel || FlywheelCalculation(d, ui, flywheel));
 }
 
 void WriteMessages(MessageLog& ui, std::ostream& err) {

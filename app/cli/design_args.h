@@ -17,6 +17,7 @@ namespace zorvan::cli {
 struct FieldSetting {
   std::string field;
   std::string value;
+  int entry = 0;  // a per-cylinder list: 0 the list as given, k only cylinder k's entry
 };
 
 struct DesignArgs {
@@ -41,6 +42,17 @@ struct BuildOutcome {
   bool endNow = false;  // true: the command ends with exitCode and prints nothing
 };
 
+// Checks one FIELD=VALUE setting as --set does (Arrangement names become their
+// codes); 2 with a message on err when it is refused, else 0.
+int CheckSetting(FieldSetting& s, std::ostream& err);
+// Assigns a setting CheckSetting accepted; a value out of the field's range raises error 6.
+void AssignSetting(EngineDesignRecord& d, const FieldSetting& s);
+
+// Initialize, read the model file, apply the preset, then each --set in order,
+// without judging the result against the input limits (BuildDesign does).
+BuildOutcome StartDesign(const DesignArgs& args, EngineDesignRecord& d, ProgramValues& values, MessageLog& ui,
+                         std::ostream& err);
+
 // Initialize, read the model file, apply the preset, then each --set in order.
 // Stops at the first step that fails. Failures are shown on `ui` (error report).
 // A design whose inputs are outside their limits ends the command with exit
@@ -52,7 +64,9 @@ BuildOutcome BuildDesign(const DesignArgs& args, EngineDesignRecord& d, ProgramV
 // first step that fails (its report is on `ui`). True when all succeeded.
 // A counterweight given with --set is the one the engine is computed with;
 // otherwise recalculate-all sets the throw's own balancing counterweight.
-bool CalculateDesign(const DesignArgs& args, EngineDesignRecord& d, MessageLog& ui, FlywheelResult& flywheel);
+// Without `withFlywheel` the chain ends after the multi-cylinder pass.
+bool CalculateDesign(const DesignArgs& args, EngineDesignRecord& d, Ui& ui, FlywheelResult& flywheel,
+                     bool withFlywheel = true);
 
 // Writes the message boxes recorded on `ui` to err, each followed by a newline
 // (carriage returns become newlines), and forgets them.

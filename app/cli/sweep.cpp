@@ -1,0 +1,435 @@
+// zorvan-cli sweep: every design of a grid of varied inputs calculated as
+// dump calculates one, its figures written as one CSV row. Workers take the
+// designs in grid order; the rows wait in a bounded window until every row
+// before them is written, so the output keeps the grid's order and the memory
+// does not grow with the number of designs.
+#include "app/cli/sweep.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "app/cli/design_args.h"
+#include "core/design_figures.h"
+#include "core/error_report.h"
+#include "core/field_table.h"
+#include "core/input_limits.h"
+#include "files/atomic_file.h"
+
+namespace zorvan::cli {
+
+namespace {
+
+constexpr std::size_t kMaxVaried = 3;
+constexpr double kMaxDesigns = 10'000'000;
+constexpr int kMaxJobs = 256;
+constexpr std::size_t kWindowPerJob = 64;  // rows that may wait for an earlier one, per worker
+
+struct Varied {
+  std::string field;  // as the field table names it
+  int entry = 0;      // a per-cylinder list: the cylinder
+  double from = 0, step = 0;
+  std::size_t count = 0;
+  std::string Heading() const { return entry > 0 ? field + "[" + std::to_string(entry) + "]" : field; }
+  double Value(std::size_t k) const { return from + static_cast<double>(k) * step; }
+};
+
+struct SweepOptions {
+  std::vector<Varied> varied;
+  std::vector<std::size_t> figures;
+  int jobs = 0;
+  std::string outPath;
+};
+
+bool Number(std::string_view text, double& v) {
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty()) return false;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  return ec == std::errc() && end == text.data() + text.size() && std::isfinite(v);
+}
+
+// The nine significant digits that read back as the same float.
+std::string Text(double v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.9g", v);
+  return buf;
+}
+
+// FIELD=FROM:TO:STEP or LIST[K]=FROM:TO:STEP; false with a message on err.
+bool ParseVaried(const std::string& spec, Varied& v, std::ostream& err) {
+  auto refuse = [&](const std::string& why) {
+    err << "zorvan-cli: --vary " << spec << ": " << why << "\n";
+    return false;
+  };
+  const std::size_t eq = spec.find('=');
+  if (eq == std::string::npos) return refuse("needs FIELD=FROM:TO:STEP");
+  std::string name = spec.substr(0, eq);
+  if (const std::size_t open = name.find('['); open != std::string::npos) {
+    if (name.back() != ']') return refuse("needs FIELD[K] for one cylinder's entry");
+    double k;
+    if (!Number(name.substr(open + 1, name.size() - open - 2), k) || k != std::floor(k) || k < 1 ||
+        k > kMaxCylinders)
+      return refuse("the cylinder must be 1 to " + std::to_string(kMaxCylinders));
+    v.entry = static_cast<int>(k);
+    name.resize(open);
+  }
+  const DesignField* f = FindDesignField(name);
+  if (!f || f->role != FieldRole::Input) return refuse("unknown field '" + name + "'");
+  if (IsText(*f)) return refuse(name + " is not a number");
+  if (IsCylinderList(*f) != (v.entry > 0))
+    return refuse(v.entry > 0 ? name + " has one value, not one per cylinder"
+                              : name + " takes one cylinder's entry: " + name + "[K]");
+  v.field = name;
+  const std::string range = spec.substr(eq + 1);
+  const std::size_t c1 = range.find(':'), c2 = c1 == std::string::npos ? c1 : range.find(':', c1 + 1);
+  double from, to, step;
+  if (c2 == std::string::npos || range.find(':', c2 + 1) != std::string::npos ||
+      !Number(range.substr(0, c1), from) || !Number(range.substr(c1 + 1, c2 - c1 - 1), to) ||
+      !Number(range.substr(c2 + 1), step))
+    return refuse("needs FROM:TO:STEP, three finite numbers");
+  if (step == 0) return refuse("the step must not be 0");
+  if ((to - from) * step < 0) return refuse("the step goes away from TO");
+  if (IsWholeNumber(*f) && (from != std::floor(from) || step != std::floor(step)))
+    return refuse(name + " takes whole numbers and whole steps");
+  // The last value may fall short of TO by rounding; a step's billionth is forgiven.
+  const double count = std::floor((to - from) / step + 1e-9) + 1;
+  if (!(count <= kMaxDesigns)) return refuse("more than 10000000 values");
+  v.from = from;
+  v.step = step;
+  v.count = static_cast<std::size_t>(count);
+  return true;
+}
+
+bool ParseFigures(const std::string& list, std::vector<std::size_t>& figures, std::ostream& err) {
+  figures.clear();
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t comma = list.find(',', start);
+    const std::string name = list.substr(start, comma - start);
+    const std::optional<std::size_t> k = FindDesignFigure(name);
+    if (!k) {
+      err << "zorvan-cli: --figures: unknown figure '" << name << "'\n";
+      return false;
+    }
+    if (std::find(figures.begin(), figures.end(), *k) == figures.end()) figures.push_back(*k);
+    if (comma == std::string::npos) return true;
+    start = comma + 1;
+  }
+}
+
+// Takes the sweep's own options out of args; the rest are design arguments.
+int ParseSweepOptions(const std::vector<std::string>& args, SweepOptions& o, std::vector<std::string>& rest,
+                      std::ostream& err) {
+  for (std::size_t k = 0; k < DesignFigures().size(); ++k) o.figures.push_back(k);
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a != "--vary" && a != "--figures" && a != "--jobs" && a != "-o" && a != "--out") {
+      rest.push_back(a);
+      continue;
+    }
+    if (i + 1 >= args.size()) {
+      err << "zorvan-cli: " << a << " needs a value\n";
+      return 2;
+    }
+    const std::string& value = args[++i];
+    if (a == "--vary") {
+      Varied v;
+      if (!ParseVaried(value, v, err)) return 2;
+      for (const Varied& earlier : o.varied)
+        if (earlier.field == v.field && earlier.entry == v.entry) {
+          err << "zorvan-cli: --vary " << v.Heading() << " is given twice\n";
+          return 2;
+        }
+      o.varied.push_back(v);
+    } else if (a == "--figures") {
+      if (!ParseFigures(value, o.figures, err)) return 2;
+    } else if (a == "--jobs") {
+      double n;
+      if (!Number(value, n) || n != std::floor(n) || n < 1 || n > kMaxJobs) {
+        err << "zorvan-cli: --jobs must be 1 to " << kMaxJobs << ", not '" << value << "'\n";
+        return 2;
+      }
+      o.jobs = static_cast<int>(n);
+    } else {
+      o.outPath = value;
+    }
+  }
+  if (o.varied.empty() || o.varied.size() > kMaxVaried) {
+    err << "zorvan-cli: sweep takes 1 to " << kMaxVaried << " --vary fields, not " << o.varied.size() << "\n";
+    return 2;
+  }
+  double designs = 1;
+  for (const Varied& v : o.varied) designs *= static_cast<double>(v.count);
+  if (designs > kMaxDesigns) {
+    err << "zorvan-cli: the grid has " << Text(designs) << " designs, more than 10000000\n";
+    return 2;
+  }
+  if (o.jobs == 0) o.jobs = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
+  return 0;
+}
+
+void PutCsvText(std::string& row, const std::string& text) {
+  row += '"';
+  for (char c : text) {
+    if (c == '"') row += '"';
+    row += c;
+  }
+  row += '"';
+}
+
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find_first_of("\r\n")); }
+
+// The first line of a failure's report, which names its number and procedure.
+std::string FailureText(const std::vector<std::string>& messages) {
+  for (const std::string& m : messages)
+    if (m.starts_with("Error ")) return m.substr(0, m.find_first_of("\r\n"));
+  return FirstLine(ErrorReportText(51, "the calculation stopped", "sweep"));
+}
+
+// One worker: its own design, arguments and messages.
+class DesignRunner {
+ public:
+  DesignRunner(const EngineDesignRecord& base, const DesignArgs& args, const SweepOptions& o)
+      : base_(base), options_(o), args_(args), d_(std::make_unique<EngineDesignRecord>()) {
+    for (const Varied& v : o.varied) args_.sets.push_back({v.field, "", v.entry});
+    for (std::size_t k : o.figures) withFlywheel_ = withFlywheel_ || DesignFigures()[k].needsFlywheel;
+  }
+
+  // The CSV row of design `index` of the grid (the last varied field fastest).
+  void Row(std::size_t index, std::string& row) {
+    row.clear();
+    const std::size_t first = args_.sets.size() - options_.varied.size();
+    for (std::size_t k = options_.varied.size(); k-- > 0;) {
+      const Varied& v = options_.varied[k];
+      args_.sets[first + k].value = Text(v.Value(index % v.count));
+      index /= v.count;
+    }
+    for (std::size_t k = 0; k < options_.varied.size(); ++k) {
+      row += args_.sets[first + k].value;
+      row += ',';
+    }
+    std::string failure;
+    try {
+      failure = Calculate(first);
+    } catch (const std::exception& e) {
+      failure = FirstLine(ErrorReportText(ErrorNumberOf(e), ErrorDescriptionOf(e), "sweep"));
+    }
+    if (failure.empty()) {
+      try {
+        std::string values;
+        for (std::size_t k : options_.figures) {
+          values += Text(FigureValue(*d_, &flywheel_, k));
+          values += ',';
+        }
+        row += values;
+      } catch (const std::exception& e) {
+        failure = FirstLine(ErrorReportText(ErrorNumberOf(e), ErrorDescriptionOf(e), "Design_Figures"));
+      }
+    }
+    if (!failure.empty()) {
+      row.append(options_.figures.size(), ',');
+      PutCsvText(row, failure);
+    }
+    row += '\n';
+  }
+
+ private:
+  // Empty when the design was calculated, else the failure's text.
+  std::string Calculate(std::size_t first) {
+    EngineDesignRecord& d = *d_;
+    d = base_;
+    ui_.messages.clear();
+    for (std::size_t k = first; k < args_.sets.size(); ++k) {
+      const FieldSetting& s = args_.sets[k];
+      double value = 0;
+      Number(s.value, value);
+      if (std::optional<std::string> message = CheckInputValue(d, s.field, value, s.entry))
+        return FirstLine(ErrorReportText(err::InvalidCall, s.field + ": " + *message, "--vary " + s.field));
+      if (!Guarded(ui_, "--vary " + s.field, [&] { AssignSetting(d, s); })) return FailureText(ui_.messages);
+    }
+    if (std::optional<std::string> message = CheckDesignInputs(d))
+      return FirstLine(ErrorReportText(err::InvalidCall, *message, "Input_Limits"));
+    if (!CalculateDesign(args_, d, ui_, flywheel_, withFlywheel_)) return FailureText(ui_.messages);
+    return {};
+  }
+
+  const EngineDesignRecord& base_;
+  const SweepOptions& options_;
+  DesignArgs args_;
+  std::unique_ptr<EngineDesignRecord> d_;
+  MessageLog ui_;
+  FlywheelResult flywheel_;
+  bool withFlywheel_ = false;
+};
+
+std::string HeaderLine(const EngineDesignRecord& d, const SweepOptions& o) {
+  std::string line;
+  auto put = [&](const std::string& name, const std::string& unit) {
+    line += unit.empty() ? name : name + " (" + unit + ")";
+    line += ',';
+  };
+  for (const Varied& v : o.varied) put(v.Heading(), HeldUnitLabel(d, Field(v.field).unitSlot));
+  for (std::size_t k : o.figures) put(DesignFigures()[k].name, FigureUnitLabel(d, DesignFigures()[k].unit));
+  return line + "error\n";
+}
+
+// Where the rows go: standard output, or a file put in place once complete.
+class RowSink {
+ public:
+  RowSink(std::ostream& out, const std::string& path) : out_(out) {
+    if (!path.empty()) file_ = std::make_unique<AtomicFileWriter>(path);
+  }
+  void Write(const std::string& text) {
+    if (file_)
+      file_->Write(text);
+    else if (!out_.write(text.data(), static_cast<std::streamsize>(text.size())))
+      RaiseError(err::DeviceIO);
+  }
+  void Finish() {
+    if (file_)
+      file_->Commit();
+    else if (!out_.flush())
+      RaiseError(err::DeviceIO);
+  }
+
+ private:
+  std::ostream& out_;
+  std::unique_ptr<AtomicFileWriter> file_;
+};
+
+// Progress on a terminal, once the sweep has run a second.
+class Progress {
+ public:
+  explicit Progress(std::ostream& err, std::size_t total)
+      : err_(err), total_(total), shown_(&err == &std::cerr && ::isatty(STDERR_FILENO)) {}
+  void Update(std::size_t done) {
+    if (!shown_) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (now - start_ < std::chrono::seconds(1) || now - last_ < std::chrono::milliseconds(250)) return;
+    last_ = now;
+    printed_ = true;
+    err_ << "\rzorvan-cli sweep: " << done << " of " << total_ << " designs" << std::flush;
+  }
+  ~Progress() {
+    if (printed_) err_ << "\rzorvan-cli sweep: " << total_ << " of " << total_ << " designs\n";
+  }
+
+ private:
+  std::ostream& err_;
+  std::size_t total_;
+  bool shown_, printed_ = false;
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now(), last_{};
+};
+
+// Runs the grid on `jobs` workers and writes the rows in grid order.
+void RunGrid(const EngineDesignRecord& base, const DesignArgs& args, const SweepOptions& o, std::size_t total,
+             RowSink& sink, Progress& progress) {
+  const std::size_t window = kWindowPerJob * static_cast<std::size_t>(o.jobs);
+  std::vector<std::string> slots(window);
+  std::vector<char> ready(window, 0);
+  std::mutex m;
+  std::condition_variable roomCv, rowCv;
+  std::size_t next = 0, written = 0;
+  bool stop = false;
+  std::optional<RunTimeError> failure;
+
+  auto work = [&] {
+    try {
+      DesignRunner runner(base, args, o);
+      std::string row;
+      std::unique_lock lock(m);
+      while (true) {
+        roomCv.wait(lock, [&] { return stop || next >= total || next < written + window; });
+        if (stop || next >= total) return;
+        const std::size_t index = next++;
+        lock.unlock();
+        runner.Row(index, row);
+        lock.lock();
+        std::swap(slots[index % window], row);
+        ready[index % window] = 1;
+        if (index == written) rowCv.notify_one();
+      }
+    } catch (const std::exception& e) {  // memory for a worker's design
+      std::lock_guard lock(m);
+      if (!failure) failure.emplace(ErrorNumberOf(e), ErrorDescriptionOf(e));
+      stop = true;
+      rowCv.notify_one();
+      roomCv.notify_all();
+    }
+  };
+  std::vector<std::thread> workers;
+  for (int k = 0; k < o.jobs; ++k) workers.emplace_back(work);
+
+  std::string batch;
+  try {
+    while (true) {
+      {
+        std::unique_lock lock(m);
+        rowCv.wait(lock, [&] { return stop || written >= total || ready[written % window]; });
+        if (stop || written >= total) break;
+        batch.clear();
+        while (written < total && ready[written % window]) {  // every row already waiting
+          batch += slots[written % window];
+          ready[written % window] = 0;
+          ++written;
+        }
+      }
+      roomCv.notify_all();
+      sink.Write(batch);
+      progress.Update(written);
+    }
+  } catch (const RunTimeError& e) {
+    std::lock_guard lock(m);
+    if (!failure) failure = e;
+    stop = true;
+    roomCv.notify_all();
+  }
+  for (std::thread& t : workers) t.join();
+  if (failure) throw *failure;
+}
+
+}  // namespace
+
+int Sweep(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  SweepOptions options;
+  std::vector<std::string> rest;
+  if (int code = ParseSweepOptions(args, options, rest, err)) return code;
+  DesignArgs parsed;
+  if (int code = ParseDesignArgs(rest, 0, parsed, err)) return code;
+
+  auto base = std::make_unique<EngineDesignRecord>();
+  ProgramValues values;
+  MessageLog ui;
+  const BuildOutcome started = StartDesign(parsed, *base, values, ui, err);
+  WriteMessages(ui, err);
+  if (started.exitCode != 0) return started.exitCode;
+
+  std::size_t total = 1;
+  for (const Varied& v : options.varied) total *= v.count;
+  try {
+    RowSink sink(out, options.outPath);
+    Progress progress(err, total);
+    sink.Write(HeaderLine(*base, options));
+    RunGrid(*base, parsed, options, total, sink, progress);
+    sink.Finish();
+  } catch (const std::exception& e) {
+    const std::string where = options.outPath.empty() ? "standard output" : "'" + options.outPath + "'";
+    err << "zorvan-cli: " << FirstLine(ErrorReportText(ErrorNumberOf(e), ErrorDescriptionOf(e), "sweep"))
+        << "; the study was not written to " << where << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace zorvan::cli

@@ -1,0 +1,40 @@
+#pragma once
+// The figures a design study compares across designs: one number each, read
+// from the calculated results of one design. Each is defined once here, with
+// its name and unit, so the command line's sweep and a screen list the same.
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/design_record.h"
+#include "core/flywheel.h"
+
+namespace zorvan {
+
+enum class FigureUnit { None, Degrees, Percent, Force, Torque, Moment, Energy, Inertia };
+
+struct DesignFigure {
+  const char* name;
+  const char* meaning;  // one line, as the documentation gives it
+  FigureUnit unit;
+  bool needsFlywheel;   // read from the flywheel calculation
+};
+
+// Every figure, in the order a study lists them by default.
+std::span<const DesignFigure> DesignFigures();
+// The index of the figure of that name, or none.
+std::optional<std::size_t> FindDesignFigure(std::string_view name);
+
+// The unit of a figure in the design's unit system, as the design holds it
+// (base units: metres, not the centimetres systems 4 and 5 show); empty for none.
+std::string FigureUnitLabel(const EngineDesignRecord& d, FigureUnit unit);
+// The held unit of a field's UnitLabel slot (0: none; an empty text).
+std::string HeldUnitLabel(const EngineDesignRecord& d, int slot);
+
+// The value of figure `index` of a calculated design. `flywheel` is read
+// only by the figures that need it. Throws as the rod load does when the
+// one-cylinder results are missing.
+double FigureValue(const EngineDesignRecord& d, const FlywheelResult* flywheel, std::size_t index);
+
+}  // namespace zorvan

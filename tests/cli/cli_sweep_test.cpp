@@ -1,0 +1,179 @@
+// zorvan-cli sweep: each row is the figures of the same design's dump; failed
+// designs keep their place; bad arguments write nothing.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/cli/cli.h"
+#include "core/crank_angle_table.h"
+#include "tests/support/json_reader.h"
+
+namespace zorvan::cli {
+namespace {
+
+struct Outcome {
+  int code;
+  std::string out, err;
+};
+
+Outcome Cli(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  int code = Run(args, out, err);
+  return {code, out.str(), err.str()};
+}
+
+std::vector<std::string> Split(const std::string& text, char by) {
+  std::vector<std::string> parts;
+  std::stringstream in(text);
+  for (std::string part; std::getline(in, part, by);) parts.push_back(part);
+  if (!text.empty() && text.back() == by && by == ',') parts.push_back("");
+  return parts;
+}
+
+std::string Nine(double v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.9g", v);
+  return buf;
+}
+
+// The float a dump's nine digits stand for.
+double Float(const Json& v) { return static_cast<float>(v.number); }
+
+// Every figure of a dump, worked out here from its columns over rows 0..239.
+std::vector<std::string> FiguresOfDump(const Json& j) {
+  const Json& torque = j["columns"]["TotalTorque"];
+  double peak = Float(torque[0]), low = peak, sum = 0;
+  for (std::size_t r = 0; r < 240; ++r) {
+    peak = std::max(peak, Float(torque[r]));
+    low = std::min(low, Float(torque[r]));
+    sum += Float(torque[r]);
+  }
+  auto largest = [](const Json& xs, const Json& ys, int cx, int cy) {
+    double m = 0;
+    for (std::size_t r = 0; r < 240; ++r) {
+      const double x = Float(xs[r][cx]), y = Float(ys[r][cy]);
+      m = std::max(m, x * x + y * y);
+    }
+    return std::sqrt(m);
+  };
+  std::vector<std::string> f = {Nine(peak), Nine(low), Nine(sum / 240), Nine((peak - low) / (sum / 240))};
+  for (const char* table : {"ShakingForce", "ShakingMoment"})
+    for (int group : {kPrimary, kSecondary, kTotal}) {
+      const Json& t = j["tables"][table];
+      f.push_back(Nine(largest(t, t, ShakingColumn(0, kX, group), ShakingColumn(0, kY, group))));
+    }
+  for (int pin : {kMainBearing, kCrankpin})
+    f.push_back(Nine(largest(j["tables"]["PinForceX"], j["tables"]["PinForceY"], pin, pin)));
+  f.push_back(Nine(j["rodload"]["ReversalDegrees"].number));
+  f.push_back(Nine(j["rodload"]["ReversalPercent"].number));
+  f.push_back(Nine(j["flywheel"]["EnergySwing"].number));
+  f.push_back(Nine(j["flywheel"]["FlywheelInertia"].number));
+  return f;
+}
+
+// A 3 x 3 grid of two fields against nine dumps of the same designs.
+void ExpectRowsAreDumps(std::vector<std::string> design, const std::string& a, const std::string& b) {
+  std::vector<std::string> args = {"sweep", "--vary", a, "--vary", b};
+  args.insert(args.end(), design.begin(), design.end());
+  const Outcome sweep = Cli(args);
+  ASSERT_EQ(sweep.code, 0) << sweep.err;
+  const std::vector<std::string> lines = Split(sweep.out, '\n');
+  ASSERT_EQ(lines.size(), 10u);
+  const std::string fa = a.substr(0, a.find('=')), fb = b.substr(0, b.find('='));
+  EXPECT_TRUE(lines[0].starts_with(fa)) << lines[0];
+  EXPECT_TRUE(lines[0].ends_with(",FlywheelInertia (bl-in^2),error")) << lines[0];
+  for (std::size_t k = 1; k < lines.size(); ++k) {
+    const std::vector<std::string> row = Split(lines[k], ',');
+    ASSERT_EQ(row.size(), 19u) << lines[k];
+    std::vector<std::string> dump = {"dump"};
+    dump.insert(dump.end(), design.begin(), design.end());
+    dump.insert(dump.end(), {"--set", fa + "=" + row[0], "--set", fb + "=" + row[1]});
+    const Outcome single = Cli(dump);
+    ASSERT_EQ(single.code, 0) << single.err;
+    Json j;
+    ASSERT_TRUE(JsonReader(single.out).Read(j));
+    const std::vector<std::string> expected = FiguresOfDump(j);
+    EXPECT_EQ(std::vector<std::string>(row.begin() + 2, row.end() - 1), expected) << lines[k];
+    EXPECT_EQ(row.back(), "");
+  }
+  // The last field varies fastest.
+  EXPECT_TRUE(lines[2].starts_with(Split(lines[1], ',')[0] + ","));
+}
+
+TEST(CliSweep, EachRowHoldsTheFiguresOfItsDesignsDump) {
+  ExpectRowsAreDumps({"--preset", "5"}, "VeeAngle=60:120:30", "LRRatio=2.5:4.5:1");
+  ExpectRowsAreDumps({"--set", "MachineType=Pump"}, "Bore=2.5:3.5:0.5", "RedlineRPM=3000:6000:1500");
+}
+
+TEST(CliSweep, AFailedDesignKeepsItsPlaceAndTheGridGoesOn) {
+  const Outcome r = Cli({"sweep", "--preset", "5", "--vary", "IdleRPM=20000:30000:10000", "--vary",
+                         "LRRatio=3.5:0.5:-3", "--vary", "VeeAngle=150:210:60", "--figures", "PeakTorque",
+                         "--jobs", "2"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const std::vector<std::string> lines = Split(r.out, '\n');
+  const std::string limit =
+      ",,\"Error 5   (VeeAngle: Vee Angle must be at least 0 and at most 180.)  has occurred in --vary VeeAngle\"";
+  const std::vector<std::string> expected = {
+      "IdleRPM,LRRatio,VeeAngle,PeakTorque (lb-in),error",
+      "20000,3.5,150,6427.50879,",
+      "20000,3.5,210" + limit,
+      "20000,0.5,150,,\"Error 5   (The linkage cannot close: the rod length less the crank radius must exceed "
+      "the wristpin offset)  has occurred in One_Cylinder\"",
+      "20000,0.5,210" + limit,
+      "30000,3.5,150,,\"Error 6   (Overflow)  has occurred in Engine_Data\""};
+  ASSERT_EQ(lines.size(), 9u);
+  for (std::size_t k = 0; k < expected.size(); ++k) EXPECT_EQ(lines[k], expected[k]);
+  // One worker writes the same rows in the same order.
+  std::vector<std::string> alone = {"sweep", "--preset", "5", "--vary", "IdleRPM=20000:30000:10000", "--vary",
+                                    "LRRatio=3.5:0.5:-3", "--vary", "VeeAngle=150:210:60", "--figures",
+                                    "PeakTorque", "--jobs", "1"};
+  EXPECT_EQ(Cli(alone).out, r.out);
+}
+
+TEST(CliSweep, BadArgumentsWriteNothing) {
+  const std::string path =
+      (std::filesystem::temp_directory_path() / ("zorvan-sweep-" + std::to_string(::getpid()) + ".csv")).string();
+  const std::vector<std::vector<std::string>> bad = {
+      {},                                                             // no --vary
+      {"--vary", "VeeAngle=60:120"},                                  // no step
+      {"--vary", "VeeAngle=60:120:x"},                                // not a number
+      {"--vary", "VeeAngle=60:120:0"},                                // step 0
+      {"--vary", "VeeAngle=60:120:-10"},                              // wrong sign
+      {"--vary", "Nothing=1:2:1"},                                    // unknown field
+      {"--vary", "MachineType=1:2:1"},                                // a text
+      {"--vary", "NumCylinders=2:8:0.5"},                             // a code in part steps
+      {"--vary", "PhaseAngle=0:90:90"},                               // a list without its cylinder
+      {"--vary", "VeeAngle=60:120:30", "--figures", "PeakTorque,Nope"},  // unknown figure
+      {"--vary", "VeeAngle=60:120:30", "--jobs", "0"},
+      {"--vary", "VeeAngle=60:120:30", "--vary", "VeeAngle=1:2:1"},   // twice
+      {"--vary", "Bore=1:4:1", "--vary", "LRRatio=1:4:1", "--vary", "IdleRPM=1:4:1", "--vary", "Stroke=1:4:1"},
+      {"--vary", "Bore=1:10000:1", "--vary", "LRRatio=1:10000:1"},   // 10^8 designs
+      {"--vary", "VeeAngle=60:120:30", "--set", "Bore=-1"},          // a bad design argument
+  };
+  for (std::vector<std::string> args : bad) {
+    args.insert(args.begin(), "sweep");
+    args.insert(args.end(), {"-o", path});
+    const Outcome r = Cli(args);
+    EXPECT_EQ(r.code, 2) << args.at(2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_FALSE(r.err.empty());
+    EXPECT_FALSE(std::filesystem::exists(path)) << args.at(2);
+  }
+  // A good one goes to the file whole, as it would to standard output.
+  const Outcome r = Cli({"sweep", "--vary", "PhaseAngle[2]=0:180:90", "-o", path});
+  ASSERT_EQ(r.code, 0) << r.err;
+  std::ifstream in(path);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(text, Cli({"sweep", "--vary", "PhaseAngle[2]=0:180:90"}).out);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);
+  std::filesystem::remove(path);
+}
+
+}  // namespace
+}  // namespace zorvan::cli
