@@ -9,6 +9,8 @@ namespace zorvan {
 enum class ScreenId {
   Home, Title, Disclaimer, Quit, User, About, Help,
   Input, Assemble, Balance, Plot, Print, Flywheel, PowerChart,
+  // The plot selection screens (Plot is the plot-type screen) and the plot screens.
+  PlotSelect1, PlotSelect2, PlotSelect3, PlotSelect4, Plot1, Plot2, Plot3, MyPlot2, MyPlot3, MyPlot4,
 };
 enum class Modality { Modal, Modeless };
 

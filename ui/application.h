@@ -10,6 +10,7 @@
 #include "core/program_values.h"
 #include "platform/dialogs.h"
 #include "platform/screens.h"
+#include "plots/plot_selection.h"
 #include "shell/shell.h"
 #include "ui/print_form.h"
 #include "ui/screen_registry.h"
@@ -51,6 +52,8 @@ class Application : public Screens {
 
   EngineDesignRecord& Design() { return *design_; }
   ProgramValues& Values() { return values_; }
+  // The one plot selection: written by the selection screens, read by the plots.
+  PlotSelection& Selection() { return selection_; }
   Shell& GetShell() { return *shell_; }
   Ui& GetUi() { return ui_; }
   Dialogs& GetDialogs() { return dialogs_; }
@@ -71,6 +74,7 @@ class Application : public Screens {
   FormPrinter* printer_;
   std::unique_ptr<EngineDesignRecord> design_;
   ProgramValues values_;
+  PlotSelection selection_;
   std::unique_ptr<Shell> shell_;
   ScreenRegistry registry_;
   bool startingUp_ = true;
