@@ -125,14 +125,6 @@ std::string Whole(double x) { return FNRoundStr(x, 0); }
 
 }  // namespace
 
-int FiredCylinder(const EngineDesignRecord& d, int j) {
-  if (j < 1 || j > kMaxCylinders) return 0;
-  float entry = d.FiringOrder[j];
-  if (!std::isfinite(entry)) return 0;
-  double k = std::nearbyint(entry);  // half to even, as a whole number is taken
-  return k >= 1 && k <= Cylinders(d) ? static_cast<int>(k) : 0;
-}
-
 std::string BalanceNoticeHeader(const EngineDesignRecord& d, BalanceKind kind) {
   std::string s = "For phase angles: ";
   for (int k = 1; k <= Cylinders(d); ++k) s += Str(d.PhaseAngle[k]) + "  ";

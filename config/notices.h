@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/design_record.h"
+#include "core/firing_order.h"
 #include "platform/ui.h"
 
 namespace zorvan {
@@ -27,9 +28,5 @@ std::string SuggestionsNoticeText();
 std::string GuidelinesNoticeText(int16_t strokeCycle);
 // The phase-angle advice.
 std::string PhaseAngleAdviceText(const EngineDesignRecord& d);
-
-// The cylinder that the firing-order entry j names, or 0 when the entry is not
-// the number of one of the design's cylinders.
-int FiredCylinder(const EngineDesignRecord& d, int j);
 
 }  // namespace zorvan

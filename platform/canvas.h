@@ -39,6 +39,17 @@ class Canvas {
   virtual void Circle(double x, double y, double r, const Pen& pen) = 0;
   // Text whose baseline starts (Left), centres (Centre) or ends (Right) at (x, y).
   virtual void Text(double x, double y, const std::string& text, Rgb colour, double sizePt, Align align) = 0;
+
+  // Pictures laid out at the surface's real size (plots) need these three.
+  // The surface's size in points (1/72 inch).
+  virtual double WidthPt() const = 0;
+  virtual double HeightPt() const = 0;
+  // From now on Scale maps onto this rectangle of the surface (points from its
+  // top left) and drawing is clipped to it; a width or height of 0 is the
+  // whole surface again.
+  virtual void Viewport(double x, double y, double w, double h) = 0;
+  // The width of a text in points at a size.
+  virtual double TextWidthPt(const std::string& text, double sizePt) const = 0;
 };
 
 }  // namespace zorvan

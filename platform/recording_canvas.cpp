@@ -70,10 +70,21 @@ void RecordingCanvas::Text(double x, double y, const std::string& text, Rgb colo
   calls.push_back(c);
 }
 
+void RecordingCanvas::Viewport(double x, double y, double w, double h) {
+  calls.push_back(Call(CanvasCall::Viewport, x, y, w, h));
+}
+
+double RecordingCanvas::TextWidthPt(const std::string& text, double sizePt) const {
+  std::size_t characters = 0;
+  for (unsigned char c : text) characters += (c & 0xC0) != 0x80;  // UTF-8 lead bytes
+  return 0.55 * sizePt * static_cast<double>(characters);
+}
+
 void RecordingCanvas::Replay(Canvas& target) const {
   for (const CanvasCall& c : calls) {
     switch (c.kind) {
       case CanvasCall::Scale: target.Scale(c.a, c.b, c.c, c.d); break;
+      case CanvasCall::Viewport: target.Viewport(c.a, c.b, c.c, c.d); break;
       case CanvasCall::Clear: target.Clear(c.pen.colour); break;
       case CanvasCall::Point: target.Point(c.a, c.b, c.pen.colour); break;
       case CanvasCall::Line: target.Line(c.a, c.b, c.c, c.d, c.pen); break;

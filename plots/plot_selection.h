@@ -14,7 +14,7 @@
 
 namespace zorvan {
 
-enum PlotComponent : int16_t { kCompX = 0, kCompY = 1, kCompMag = 2, kCompAng = 3 };
+constexpr int16_t kCompX = 0, kCompY = 1, kCompMag = 2, kCompAng = 3;  // components of a slot
 extern const char* const kComponentTexts[4];  // "X", "Y", "Mag", "Ang"
 
 struct PlotSelection {

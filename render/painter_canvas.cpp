@@ -14,7 +14,7 @@ constexpr double kDeviceLimit = 1e9;
 }  // namespace
 
 PainterCanvas::PainterCanvas(QPainter& painter, QRectF target, double dotsPerInch)
-    : painter_(painter), target_(target), dpi_(dotsPerInch > 0 ? dotsPerInch : 96) {
+    : painter_(painter), target_(target), view_(target), dpi_(dotsPerInch > 0 ? dotsPerInch : 96) {
   painter_.setRenderHint(QPainter::Antialiasing, true);
   Scale(0, 0, target.width(), target.height());
 }
@@ -22,7 +22,7 @@ PainterCanvas::PainterCanvas(QPainter& painter, QRectF target, double dotsPerInc
 bool PainterCanvas::CanScale(double left, double top, double right, double bottom) const {
   const double w = right - left, h = bottom - top;
   if (!std::isfinite(w) || !std::isfinite(h) || w == 0 || h == 0) return false;
-  const double sx = target_.width() / w, sy = target_.height() / h;
+  const double sx = view_.width() / w, sy = view_.height() / h;
   // The scale must be representable both ways: no span so small that a
   // unit covers more than the device can address, none so large it vanishes.
   return std::isfinite(sx) && std::isfinite(sy) && std::fabs(sx) < kDeviceLimit && std::fabs(sy) < kDeviceLimit &&
@@ -33,12 +33,30 @@ void PainterCanvas::Scale(double left, double top, double right, double bottom) 
   if (!CanScale(left, top, right, bottom)) return;
   left_ = left;
   top_ = top;
-  sx_ = target_.width() / (right - left);
-  sy_ = target_.height() / (bottom - top);
+  sx_ = view_.width() / (right - left);
+  sy_ = view_.height() / (bottom - top);
+}
+
+void PainterCanvas::Viewport(double x, double y, double w, double h) {
+  const double k = dpi_ / 72.0;
+  if (w <= 0 || h <= 0) {
+    view_ = target_;
+    painter_.setClipping(false);
+  } else {
+    view_ = QRectF(target_.left() + x * k, target_.top() + y * k, w * k, h * k);
+    painter_.setClipRect(view_);
+  }
+}
+
+double PainterCanvas::TextWidthPt(const std::string& text, double sizePt) const {
+  QFont font = painter_.font();
+  font.setPointSizeF(sizePt > 0 ? sizePt : 9);
+  const double device = QFontMetricsF(font, painter_.device()).horizontalAdvance(QString::fromStdString(text));
+  return device * 72.0 / dpi_;
 }
 
 QPointF PainterCanvas::Map(double x, double y) const {
-  return {target_.left() + (x - left_) * sx_, target_.top() + (y - top_) * sy_};
+  return {view_.left() + (x - left_) * sx_, view_.top() + (y - top_) * sy_};
 }
 
 QPen PainterCanvas::QtPen(const Pen& pen) const {
@@ -53,7 +71,7 @@ QPen PainterCanvas::QtPen(const Pen& pen) const {
   return p;
 }
 
-void PainterCanvas::Clear(Rgb background) { painter_.fillRect(target_, QtColour(background)); }
+void PainterCanvas::Clear(Rgb background) { painter_.fillRect(view_, QtColour(background)); }
 
 void PainterCanvas::Point(double x, double y, Rgb colour) {
   current_ = Map(x, y);

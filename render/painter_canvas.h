@@ -24,6 +24,10 @@ class PainterCanvas : public Canvas {
   void Box(double x1, double y1, double x2, double y2, const Pen& pen, bool filled) override;
   void Circle(double x, double y, double r, const Pen& pen) override;
   void Text(double x, double y, const std::string& text, Rgb colour, double sizePt, Align align) override;
+  double WidthPt() const override { return target_.width() * 72.0 / dpi_; }
+  double HeightPt() const override { return target_.height() * 72.0 / dpi_; }
+  void Viewport(double x, double y, double w, double h) override;
+  double TextWidthPt(const std::string& text, double sizePt) const override;
 
   // A user point on the device.
   QPointF Map(double x, double y) const;
@@ -33,6 +37,7 @@ class PainterCanvas : public Canvas {
 
   QPainter& painter_;
   QRectF target_;
+  QRectF view_;  // the viewport: Scale maps onto it
   double dpi_;
   double left_ = 0, top_ = 0, sx_ = 1, sy_ = 1;
   QPointF current_;

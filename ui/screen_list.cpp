@@ -7,6 +7,7 @@
 #include "ui/frm_help.h"
 #include "ui/frm_home_screen.h"
 #include "ui/frm_input_data.h"
+#include "ui/frm_plot.h"
 #include "ui/frm_quit.h"
 #include "ui/frm_title.h"
 #include "ui/frm_user.h"
@@ -23,6 +24,7 @@ void RegisterScreens(Application& app) {
   RegisterHelp(app);
   RegisterInputData(app);
   RegisterEngineData(app);
+  RegisterPlots(app);
 }
 
 }  // namespace zorvan::ui

@@ -2,6 +2,7 @@
 
 #include "app/cli/dump.h"
 #include "app/cli/orders.h"
+#include "app/cli/plot.h"
 #include "app/cli/sweep.h"
 #include "app/cli/text_commands.h"
 
@@ -18,6 +19,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
            " [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
            "       zorvan-cli flywheel [--coef C] [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
            "       zorvan-cli orders [--of torque|shaking] [--csv] [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
+           "       zorvan-cli plot --type 1|2|3 (--format \"TEXT\" | --functions F:C[,F:C...])"
+           " [--style aligned|annotated] [--coord global|local] -o FILE.png|FILE.svg|FILE.pdf [--size WxH]"
+           " [--csv FILE.csv] [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
            "       zorvan-cli sweep --vary FIELD=FROM:TO:STEP [--vary ...] [--figures LIST] [--jobs N]"
            " [-o FILE.csv] [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n";
     return args.empty() ? 2 : 0;
@@ -28,6 +32,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (args[0] == "notice") return Notice(args, out, err);
   if (args[0] == "flywheel") return Flywheel(args, out, err);
   if (args[0] == "orders") return Orders(args, out, err);
+  if (args[0] == "plot") return Plot(args, out, err);
   if (args[0] == "sweep") return Sweep(args, out, err);
   err << "zorvan-cli: unknown command '" << args[0] << "'\n";
   return 2;

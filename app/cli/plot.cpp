@@ -1,0 +1,201 @@
+#include "app/cli/plot.h"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+#include "app/cli/design_args.h"
+#include "app/cli/message_log.h"
+#include "core/error_report.h"
+#include "files/atomic_file.h"
+#include "plots/plot_model.h"
+#include "plots/plot_painter.h"
+#include "render/picture_files.h"
+
+namespace zorvan::cli {
+
+namespace {
+
+struct PlotRequest {
+  int type = 0;
+  std::optional<std::string> format;
+  std::vector<std::pair<int, int16_t>> slots;  // function, component
+  bool aligned = false;
+  int16_t coord = 0;
+  std::string out, csv;
+  int width = 1280, height = 1024;
+};
+
+// Slots each allow this many functions.
+bool CountFits(int type, std::size_t n) { return type == 1 ? n >= 1 && n <= 4 : n == (type == 2 ? 2u : 4u); }
+
+std::optional<int> FunctionNumber(const std::string& text) {
+  for (int f = 1; f <= 19; ++f)
+    if (text == PlotFunction(f).shortName || text == std::to_string(f)) return f;
+  return std::nullopt;
+}
+
+std::optional<int16_t> ComponentCode(const std::string& text) {
+  for (int16_t c = 0; c < 4; ++c)
+    if (text == kComponentTexts[c]) return c;
+  return std::nullopt;
+}
+
+// "F:C[,F:C...]"; false after a message naming what is wrong.
+bool ParseFunctions(const std::string& list, PlotRequest& r, std::ostream& err) {
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    const std::size_t comma = std::min(list.find(',', start), list.size());
+    const std::string item = list.substr(start, comma - start);
+    const std::size_t colon = item.rfind(':');
+    const auto f = FunctionNumber(item.substr(0, colon));
+    const auto c = colon == std::string::npos ? std::nullopt : ComponentCode(item.substr(colon + 1));
+    if (!f) {
+      err << "zorvan-cli: '" << item.substr(0, colon) << "' is not a plot function\n";
+      return false;
+    }
+    if (!c) {
+      err << "zorvan-cli: '" << item << "' needs a component X, Y, Mag or Ang\n";
+      return false;
+    }
+    r.slots.emplace_back(*f, *c);
+    start = comma + 1;
+  }
+  return true;
+}
+
+bool EndsWith(const std::string& s, const char* tail) {
+  const std::string t = tail;
+  return s.size() >= t.size() && s.compare(s.size() - t.size(), t.size(), t) == 0;
+}
+
+int ParseRequest(const DesignArgs& parsed, PlotRequest& r, std::ostream& err) {
+  std::string style = "annotated";
+  for (const auto& [name, value] : parsed.options) {
+    if (name == "--type") {
+      r.type = value == "1" ? 1 : value == "2" ? 2 : value == "3" ? 3 : -1;
+    } else if (name == "--format") {
+      r.format = value;
+    } else if (name == "--functions") {
+      if (!ParseFunctions(value, r, err)) return 2;
+    } else if (name == "--style") {
+      style = value;
+    } else if (name == "--coord") {
+      if (value != "global" && value != "local") {
+        err << "zorvan-cli: --coord must be global or local, not '" << value << "'\n";
+        return 2;
+      }
+      r.coord = value == "local" ? 1 : 0;
+    } else if (name == "-o") {
+      r.out = value;
+    } else if (name == "--csv") {
+      r.csv = value;
+    } else if (name == "--size") {
+      const std::size_t x = value.find('x');
+      try {
+        r.width = std::stoi(value.substr(0, x));
+        r.height = std::stoi(value.substr(x + 1));
+      } catch (...) {
+        r.width = 0;
+      }
+      if (x == std::string::npos || r.width < 100 || r.height < 100 || r.width > 10000 || r.height > 10000) {
+        err << "zorvan-cli: --size must be WxH, each 100 to 10000, not '" << value << "'\n";
+        return 2;
+      }
+    }
+  }
+  if (r.type < 1) {
+    err << "zorvan-cli: plot needs --type 1, 2 or 3\n";
+    return 2;
+  }
+  if (r.format.has_value() == !r.slots.empty()) {
+    err << "zorvan-cli: plot needs either --format or --functions\n";
+    return 2;
+  }
+  if (!r.format && !CountFits(r.type, r.slots.size())) {
+    err << "zorvan-cli: plot type " << r.type << " takes " << (r.type == 1 ? "1 to 4" : r.type == 2 ? "2" : "4")
+        << " functions, not " << r.slots.size() << "\n";
+    return 2;
+  }
+  if (style != "aligned" && style != "annotated") {
+    err << "zorvan-cli: --style must be aligned or annotated, not '" << style << "'\n";
+    return 2;
+  }
+  r.aligned = style == "aligned" && r.type != 1;
+  if (r.out.empty() || !(EndsWith(r.out, ".png") || EndsWith(r.out, ".svg") || EndsWith(r.out, ".pdf"))) {
+    err << "zorvan-cli: plot needs -o FILE.png, FILE.svg or FILE.pdf, not '" << r.out << "'\n";
+    return 2;
+  }
+  return 0;
+}
+
+// The selection the request makes, judged against what the design offers.
+int Select(const EngineDesignRecord& d, const PlotRequest& r, PlotSelection& s, std::ostream& err) {
+  s.PlotType = static_cast<int16_t>(r.type);
+  s.WindowCount = static_cast<int16_t>(r.type == 1 ? 1 : r.type == 2 ? 2 : 4);
+  s.PlotStyle = r.aligned ? 1 : 2;
+  s.CoordinateSystem = r.coord;
+  const int n = r.type == 2 ? 2 : 4;
+  if (r.format) {
+    const auto offered = Load_Presets(d, n);
+    if (std::find(offered.begin(), offered.end(), *r.format) == offered.end() || !ApplyPlotPreset(s, *r.format, n)) {
+      err << "zorvan-cli: '" << *r.format << "' is not a preset format this design offers\n";
+      return 2;
+    }
+    return 0;
+  }
+  const auto offered = VariableList(d);
+  for (std::size_t i = 0; i < r.slots.size(); ++i) {
+    const int slot = static_cast<int>(i) + 1;
+    const std::string name = PlotFunction(r.slots[i].first).shortName;
+    if (std::find(offered.begin(), offered.end(), name) == offered.end()) {
+      err << "zorvan-cli: " << name << " (function " << r.slots[i].first << ") is not offered for this design\n";
+      return 2;
+    }
+    Set_Variable(s, name, slot);
+    Set_Component(s, kComponentTexts[s.ScalarPicked ? kCompMag : r.slots[i].second], slot);
+  }
+  s.FunctionCount = static_cast<int16_t>(r.slots.size());
+  return 0;
+}
+
+bool AsksForFlywheel(const PlotRequest& r) {
+  if (r.format) return r.format->find("Flywheel") != std::string::npos;
+  return std::any_of(r.slots.begin(), r.slots.end(), [](const auto& s) { return s.first == 19; });
+}
+
+}  // namespace
+
+int Plot(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+  DesignArgs parsed;
+  if (int code = ParseDesignArgs(args, 1, parsed, err,
+                                 {"--type", "--format", "--functions", "--style", "--coord", "-o", "--size", "--csv"}))
+    return code;
+  PlotRequest request;
+  if (int code = ParseRequest(parsed, request, err)) return code;
+
+  auto d = std::make_unique<EngineDesignRecord>();
+  ProgramValues values;
+  MessageLog ui;
+  FlywheelResult flywheel;
+  BuildOutcome built = BuildDesign(parsed, *d, values, ui, err);
+  const bool ok = !built.endNow && built.exitCode == 0 &&
+                  CalculateDesign(parsed, *d, ui, flywheel, AsksForFlywheel(request));
+  WriteMessages(ui, err);
+  if (built.endNow) return built.exitCode;
+  if (!ok) return 1;
+
+  PlotSelection selection;
+  if (int code = Select(*d, request, selection, err)) return code;
+  const PlotModel model = BuildPlot(*d, selection, request.aligned);
+  if (!model.overflowMessage.empty()) err << model.overflowMessage << "\n";
+  EnsurePictureSupport();
+  const bool written = Guarded(ui, "Plot", [&] {
+    SavePictureFile([&model](Canvas& c) { PaintPlot(c, model); }, request.out, request.width, request.height);
+    if (!request.csv.empty()) ReplaceFileAtomically(request.csv, PlotCsv(model));
+  });
+  WriteMessages(ui, err);
+  return written ? 0 : 1;
+}
+
+}  // namespace zorvan::cli

@@ -1,0 +1,82 @@
+#pragma once
+// A cartesian plot as numbers, before anything is drawn: for each window its
+// scale, curves, axis and tick lines, labels and extremes, built from the
+// plot selection and the design. The plot painter draws it on any canvas (the
+// screen, PNG, SVG, PDF, the printer); tests read it.
+#include <string>
+#include <vector>
+
+#include "core/design_record.h"
+#include "platform/canvas.h"
+#include "plots/design_header.h"
+#include "plots/plot_selection.h"
+
+namespace zorvan {
+
+// The check boxes of the annotated screens: grid lines and line styles.
+struct PlotOptions {
+  bool hGrid = false, vGrid = false;  // chk_HGrid "Horiz", chk_VGrid "Vertic"
+  bool lines = true, sticks = false;  // chk_Line "Lines", chk_Sticks "Fills"
+};
+
+struct PlotCurve {
+  std::string name;    // "short name component (unit)": the data's column heading
+  std::string legend;  // what the window shows beside its pattern
+  std::vector<float> y;  // one value per row, as the user sees it
+  Pen pen;
+  float max = 0, min = 0;
+};
+
+struct PlotSegment {
+  double x1, y1, x2, y2;
+};
+struct PlotTick {
+  double at;
+  std::string text;  // empty: a tick without a label
+};
+
+struct PlotWindow {
+  // The window's user scale (y upwards): for the aligned style the whole
+  // window as the aligned rules give it, for the annotated style the data area.
+  double left = 0, top = 1, right = 720, bottom = -1;
+  float r = 0;            // the data magnitude (aligned) or the larger end of the y range
+  bool overflow = false;  // the window cannot take the data: only its labels are drawn
+  std::string title;      // annotated: the graph title above the window
+  std::string leftTitle, component, unit;  // aligned: the panels beside the window
+  std::string yAxisTitle;                  // the unit of the y axis, when all curves share one
+  std::string bottomTitle = "Crank Angle (Deg)";
+  std::vector<PlotCurve> curves;
+  std::vector<PlotSegment> lines;  // axes, tick marks, quarter and grid lines, in black
+  std::vector<PlotTick> xTicks, yTicks;
+  std::string ymax, ymin, maxText, minText, peakText;  // aligned: the extremes
+};
+
+struct PlotModel {
+  bool aligned = false;
+  PlotOptions options;
+  std::vector<float> crankAngle;  // the x of every row
+  std::vector<PlotWindow> windows;
+  std::vector<std::string> header;  // phase, firing-order and firing-angle lines
+  // The first overflow's message, for the screen to show once; empty when none.
+  std::string overflowMessage;
+};
+
+// A magnitude beyond this no window can take.
+constexpr double kPlotMagnitudeLimit = 1e30;
+
+// The largest absolute value of a series over rows first..last; 0.0001 for a
+// series that is zero everywhere.
+float CartesianMax(const std::vector<float>& v, int first, int last);
+// The decimals the aligned labels use for a magnitude r.
+int16_t AlignedDecimals(float r);
+
+// The plot of the selection: the aligned style for two and four windows
+// (drawn by the program's own rules), the annotated style otherwise. Error 9
+// when a slot holds no function.
+PlotModel BuildPlot(const EngineDesignRecord& d, const PlotSelection& s, bool aligned, const PlotOptions& o = {});
+
+// The plotted curves as CSV: crank angle, then one column per curve, with a
+// header line of names and units (CR LF).
+std::string PlotCsv(const PlotModel& m);
+
+}  // namespace zorvan

@@ -1,0 +1,151 @@
+// The plot model: scales, ticks, curves and labels of the aligned and
+// annotated windows, and the painter keeping every label inside its window.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+
+#include "core/design.h"
+#include "core/presets.h"
+#include "core/recalculate.h"
+#include "core/units.h"
+#include "platform/recording_canvas.h"
+#include "plots/plot_model.h"
+#include "plots/plot_painter.h"
+#include "tests/support/recording_ui.h"
+
+namespace zorvan {
+namespace {
+
+// A design whose gas force is a given series; nothing else is calculated.
+std::unique_ptr<EngineDesignRecord> WithGasForce(double peak) {
+  auto d = std::make_unique<EngineDesignRecord>();
+  d->SingleResultsValid = true;
+  d->UnitLabel[4] = "lb";
+  for (int k = 0; k <= kLastRow; ++k) {
+    d->table.CrankAngle[k] = 3.0f * k;
+    d->table.GasForce[k] = static_cast<float>(peak * std::sin(k * 0.1));
+  }
+  d->table.GasForce[40] = static_cast<float>(peak);
+  return d;
+}
+
+PlotSelection Slots(int windows, std::initializer_list<std::pair<int, int16_t>> slots) {
+  PlotSelection s;
+  s.WindowCount = static_cast<int16_t>(windows);
+  int slot = 1;
+  for (auto [f, c] : slots) {
+    Set_Variable(s, PlotFunction(f).shortName, slot);
+    Set_Component(s, kComponentTexts[c], slot++);
+  }
+  s.FunctionCount = static_cast<int16_t>(slots.size());
+  return s;
+}
+
+TEST(PlotModel, AlignedWindowsFollowTheirScaleRules) {
+  auto d = WithGasForce(10);
+  PlotModel two = BuildPlot(*d, Slots(2, {{4, kCompMag}, {4, kCompMag}}), true);
+  const PlotWindow& w = two.windows[0];
+  EXPECT_NEAR(w.left, -115.2, 1e-9);
+  EXPECT_NEAR(w.right, 748.8, 1e-9);
+  EXPECT_NEAR(w.top, 11.4, 1e-5);
+  EXPECT_NEAR(w.bottom, -14, 1e-5);
+  const auto unlabelled = std::count_if(w.xTicks.begin(), w.xTicks.end(), [](auto& t) { return t.text.empty(); });
+  EXPECT_EQ(unlabelled, 25);  // every 30 degrees, both ends included
+  EXPECT_EQ(w.ymax, "10.0");
+  EXPECT_EQ(w.ymin, "-10.0");
+  PlotModel four = BuildPlot(*d, Slots(4, {{4, 2}, {4, 2}, {4, 2}, {4, 2}}), true);
+  EXPECT_NEAR(four.windows[3].left, -129.6, 1e-9);
+  EXPECT_NEAR(four.windows[3].bottom, -17, 1e-5);
+  // Values between 0.5 and 0.9 are labelled with 3 decimals; a zero series gets r = 0.0001.
+  EXPECT_EQ(BuildPlot(*WithGasForce(0.9), Slots(2, {{4, 2}, {4, 2}}), true).windows[0].ymax, "0.900");
+  PlotModel zero = BuildPlot(*WithGasForce(0), Slots(2, {{4, 2}, {4, 2}}), true);
+  EXPECT_FLOAT_EQ(zero.windows[0].r, 0.0001f);
+  EXPECT_TRUE(zero.overflowMessage.empty());
+}
+
+TEST(PlotModel, OverflowLeavesTheWindowEmptyWithItsMessage) {
+  PlotModel m = BuildPlot(*WithGasForce(1e38), Slots(2, {{4, 2}, {4, 2}}), true);
+  EXPECT_TRUE(m.windows[0].overflow);
+  EXPECT_TRUE(m.windows[0].curves.empty());
+  EXPECT_EQ(m.overflowMessage.substr(0, 41), "The magnitude of F Gas exceeds the capaci");
+  RecordingCanvas c;
+  PaintPlot(c, m);  // labels only, no crash
+}
+
+// The engine's own columns, in the user's units, on every path.
+TEST(PlotModel, CurvesAreTheDesignsColumnsWithTheirUnits) {
+  RecordingUi ui;
+  auto d = std::make_unique<EngineDesignRecord>();
+  Initialize(*d, ui);
+  ASSERT_TRUE(LoadExample(*d, 5, ui));
+  PlotSelection s = Slots(1, {{15, kCompX}, {1, kCompMag}, {15, kCompAng}});
+  PlotModel multi = BuildPlot(*d, s, false);
+  const auto& curves = multi.windows[0].curves;
+  ASSERT_EQ(curves.size(), 3u);
+  EXPECT_EQ(curves[0].legend, "F Shake All X (lb)");
+  EXPECT_EQ(curves[1].legend, "Position Mag (in)");
+  EXPECT_EQ(curves[2].legend, "F Shake All Ang (Deg)");
+  EXPECT_EQ(curves[0].pen.dash, Dash::Solid);
+  EXPECT_EQ(curves[1].pen.dash, Dash::Dashed);
+  EXPECT_EQ(curves[2].pen.dash, Dash::Dotted);
+  for (int k = 0; k <= kLastRow; ++k) {
+    EXPECT_EQ(curves[0].y[k], d->table.ShakingForce[k][ShakingColumn(0, kX, kTotal)]);
+    EXPECT_EQ(curves[1].y[k], d->table.PistonPosition[k]);
+  }
+  PlotSelection angles = Slots(2, {{15, kCompAng}, {12, kCompAng}});
+  EXPECT_EQ(BuildPlot(*d, angles, true).windows[1].unit, "Deg");
+  EXPECT_EQ(BuildPlot(*d, angles, false).windows[1].title, "Mainpin Force F21 (Deg)");
+  EXPECT_NE(PlotCsv(multi).find("\"F Shake All Ang (Deg)\""), std::string::npos);
+  // Piston position in millimetres in unit system 5.
+  ConvertDesign(*d, 1, 5);
+  d->UnitSystem = 5;
+  SetUnitLabels(*d);
+  ASSERT_TRUE(Engine_Data(*d, ui) && RecalculateAll(*d, ui));
+  PlotModel mm = BuildPlot(*d, Slots(1, {{1, kCompMag}}), false);
+  EXPECT_EQ(mm.windows[0].curves[0].y[7], static_cast<float>(1000.0 * d->table.PistonPosition[7]));
+  EXPECT_EQ(mm.windows[0].curves[0].legend, "Position Mag (mm)");
+}
+
+// At a small and a large size every label lies inside the window it belongs to.
+TEST(PlotPainter, LabelsStayInsideTheirWindows) {
+  RecordingUi ui;
+  auto d = std::make_unique<EngineDesignRecord>();
+  Initialize(*d, ui);
+  ASSERT_TRUE(LoadExample(*d, 5, ui));
+  for (bool aligned : {true, false}) {
+    for (auto [w, h] : {std::pair{300.0, 200.0}, {1920.0, 1080.0}}) {
+      RecordingCanvas c(1e30, w, h);
+      PaintPlot(c, BuildPlot(*d, Slots(4, {{7, 2}, {12, 0}, {15, 2}, {18, 3}}), aligned));
+      double vx = 0, vy = 0, vw = w, vh = h;
+      for (const CanvasCall& call : c.calls) {
+        if (call.kind == CanvasCall::Viewport) {
+          if (call.c > 0) vx = call.a, vy = call.b, vw = call.c, vh = call.d;
+          continue;
+        }
+        if (call.kind != CanvasCall::Text) continue;
+        const double width = c.TextWidthPt(call.text, call.sizePt);
+        const double left = call.align == Align::Left ? call.a : call.align == Align::Right ? call.a - width
+                                                                                           : call.a - width / 2;
+        EXPECT_GE(left, vx - 0.5) << call.text << " " << w;
+        EXPECT_LE(left + width, vx + vw + 0.5) << call.text << " " << w;
+        EXPECT_LE(call.b, vy + vh + 0.5) << call.text << " " << w;
+        EXPECT_GE(call.b - call.sizePt * 0.7, vy - 0.5) << call.text << " " << w;
+      }
+    }
+  }
+}
+
+TEST(PlotPainter, ThePointerReadsTheNearestRow) {
+  auto d = WithGasForce(10);
+  RecordingCanvas c(1e30, 800, 400);
+  const auto areas = PaintPlot(c, BuildPlot(*d, Slots(2, {{4, 2}, {4, 2}}), true), 30);
+  ASSERT_EQ(areas.size(), 2u);
+  const double at90 = areas[1].xLeftPt + (areas[1].xRightPt - areas[1].xLeftPt) * 90.0 / 720.0;
+  EXPECT_EQ(PlotRowAt(areas, at90 + 1, areas[1].y + 10), 30);
+  EXPECT_EQ(PlotRowAt(areas, at90, -5), -1);
+}
+
+}  // namespace
+}  // namespace zorvan

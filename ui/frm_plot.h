@@ -1,0 +1,64 @@
+#pragma once
+// The cartesian plot screens: one window with up to four curves (frm_Plot1),
+// two or four windows of one curve each in the annotated style (frm_Plot2,
+// frm_Plot3) or in the aligned style drawn by the program's own rules
+// (frm_Myplot2, frm_MyPlot3). Each shows the title box, the design summary,
+// the engine's header lines and the plot, with a value cursor, and saves or
+// copies the plot's picture and numbers.
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <array>
+
+#include "platform/screens.h"
+#include "ui/form_screen.h"
+#include "ui/plot_view.h"
+
+namespace zorvan::ui {
+
+struct PlotScreenKind {
+  ScreenId id;
+  const char* name;      // objectName
+  int windows;           // 1, 2 or 4
+  bool aligned;          // drawn by the aligned rules
+  ScreenId selection;    // the selection screen Back returns to
+};
+
+class FrmPlot : public FormScreen {
+ public:
+  FrmPlot(Application& app, const PlotScreenKind& kind);
+
+  // Each activation: the plot of the current selection drawn afresh.
+  void Activate();
+  PlotView* View() const { return view_; }
+
+ protected:
+  void ReadWidgets() override;
+  void WriteWidgets() override;
+  void Back() override;
+
+ private:
+  QWidget* BuildSummary();
+  QWidget* BuildCommands();
+  void BuildMenus();
+  void Replot();
+  void SaveImage();
+  void CopyImage();
+  void CopyData();
+  void SaveData();
+  std::string Procedure(const char* command) const;
+
+  PlotScreenKind kind_;
+  PlotOptions options_;
+  PlotView* view_ = nullptr;
+  QLabel *cylinder_ = nullptr, *engine_ = nullptr;
+  std::array<QLabel*, 3> headers_{};  // lbl_Header2..4
+  std::array<QCheckBox*, 4> checks_{};  // chk_HGrid, chk_VGrid, chk_Line, chk_Sticks
+  QTimer replotTimer_;
+};
+
+// Creates the five plot screens, wires them and registers them.
+void RegisterPlots(Application& app);
+
+}  // namespace zorvan::ui
