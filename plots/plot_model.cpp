@@ -113,7 +113,9 @@ void NiceAxis(PlotWindow& w, double lo, double hi) {
   const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
   for (int i = 0; w.bottom + i * step <= w.top + step * 1e-6; ++i) {
     const double y = w.bottom + i * step;
-    w.yTicks.push_back({y, Label(std::fabs(y) < step * 1e-6 ? 0.0 : y, static_cast<int16_t>(decimals))});
+    char text[48];
+    std::snprintf(text, sizeof text, "%.*f", decimals, std::fabs(y) < step * 1e-6 ? 0.0 : y);
+    w.yTicks.push_back({y, text});
   }
 }
 

@@ -101,18 +101,37 @@ PlotArea PaintAligned(Canvas& c, const PlotModel& m, const PlotWindow& w, const 
   return {r.x, r.y, r.w, r.h, px(0), px(720), 0, 720};
 }
 
-PlotArea PaintAnnotated(Canvas& c, const PlotModel& m, const PlotWindow& w, const Rect& r, int cursor) {
+double AnnotatedSize(const Rect& r) { return std::clamp(r.h / 14, 5.0, 10.0); }
+
+// The left margin the y labels of every window need, so stacked windows share
+// it and their crank-angle axes line up.
+double SharedLeftMargin(Canvas& c, const PlotModel& m, double size) {
+  double left = 6;
+  for (const PlotWindow& w : m.windows)
+    for (const PlotTick& t : w.yTicks) left = std::max(left, c.TextWidthPt(t.text, size) + 8);
+  return left;
+}
+
+PlotArea PaintAnnotated(Canvas& c, const PlotModel& m, const PlotWindow& w, const Rect& r, int cursor,
+                        double left) {
   PointScale(c, r);
-  double size = std::clamp(r.h / 14, 5.0, 10.0);
+  const double size = AnnotatedSize(r);
   const double lh = size * 1.25;
   double top = 2;
+  // A window of one curve carries its legend at the end of its title line.
+  const bool legendBesideTitle = !w.title.empty() && w.curves.size() == 1;
   if (!w.title.empty()) {
     const double titleSize = Fitting(c, {w.title}, r.w - 8, size + 1);
     c.Text(r.x + r.w / 2, r.y + top + titleSize, w.title, palette::Black, titleSize, Align::Centre);
     top += titleSize * 1.3;
   }
+  double lx = r.x + 6, ly = r.y + top + (legendBesideTitle ? 0 : lh);
+  if (legendBesideTitle) {
+    const PlotCurve& cv = w.curves[0];
+    lx = r.x + r.w - 36 - c.TextWidthPt(cv.legend, size);
+    ly = r.y + top - size * 0.3;
+  }
   // Legends in rows: a sample of each curve's pattern, then its text.
-  double lx = r.x + 6, ly = r.y + top + lh;
   for (const PlotCurve& cv : w.curves) {
     const double width = 24 + c.TextWidthPt(cv.legend, size) + 12;
     if (lx + width > r.x + r.w && lx > r.x + 6) {
@@ -123,11 +142,7 @@ PlotArea PaintAnnotated(Canvas& c, const PlotModel& m, const PlotWindow& w, cons
     c.Text(lx + 24, ly, cv.legend, palette::Black, size, Align::Left);
     lx += width;
   }
-  top = ly - r.y + size * 0.8;
-  std::vector<std::string> yTexts;
-  for (const PlotTick& t : w.yTicks) yTexts.push_back(t.text);
-  double left = 6;
-  for (const std::string& t : yTexts) left = std::max(left, c.TextWidthPt(t, size) + 8);
+  top = legendBesideTitle ? top - size * 0.4 : ly - r.y + size * 0.8;
   // The unit above the data area, clear of the highest y label beside it.
   if (!w.yAxisTitle.empty())
     c.Text(r.x + left + 2, r.y + top + size, "(" + w.yAxisTitle + ")", palette::Black, size, Align::Left);
@@ -171,10 +186,11 @@ std::vector<PlotArea> PaintPlot(Canvas& c, const PlotModel& m, int cursorRow) {
   if (!m.header.empty()) y += 4;
   std::vector<PlotArea> areas;
   const double each = (height - y) / std::max<std::size_t>(m.windows.size(), 1);
+  const double left = SharedLeftMargin(c, m, AnnotatedSize({0, y, width, each}));
   for (std::size_t i = 0; i < m.windows.size(); ++i) {
     const Rect r{0, y + i * each, width, each};
     areas.push_back(m.aligned ? PaintAligned(c, m, m.windows[i], r, cursorRow)
-                              : PaintAnnotated(c, m, m.windows[i], r, cursorRow));
+                              : PaintAnnotated(c, m, m.windows[i], r, cursorRow, left));
   }
   c.Viewport(0, 0, 0, 0);
   return areas;
