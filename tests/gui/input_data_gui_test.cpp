@@ -184,7 +184,7 @@ class InputDataGuiTest : public QObject {
         {"txt_Rodnum", "0", "ConRods/Throw must be 1 to 16."},
     };
     for (const Case& c : cases) {
-      for (int16_t units : {1, 5}) {
+      for (int16_t units = 1; units <= 5; ++units) {
         Open(units);
         Gui().Click(In, "cmd_Calc");
         const EngineDesignRecord before = D();
