@@ -5,11 +5,11 @@
 
 namespace zorvan {
 
-std::string ListBox::Text() const {
+std::string PlotListBox::Text() const {
   return index >= 0 && index < static_cast<int>(items.size()) ? items[index] : std::string();
 }
 
-void ListBox::Choose(const std::string& text) {
+void PlotListBox::Choose(const std::string& text) {
   index = -1;
   for (std::size_t k = 0; k < items.size(); ++k) {
     if (items[k] != text) continue;

@@ -17,7 +17,7 @@
 namespace zorvan {
 
 // A drop-down list: its entries and the chosen one (-1 none, an empty text).
-struct ListBox {
+struct PlotListBox {
   std::vector<std::string> items;
   int index = -1;
   bool enabled = true;
@@ -29,7 +29,7 @@ struct ListBox {
 // One slot "Function N": cmb_VarN, cmb_ComN, cmd_OKN, cmd_ClearN, and the
 // frame fra_FunctionN with its lbl_Var/lbl_Comp labels.
 struct PlotSlotBoxes {
-  ListBox var, com;
+  PlotListBox var, com;
   bool frameEnabled = true;  // the frame and its labels
   bool okEnabled = false, clearEnabled = true;
 };
@@ -41,7 +41,7 @@ struct PlotSelectBoxes {
   std::array<PlotSlotBoxes, 5> slot;                        // 1..n
   std::array<std::string, 4> functionLabel, componentLabel;  // lbl_Function(i), lbl_Component(i)
   bool presetMethod = true;                                  // opt_PrintSet(0), else (1) "Mix and Match"
-  ListBox preset;                                            // cmb_Preset
+  PlotListBox preset;                                            // cmb_Preset
   bool presetFrameEnabled = true;                            // its box and cmd_ClearPreset
   bool coordFrameEnabled = false, localEnabled = false;      // fra_coord, opt_Coord(1)
   int coord = 0;                                             // opt_Coord checked: 0 Global, 1 Local Rotating

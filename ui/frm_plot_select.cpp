@@ -34,7 +34,7 @@ QComboBox* List(QWidget* parent, const QString& name, int minWidth) {
   return list;
 }
 
-void WriteList(QComboBox* list, const ListBox& box) {
+void WriteList(QComboBox* list, const PlotListBox& box) {
   QStringList items;
   for (const std::string& item : box.items) items << QtText(item);
   QStringList shown;
