@@ -19,8 +19,9 @@ enum class HelpTopic {
   GeneralInfo, Clipboard, MenuFile, MenuUnits, MenuExamples, MenuCharts,
   ButtonInput, ButtonPlot, ButtonPrint, ButtonBalance, ButtonAssemble, ButtonFlywheel, UserManual,
   InputData, EngineAssembly,  // the pages the screens open from their own Help menus
+  Plotting,
 };
-constexpr int kHelpTopicCount = 15;
+constexpr int kHelpTopicCount = 16;
 constexpr int kMenuHelpTopicCount = 13;  // the topics of the home screen's Help menu
 
 class Screens {

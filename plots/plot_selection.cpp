@@ -22,8 +22,11 @@ const ResultEntry& SlotEntry(const PlotSelection& s, int slot) {
 
 ResultXY SlotXY(const EngineDesignRecord& d, const PlotSelection& s, int step, int slot) {
   const ResultEntry& e = SlotEntry(s, slot);
-  // Only the pin forces turn with the crank.
-  return ResultAt(d.table, e, step, s.CoordinateSystem == 1 && HasRotatingFrame(e));
+  // The rotating frame is offered for the crankpin and main-bearing forces
+  // only; the wristpin and sidewall forces stay in the engine's frame.
+  const int f = s.SlotFunction[slot];
+  const bool turns = HasRotatingFrame(e) && (f == 9 || f == 12);
+  return ResultAt(d.table, e, step, s.CoordinateSystem == 1 && turns);
 }
 
 bool IsScalarFunction(int f) { return (f >= 1 && f <= 8) || f == 19; }

@@ -8,6 +8,8 @@
 #include "ui/frm_home_screen.h"
 #include "ui/frm_input_data.h"
 #include "ui/frm_plot.h"
+#include "ui/frm_plot_select.h"
+#include "ui/frm_plot_type.h"
 #include "ui/frm_quit.h"
 #include "ui/frm_title.h"
 #include "ui/frm_user.h"
@@ -24,6 +26,8 @@ void RegisterScreens(Application& app) {
   RegisterHelp(app);
   RegisterInputData(app);
   RegisterEngineData(app);
+  RegisterPlotType(app);
+  RegisterPlotSelect(app);
   RegisterPlots(app);
 }
 

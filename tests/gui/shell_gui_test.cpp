@@ -160,11 +160,12 @@ class ShellGuiTest : public QObject {
     QVERIFY(!Label("lbl_Status_4")->isVisible());
 
     // A screen that exists enables its command.
-    QVERIFY(!Button("cmd_Plot")->isEnabled());
-    int opened = 0;
-    app->Register({ScreenId::Plot, std::make_unique<QWidget>(), [&](Modality) { ++opened; }, true, {}});
     QVERIFY(Button("cmd_Plot")->isEnabled());
-    Button("cmd_Plot")->click();
+    QVERIFY(!Button("cmd_Print")->isEnabled());
+    int opened = 0;
+    app->Register({ScreenId::Print, std::make_unique<QWidget>(), [&](Modality) { ++opened; }, true, {}});
+    QVERIFY(Button("cmd_Print")->isEnabled());
+    Button("cmd_Print")->click();
     QCOMPARE(opened, 1);
   }
 
@@ -344,7 +345,7 @@ class ShellGuiTest : public QObject {
   // Every window's access keys are its own: no letter twice, every menu has one.
   void accessKeysAreUniquePerWindow() {
     ToHome();
-    for (int id = 0; id <= static_cast<int>(ScreenId::PowerChart); ++id) {
+    for (int id = 0; id <= static_cast<int>(ScreenId::PlotSelect4); ++id) {
       if (!app->Available(ScreenId(id))) continue;
       QWidget* w = app->Screen<QWidget>(ScreenId(id));
       QStringList keys;
@@ -410,7 +411,8 @@ class ShellGuiTest : public QObject {
     QString dir = tmp.path() + "/snap";
     QVERIFY(app->Snapshot(dir));
     for (const char* name :
-         {"frm_HomeScreen", "frm_Title", "frm_Disclaimer", "frm_Quit", "frm_User", "frm_About", "frm_Help"}) {
+         {"frm_HomeScreen", "frm_Title", "frm_Disclaimer", "frm_Quit", "frm_User", "frm_About", "frm_Help",
+          "frm_PlotType", "frm_PlotSelect1", "frm_PlotSelect2", "frm_PlotSelect3"}) {
       QImage image(dir + "/" + name + ".png");
       QVERIFY2(!image.isNull(), name);
       QVERIFY(image.width() >= 300 && image.height() >= 120);
