@@ -126,6 +126,14 @@ void FrmPlot::BuildMenus() {
     graph->addActions(view_->PlotActions());
     view_->PlotActions()[1]->setShortcut(QKeySequence::Copy);
   });
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("mnu_HelpMenu");
+  QAction* page = help->addAction("Plotting");
+  page->setObjectName("mnu_Help");
+  page->setShortcut(QKeySequence::HelpContents);
+  connect(page, &QAction::triggered, this, [this] {
+    Guarded(app_.GetUi(), Procedure("mnu_Help_Click"), [&] { app_.ShowHelp(HelpTopic::Plotting); });
+  });
 }
 
 std::string FrmPlot::Procedure(const char* command) const { return objectName().toStdString() + "." + command; }
