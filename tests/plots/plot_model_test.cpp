@@ -13,6 +13,7 @@
 #include "platform/recording_canvas.h"
 #include "plots/plot_model.h"
 #include "plots/plot_painter.h"
+#include "plots/polar_frame.h"
 #include "tests/support/recording_ui.h"
 
 namespace zorvan {
@@ -145,6 +146,21 @@ TEST(PlotPainter, ThePointerReadsTheNearestRow) {
   const double at90 = areas[1].xLeftPt + (areas[1].xRightPt - areas[1].xLeftPt) * 90.0 / 720.0;
   EXPECT_EQ(PlotRowAt(areas, at90 + 1, areas[1].y + 10), 30);
   EXPECT_EQ(PlotRowAt(areas, at90, -5), -1);
+}
+
+}  // namespace
+}  // namespace zorvan
+
+namespace zorvan {
+namespace {
+
+TEST(PolarFrame, ScaleAxesAndTicks) {
+  const PolarFrame f = MakePolarFrame(10, 10);
+  EXPECT_NEAR(f.left, -11, 1e-9);
+  EXPECT_NEAR(f.top, 11.15, 1e-9);
+  EXPECT_EQ(f.lines.size(), 2u + 2 * 21);  // the axes, then 21 positions across each
+  EXPECT_FLOAT_EQ(MakePolarFrame(0, 10).r, 0.0001f);
+  EXPECT_TRUE(MakePolarFrame(3e38f, 10).overflow);
 }
 
 }  // namespace
