@@ -18,6 +18,7 @@ HomeState ComputeHomeState(const EngineDesignRecord& d, const ProgramValues& v,
   s.chart[kChartPower] = engine && available(ScreenId::PowerChart);
   s.chart[kChartRodLoad] = single;
   s.chart[kChartOrders] = single && available(ScreenId::Orders);
+  s.chart[kChartStudy] = single && available(ScreenId::DesignStudy);
 
   s.cmdInput = available(ScreenId::Input);
   // During start-up the commands keep their initial (disabled) state.

@@ -226,8 +226,10 @@ void Shell::LoadExample(int example) {
 
 void Shell::ShowChart(int chart) {
   if (chart < 0 || chart >= kChartCount || !State().chart[chart]) return;
-  if (chart == kChartPower || chart == kChartOrders) {
-    OpenScreen(chart == kChartPower ? ScreenId::PowerChart : ScreenId::Orders, Modality::Modeless);
+  if (chart == kChartPower || chart == kChartOrders || chart == kChartStudy) {
+    const ScreenId id = chart == kChartPower ? ScreenId::PowerChart : chart == kChartOrders ? ScreenId::Orders
+                                                                                           : ScreenId::DesignStudy;
+    OpenScreen(id, Modality::Modeless);
     return;
   }
   Guarded(ui_, "frm_Homescreen.Charts", [&] {

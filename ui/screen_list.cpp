@@ -2,6 +2,7 @@
 // screen is its own file and one line here.
 #include "ui/application.h"
 #include "ui/frm_about.h"
+#include "ui/frm_design_study.h"
 #include "ui/frm_disclaimer.h"
 #include "ui/frm_engine_data.h"
 #include "ui/frm_help.h"
@@ -31,6 +32,7 @@ void RegisterScreens(Application& app) {
   RegisterPlotSelect(app);
   RegisterPlots(app);
   RegisterOrders(app);
+  RegisterDesignStudy(app);
 }
 
 }  // namespace zorvan::ui

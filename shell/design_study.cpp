@@ -1,0 +1,131 @@
+#include "shell/design_study.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "core/design.h"
+#include "core/design_figures.h"
+#include "core/error_report.h"
+#include "core/field_table.h"
+#include "core/flywheel.h"
+#include "core/input_limits.h"
+#include "core/recalculate.h"
+
+namespace zorvan {
+
+namespace {
+
+constexpr double kMaxStudyDesigns = 10000;
+
+// A Ui that keeps the first message: a study never opens message boxes.
+class QuietUi : public Ui {
+ public:
+  Answer Message(const std::string& text, Buttons, Icon, const std::string&) override {
+    if (first.empty()) first = text.substr(0, text.find_first_of("\r\n"));
+    return Answer::Ok;
+  }
+  void SetPointer(Pointer) override {}
+  std::string first;
+};
+
+std::size_t Count(const StudyRequest& r) {
+  return static_cast<std::size_t>(std::floor((r.to - r.from) / r.step + 1e-9)) + 1;
+}
+
+// One design: the base with the field set, calculated as a single design is.
+StudyPoint Evaluate(const EngineDesignRecord& base, const StudyRequest& r, double value, bool flywheel) {
+  StudyPoint p{value, {}, {}};
+  auto d = std::make_unique<EngineDesignRecord>(base);
+  QuietUi ui;
+  if (auto refusal = CheckInputValue(*d, r.field, value)) {
+    p.failure = *refusal;
+    return p;
+  }
+  FlywheelResult fly;
+  const bool set = Guarded(ui, "Design_Study", [&] { SetFieldNumber(*d, Field(r.field), value); });
+  if (set) {
+    // Judged as a whole, as the command line judges each design of a sweep.
+    if (auto refusal = CheckDesignInputs(*d)) {
+      p.failure = *refusal;
+      return p;
+    }
+  }
+  const bool ok = set && Engine_Data(*d, ui) && RecalculateAll(*d, ui) && (!flywheel || FlywheelCalculation(*d, ui, fly));
+  if (!ok) {
+    p.failure = ui.first;
+    return p;
+  }
+  for (std::size_t f : r.figures) p.figures.push_back(FigureValue(*d, &fly, f));
+  return p;
+}
+
+}  // namespace
+
+std::vector<std::string> StudyFields() {
+  std::vector<std::string> names;
+  for (const DesignField& f : DesignFields())
+    if (f.role == FieldRole::Input && !IsText(f) && !IsCylinderList(f)) names.push_back(f.name);
+  return names;
+}
+
+std::optional<std::string> CheckStudy(const StudyRequest& r) {
+  const auto fields = StudyFields();
+  if (std::find(fields.begin(), fields.end(), r.field) == fields.end()) return "Choose an input to vary.";
+  if (!std::isfinite(r.from) || !std::isfinite(r.to) || !std::isfinite(r.step) || r.step == 0 ||
+      (r.to - r.from) / r.step < 0)
+    return "The step must not be 0 and must lead from the first value to the last.";
+  if ((r.to - r.from) / r.step + 1 > kMaxStudyDesigns) return "A study on this screen takes at most 10,000 designs.";
+  if (r.figures.empty() || r.figures.size() > 2) return "Choose one or two figures.";
+  return std::nullopt;
+}
+
+std::vector<StudyPoint> RunStudy(const EngineDesignRecord& base, const StudyRequest& r) {
+  bool flywheel = false;
+  for (std::size_t f : r.figures) flywheel = flywheel || DesignFigures()[f].needsFlywheel;
+  std::vector<StudyPoint> points;
+  const std::size_t n = Count(r);
+  for (std::size_t k = 0; k < n; ++k) points.push_back(Evaluate(base, r, r.from + static_cast<double>(k) * r.step, flywheel));
+  return points;
+}
+
+PlotModel StudyPlot(const EngineDesignRecord& base, const StudyRequest& r, const std::vector<StudyPoint>& points) {
+  PlotModel m;
+  m.xName = r.field;
+  const DesignField& field = Field(r.field);
+  m.xUnit = HeldUnitLabel(base, field.unitSlot);
+  for (const StudyPoint& p : points) m.crankAngle.push_back(static_cast<float>(p.value));
+  for (std::size_t i = 0; i < r.figures.size(); ++i) {
+    const DesignFigure& f = DesignFigures()[r.figures[i]];
+    PlotWindow w;
+    const std::string unit = FigureUnitLabel(base, f.unit);
+    w.title = std::string(f.name) + (unit.empty() ? "" : " (" + unit + ")");
+    w.yAxisTitle = unit;
+    w.bottomTitle = r.field + (m.xUnit.empty() ? "" : " (" + m.xUnit + ")");
+    PlotCurve c;
+    c.name = w.title;
+    c.legend = f.name;
+    c.pen = {palette::Blue, 1.0, Dash::Solid};
+    double lo = 0, hi = 0, last = 0;
+    bool any = false;
+    for (const StudyPoint& p : points) {
+      const double v = p.figures.empty() ? last : p.figures[i];
+      c.y.push_back(static_cast<float>(v));
+      if (!p.figures.empty()) {
+        lo = any ? std::min(lo, v) : v;
+        hi = any ? std::max(hi, v) : v;
+        any = true;
+        last = v;
+      }
+    }
+    c.min = static_cast<float>(lo);
+    c.max = static_cast<float>(hi);
+    NiceYAxis(w, lo, hi);
+    NiceXAxis(w, std::min(r.from, r.to), std::max(r.from, r.to));
+    w.curves.push_back(std::move(c));
+    m.windows.push_back(std::move(w));
+  }
+  return m;
+}
+
+}  // namespace zorvan

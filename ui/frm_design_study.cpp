@@ -1,0 +1,196 @@
+#include "ui/frm_design_study.h"
+
+#include <QClipboard>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "core/captions.h"
+#include "core/design_figures.h"
+#include "core/entry_number.h"
+#include "core/error_report.h"
+#include "core/field_table.h"
+#include "core/presets.h"
+#include "files/atomic_file.h"
+#include "render/picture_files.h"
+#include "ui/application.h"
+#include "ui/qt_platform.h"
+#include "ui/screen_base.h"
+
+namespace zorvan::ui {
+
+namespace {
+QString Number(double v) { return QString::number(v, 'g', 7); }
+}  // namespace
+
+FrmDesignStudy::FrmDesignStudy(Application& app) : FormScreen(app, "frm_DesignStudy") {
+  auto* body = new QVBoxLayout;
+  body->addWidget(BuildChoices());
+  view_ = new PlotView(this, "grf_Study");
+  BuildMenus();
+  body->addWidget(view_, 1);
+  auto* row = new QWidget(this);
+  auto* commands = new QHBoxLayout(row);
+  QPushButton* back = NamedButton(row, "cmd_Back", "< &Back");
+  QPushButton* calc = NamedButton(row, "cmd_Calc", "&Calculate");
+  commands->addWidget(back);
+  commands->addWidget(calc);
+  commands->addStretch(1);
+  connect(back, &QPushButton::clicked, this, [this] { Back(); });
+  connect(calc, &QPushButton::clicked, this, [this] { Calculate(); });
+  Lay(body, row);
+  view_->onSaveImage = [this] {
+    Guarded(app_.GetUi(), "frm_DesignStudy.SaveImage", [&] {
+      const auto path = app_.GetDialogs().SaveFileName(
+          {"Save Image", "PNG image (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document (*.pdf)|*.pdf|",
+           app_.Values().FileName + "_study.png", app_.Values().FilePath, true});
+      if (!path) return;
+      std::string file = *path;
+      if (!PictureBytes([](Canvas&) {}, file, 1, 1)) file += ".png";
+      const PlotModel model = view_->Model();
+      SavePictureFile([model](Canvas& c) { PaintPlot(c, model); }, file, std::max(view_->width(), 800),
+                      std::max(view_->height(), 500));
+    });
+  };
+  view_->onCopyData = [this] { QGuiApplication::clipboard()->setText(QtText(PlotCsv(view_->Model()))); };
+  view_->onSaveData = [this] {
+    Guarded(app_.GetUi(), "frm_DesignStudy.SaveData", [&] {
+      const auto path = app_.GetDialogs().SaveFileName({"Save Data", "CSV data (*.csv)|*.csv|All (*.*)|*.*|",
+                                                        app_.Values().FileName + "_study.csv",
+                                                        app_.Values().FilePath, true});
+      if (path) ReplaceFileAtomically(*path, PlotCsv(view_->Model()));
+    });
+  };
+  view_->onCopyImage = [this] {
+    const PlotModel model = view_->Model();
+    const std::string png = PicturePngBytes([model](Canvas& c) { PaintPlot(c, model); }, 800, 500);
+    QGuiApplication::clipboard()->setImage(
+        QImage::fromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG"));
+  };
+  resize(1000, 760);
+}
+
+QWidget* FrmDesignStudy::BuildChoices() {
+  auto* frame = new QGroupBox("Study", this);
+  frame->setObjectName("fra_Study");
+  auto* grid = new QGridLayout(frame);
+  field_ = new QComboBox(frame);
+  field_->setObjectName("cmb_Field");
+  for (const std::string& f : StudyFields()) field_->addItem(QtText(f));
+  from_ = NamedBox(frame, "txt_From", "The first value of the input", 120, this);
+  to_ = NamedBox(frame, "txt_To", "The last value of the input", 120, this);
+  step_ = NamedBox(frame, "txt_Step", "The step from one design to the next", 120, this);
+  unit_ = NamedLabel(frame, "lbl_Unit", "");
+  figure1_ = new QComboBox(frame);
+  figure1_->setObjectName("cmb_Figure1");
+  figure2_ = new QComboBox(frame);
+  figure2_->setObjectName("cmb_Figure2");
+  figure2_->addItem("(none)");
+  for (const DesignFigure& f : DesignFigures()) {
+    figure1_->addItem(f.name);
+    figure2_->addItem(f.name);
+    figure1_->setItemData(figure1_->count() - 1, f.meaning, Qt::ToolTipRole);
+  }
+  failures_ = NamedLabel(frame, "lbl_Failures", "");
+  grid->addWidget(new QLabel("Input", frame), 0, 0);
+  grid->addWidget(field_, 0, 1);
+  grid->addWidget(new QLabel("From", frame), 0, 2);
+  grid->addWidget(from_, 0, 3);
+  grid->addWidget(new QLabel("To", frame), 0, 4);
+  grid->addWidget(to_, 0, 5);
+  grid->addWidget(new QLabel("Step", frame), 0, 6);
+  grid->addWidget(step_, 0, 7);
+  grid->addWidget(unit_, 0, 8);
+  grid->addWidget(new QLabel("Figures", frame), 1, 0);
+  grid->addWidget(figure1_, 1, 1);
+  grid->addWidget(figure2_, 1, 2, 1, 3);
+  grid->addWidget(failures_, 1, 5, 1, 4);
+  connect(field_, &QComboBox::activated, this, [this] { FieldChosen(); });
+  return frame;
+}
+
+void FrmDesignStudy::BuildMenus() {
+  QMenu* graph = menuBar()->addMenu("&Graph");
+  graph->setObjectName("mnu_Graph");
+  graph->addActions(view_->PlotActions());
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("mnu_HelpMenu");
+  QAction* page = help->addAction("Design Study");
+  page->setObjectName("mnu_Help");
+  page->setShortcut(QKeySequence::HelpContents);
+  connect(page, &QAction::triggered, this, [this] {
+    Guarded(app_.GetUi(), "frm_DesignStudy.mnu_Help_Click", [&] { app_.ShowHelp(HelpTopic::DesignStudy); });
+  });
+}
+
+// A range about the design's own value: from 80 % to 120 % in ten steps.
+void FrmDesignStudy::FieldChosen() {
+  const DesignField* f = FindDesignField(field_->currentText().toStdString());
+  if (!f) return;
+  const double v = FieldNumber(app_.Design(), *f);
+  const bool whole = IsWholeNumber(*f);
+  const double from = whole ? v : v * 0.8, to = whole ? v + 10 : v * 1.2;
+  from_->setText(Number(from));
+  to_->setText(Number(to == from ? from + 1 : to));
+  step_->setText(Number(whole ? 1 : (to == from ? 0.1 : (to - from) / 10)));
+  unit_->setText(QtText(HeldUnitLabel(app_.Design(), f->unitSlot)));
+}
+
+void FrmDesignStudy::Calculate() {
+  StudyRequest r;
+  r.field = field_->currentText().toStdString();
+  const std::pair<QLineEdit*, double*> boxes[] = {{from_, &r.from}, {to_, &r.to}, {step_, &r.step}};
+  const char* names[] = {"first value", "last value", "step"};
+  for (int i = 0; i < 3; ++i) {
+    const EntryRead read = ReadEntryNumber(boxes[i].first->text().toStdString(), *boxes[i].second);
+    if (read != EntryRead::Number) {
+      app_.GetUi().Message(EntryReadMessage(read, names[i]), Buttons::Ok, Icon::Warning);
+      return;
+    }
+  }
+  r.figures.push_back(static_cast<std::size_t>(figure1_->currentIndex()));
+  if (figure2_->currentIndex() > 0) r.figures.push_back(static_cast<std::size_t>(figure2_->currentIndex() - 1));
+  if (auto refusal = CheckStudy(r)) {
+    app_.GetUi().Message(*refusal, Buttons::Ok, Icon::Warning);
+    return;
+  }
+  BusyPointer busy(app_.GetUi());
+  Guarded(app_.GetUi(), "frm_DesignStudy.Calculate", [&] {
+    points_ = RunStudy(app_.Design(), r);
+    view_->SetModel(StudyPlot(app_.Design(), r, points_));
+    int failed = 0;
+    for (const StudyPoint& p : points_) failed += p.figures.empty();
+    failures_->setText(failed ? QString("%1 of %2 designs could not be calculated").arg(failed).arg(points_.size())
+                              : QString());
+  });
+}
+
+void FrmDesignStudy::Activate() {
+  SetTitlebox(this, app_.Values());
+  setWindowTitle(QtText(ScreenCaption(app_.Values(), "Design Study")));
+  if (from_->text().isEmpty()) FieldChosen();
+}
+
+void RegisterDesignStudy(Application& app) {
+  auto screen = std::make_unique<FrmDesignStudy>(app);
+  FrmDesignStudy* s = screen.get();
+  auto picture = [&app, s] {
+    LoadExample(app.Design(), 5, app.GetUi());
+    s->Activate();
+    auto* field = s->findChild<QComboBox*>("cmb_Field");
+    field->setCurrentText("VeeAngle");
+    emit field->activated(field->currentIndex());
+    s->findChild<QLineEdit*>("txt_From")->setText("60");
+    s->findChild<QLineEdit*>("txt_To")->setText("120");
+    s->findChild<QLineEdit*>("txt_Step")->setText("5");
+    s->findChild<QComboBox*>("cmb_Figure1")->setCurrentText("PeakTotalMoment");
+    s->findChild<QPushButton*>("cmd_Calc")->click();
+  };
+  app.Register({ScreenId::DesignStudy, std::move(screen), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
+}
+
+}  // namespace zorvan::ui
