@@ -5,6 +5,8 @@
 // what file managers and xdg-open honour.
 #include "shell/association.h"
 
+#include "core/program_values.h"
+
 #include <fcntl.h>
 #include <pwd.h>
 #include <spawn.h>
@@ -189,6 +191,7 @@ std::string DesktopEntryText(const std::string& docName, const std::string& prog
          "GenericName=Piston Engine Design\n"
          "Comment=Kinematic and dynamic design of reciprocating piston engines and compressors\n"
          "Exec=" + ExecArgument(programFile) + " %f\n"
+         "Icon=" + Lower(docName) + "\n"
          "Terminal=false\n"
          "MimeType=" + kModelMimeType + ";\n"
          "Categories=Science;Engineering;\n";
@@ -201,6 +204,10 @@ std::string MimePackageText(const std::string& docName, const std::string& ext) 
          "    <comment>" + XmlText(docName) + " model</comment>\n"
          "    <sub-class-of type=\"text/plain\"/>\n"
          "    <glob pattern=\"*." + XmlText(ext) + "\"/>\n"
+         // A model file's first line is the product title in quotes, whatever its name.
+         "    <magic priority=\"50\">\n"
+         "      <match type=\"string\" offset=\"0\" value=\"" + XmlText("\"" + ProgramValues{}.ProductTitle + "\"") + "\"/>\n"
+         "    </magic>\n"
          "  </mime-type>\n"
          "</mime-info>\n";
 }
