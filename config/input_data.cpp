@@ -110,11 +110,11 @@ double ReadBoxNumber(const std::string& text) {
 }
 
 void InputDataLogic::Invalidate() {
-  if (!d_.LoadedFromFile) {
-    d_.BalanceResultsValid = false;
-    d_.EngineResultsValid = false;
-    d_.FlywheelResultsValid = false;
-  }
+  // The engine and the flywheel no longer belong to the design. A model
+  // file's counterweight stands until it is calculated again.
+  d_.EngineResultsValid = false;
+  d_.FlywheelResultsValid = false;
+  if (!d_.LoadedFromFile) d_.BalanceResultsValid = false;
   state_.animateEnabled = state_.doneEnabled = false;
 }
 

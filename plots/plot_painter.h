@@ -19,7 +19,8 @@ struct PlotArea {
 };
 
 // Draws the model on the whole canvas; with a cursor row (0..240) each window
-// marks that row and reads each curve's value there. Returns the windows' areas.
+// marks that row and reads each curve's value there. Returns the windows'
+// areas, which read the model's rows: keep the model while they are used.
 std::vector<PlotArea> PaintPlot(Canvas& c, const PlotModel& m, int cursorRow = -1);
 
 // The row nearest to a point of the surface, or -1 outside every window.

@@ -141,7 +141,8 @@ TEST(PlotPainter, LabelsStayInsideTheirWindows) {
 TEST(PlotPainter, ThePointerReadsTheNearestRow) {
   auto d = WithGasForce(10);
   RecordingCanvas c(1e30, 800, 400);
-  const auto areas = PaintPlot(c, BuildPlot(*d, Slots(2, {{4, 2}, {4, 2}}), true), 30);
+  const PlotModel m = BuildPlot(*d, Slots(2, {{4, 2}, {4, 2}}), true);  // the areas read its rows
+  const auto areas = PaintPlot(c, m, 30);
   ASSERT_EQ(areas.size(), 2u);
   const double at90 = areas[1].xLeftPt + (areas[1].xRightPt - areas[1].xLeftPt) * 90.0 / 720.0;
   EXPECT_EQ(PlotRowAt(areas, at90 + 1, areas[1].y + 10), 30);
