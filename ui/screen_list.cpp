@@ -4,12 +4,15 @@
 #include "ui/frm_about.h"
 #include "ui/frm_disclaimer.h"
 #include "ui/frm_engine_data.h"
+#include "ui/frm_flywheel.h"
 #include "ui/frm_help.h"
 #include "ui/frm_home_screen.h"
 #include "ui/frm_input_data.h"
 #include "ui/frm_plot.h"
 #include "ui/frm_plot_select.h"
 #include "ui/frm_plot_type.h"
+#include "ui/frm_print_data.h"
+#include "ui/frm_print_select.h"
 #include "ui/frm_quit.h"
 #include "ui/frm_title.h"
 #include "ui/frm_user.h"
@@ -29,6 +32,9 @@ void RegisterScreens(Application& app) {
   RegisterPlotType(app);
   RegisterPlotSelect(app);
   RegisterPlots(app);
+  RegisterPrintSelect(app);
+  RegisterPrintData(app);
+  RegisterFlywheel(app);
 }
 
 }  // namespace zorvan::ui

@@ -4,6 +4,7 @@
 #include "app/cli/orders.h"
 #include "app/cli/plot.h"
 #include "app/cli/sweep.h"
+#include "app/cli/table.h"
 #include "app/cli/text_commands.h"
 
 namespace zorvan::cli {
@@ -23,7 +24,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
            " [--style aligned|annotated] [--coord global|local] -o FILE.png|FILE.svg|FILE.pdf [--size WxH]"
            " [--csv FILE.csv] [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
            "       zorvan-cli sweep --vary FIELD=FROM:TO:STEP [--vary ...] [--figures LIST] [--jobs N]"
-           " [-o FILE.csv] [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n";
+           " [-o FILE.csv] [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
+           "       zorvan-cli table (--format \"TEXT\" | --columns F:C[,F:C...]) [--step 1|2|3|5|10]"
+           " [--decimals 0..6] [--coord global|local] [-o FILE.dat | --printout FILE.pdf]"
+           " [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
+           "       zorvan-cli export [-o FILE] [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n";
     return args.empty() ? 2 : 0;
   }
   if (args[0] == "dump") return Dump(args, out, err);
@@ -34,6 +39,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (args[0] == "orders") return Orders(args, out, err);
   if (args[0] == "plot") return Plot(args, out, err);
   if (args[0] == "sweep") return Sweep(args, out, err);
+  if (args[0] == "table") return Table(args, out, err);
+  if (args[0] == "export") return Export(args, out, err);
   err << "zorvan-cli: unknown command '" << args[0] << "'\n";
   return 2;
 }
