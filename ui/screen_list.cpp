@@ -2,6 +2,7 @@
 // screen is its own file and one line here.
 #include "ui/application.h"
 #include "ui/frm_about.h"
+#include "ui/frm_balance.h"
 #include "ui/frm_disclaimer.h"
 #include "ui/frm_engine_data.h"
 #include "ui/frm_flywheel.h"
@@ -35,6 +36,7 @@ void RegisterScreens(Application& app) {
   RegisterPrintSelect(app);
   RegisterPrintData(app);
   RegisterFlywheel(app);
+  RegisterBalance(app);
 }
 
 }  // namespace zorvan::ui
