@@ -8,6 +8,7 @@
 
 #include "core/captions.h"
 #include "core/error_report.h"
+#include "core/design.h"
 #include "core/recalculate.h"
 #include "ui/application.h"
 #include "ui/qt_platform.h"
@@ -142,7 +143,7 @@ QWidget* FrmBalance::BuildPlot() {
   xmin_ = Panel(column, "pnl_Xmin");
   xmax_ = Panel(column, "pnl_Xmax");
   picture_ = new PictureBox(column, "pct_Plot_0");
-  picture_->setMinimumSize(420, 420);
+  picture_->setFixedSize(500, 500);  // the polar window keeps its shape
   grid->addWidget(title_, 0, 0, 1, 3);
   grid->addWidget(ymax_, 1, 1);
   grid->addWidget(xmin_, 2, 0);
@@ -271,7 +272,8 @@ void RegisterBalance(Application& app) {
   FrmBalance* s = window.get();
   // Picture: the start-up design after Calculate, both curves.
   auto picture = [&app, s] {
-    if (!app.Design().SingleResultsValid) OneCylinderChain(app.Design(), app.GetUi(), "Calculate");
+    Initialize(app.Design(), app.GetUi());
+    OneCylinderChain(app.Design(), app.GetUi(), "Calculate");
     s->Activate();
     s->findChild<QPushButton*>("cmd_Calc")->click();
   };

@@ -5,7 +5,6 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "core/captions.h"
 #include "core/error_report.h"
@@ -117,8 +116,8 @@ void FrmPrintData::FillGrid() {
   previousRows_ = count;
   grid_->setColumnCount(n + 1);
   grid_->setRowCount(count);
-  const int width = static_cast<int>(0.94 * grid_->viewport()->width() / (n + 1));
-  for (int c = 0; c <= n; ++c) grid_->setColumnWidth(c, std::max(width, 90));
+  // The columns share the grid's width equally.
+  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   const char* first[kHeadingRows] = {"Crank", "Angle", "deg", "Min", "Max"};
   for (int r = 0; r < kHeadingRows; ++r) SetCell(grid_, r, 0, first[r], true);
   for (int c = 1; c <= n; ++c) {
