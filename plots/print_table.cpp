@@ -159,6 +159,8 @@ bool SaveDataFile(const PrintTable& table, ProgramValues& v, Ui& ui, Dialogs& di
     written = Guarded(ui, "Print_to_File", [&] {
       v.FilePath = path;
       v.FileName = StripFilename(path);
+      // The design now goes by the data file's name: Save must ask for a model file, not write over this one.
+      v.DesignSaved = false;
       BusyPointer busy(ui);
       ReplaceFileAtomically(path, DataFileText(table, v, TodayText(), NowText()));
     });

@@ -62,7 +62,8 @@ bool PrintTableOn(ZonePrinter& printer, const PrintTable& table, const ProgramVa
 constexpr int kPrintRowsPerPage = 46;
 
 // "Print_to_File" with its "Save the Data" dialog: the file written (replaced
-// only once complete), FilePath and FileName then name it. Cancel is silent;
+// only once complete), FilePath and FileName then name it (and the design
+// counts as unsaved, so that Save asks for a model file). Cancel is silent;
 // other failures are reported under "frm_PrintSelect.SaveData". True when written.
 bool SaveDataFile(const PrintTable& table, ProgramValues& v, Ui& ui, Dialogs& dialogs);
 // "Print_to_Printer": failures other than a cancelled dialog reported under

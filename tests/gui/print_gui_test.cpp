@@ -104,6 +104,7 @@ class PrintGuiTest : public QObject {
     const Case cases[] = {{kShaking, "3", "2", false},
                           {"Torques - Gas, Inertia, Total, and Friction", "10", "4", false},
                           {"Crankpin Force - X, Y, Mag, Angle", "5", "0", true}};
+    g->app->Values().DesignSaved = true;
     const QString dir = g->tmp.path();
     QDir().mkpath(dir + "/cli");
     for (const Case& c : cases) {
@@ -111,6 +112,7 @@ class PrintGuiTest : public QObject {
       Output(c.preset, 2, c.step, c.decimals, c.local);
       QCOMPARE(g->p.dialogs.back().request.title, std::string("Save the Data"));
       QCOMPARE(g->app->Values().FileName, std::string("table"));
+      QVERIFY(!g->app->Values().DesignSaved);  // Save must not write the model over the data file
       const QStringList gui = FileLines(dir + "/table.dat");
       if (std::string(c.step) == "3") QCOMPARE(gui.size(), 10 + 81 + 1);
       std::ostringstream out, err;
