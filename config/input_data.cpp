@@ -12,6 +12,7 @@
 #include "core/design.h"
 #include "core/display_units.h"
 #include "core/entry_number.h"
+#include "core/field_table.h"
 #include "core/input_limits.h"
 #include "core/machine_type.h"
 #include "core/error_report.h"
@@ -170,6 +171,11 @@ bool InputDataLogic::Entry(const std::string& text, const BoxField& box, double&
     } else {
       refusal = CheckInputValue(d_, field, held);
     }
+    // A whole-number field holds 16 bits.
+    const DesignField* f = FindDesignField(field);
+    const InputLimit* limit = FindInputLimit(field);
+    if (!refusal && f && limit && IsWholeNumber(*f) && std::nearbyint(held) > 32767)
+      refusal = std::string(limit->label) + " must be at most 32767.";
   }
   if (!refusal) return true;
   // One warning naming the box; the record keeps its last good value.
@@ -203,6 +209,7 @@ bool InputDataLogic::Linkout_LostFocus(int k) {
   Invalidate();
   double held = 0;
   if (!Entry(boxes_.linkout[k], kGeometryFields[k], held)) return false;
+  const EngineDesignRecord before = d_;
   const bool updated = Guarded(ui_, "Linkout_LostFocus", [&] {
     EngineDesignRecord next = d_;
     if (k <= 1) {  // displacement and bore are the primary pair: the stroke follows
@@ -230,9 +237,16 @@ bool InputDataLogic::Linkout_LostFocus(int k) {
     if (next.Stroke != 0) next.BoreStrokeRatio = Sng(static_cast<double>(next.Bore) / next.Stroke);
     d_ = std::move(next);
   });
+  if (!updated) return false;
+  // A linkage that cannot close refuses the entry that made it so.
+  if (!Engine_Data(d_, ui_) || !LinksClose()) {
+    d_ = before;
+    Engine_Data(d_, ui_);
+    Put_InputData();
+    return false;
+  }
   // The boxes are written from the record; nothing is read back from them.
-  if (!updated || !Engine_Data(d_, ui_) || !Put_InputData()) return false;
-  return LinksClose();
+  return Put_InputData();
 }
 
 bool InputDataLogic::Linkout2_LostFocus(int k) {
@@ -348,7 +362,16 @@ bool InputDataLogic::Calculate() {
   BusyPointer busy(ui_);
   d_.SingleResultsValid = false;
   ApplyOptions();
-  if (!Get_InitialCond() || !Get_InputData() || !Engine_Data(d_, ui_)) return false;
+  if (!Get_InitialCond() || !Get_InputData()) return false;
+  // The mid speed is formed from the sum of the two, a 16-bit number too.
+  const char* speeds = d_.IdleRPM > d_.RedlineRPM ? "Idle RPM must not be above Redline RPM."
+                       : d_.IdleRPM + d_.RedlineRPM > 32767 ? "Idle RPM and Redline RPM together must not exceed 32767."
+                                                             : nullptr;
+  if (speeds) {
+    ui_.Message(speeds, Buttons::Ok, Icon::Warning);
+    return false;
+  }
+  if (!Engine_Data(d_, ui_)) return false;
   if (!OneCylinderChain(d_, ui_, "frm_inputdata.cmd_calc_click")) return false;
   Put_InputData();
   state_.doneEnabled = state_.animateEnabled = true;

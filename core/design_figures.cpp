@@ -31,7 +31,7 @@ constexpr std::array<DesignFigure, 16> kFigures{{
     {"PeakMainBearingLoad", "largest main-bearing force (pin force column 4)", F::Force, false},
     {"PeakCrankpinLoad", "largest crankpin force (pin force column 1)", F::Force, false},
     {"RodLoadReversalDegrees", "crank degrees of rod-load reversal (ReversalDegrees)", F::Degrees, false},
-    {"RodLoadReversalPercent", "reverse rod-load peak over the other (ReversalPercent)", F::Percent, false},
+    {"RodLoadReversalPercent", "the smaller rod-load peak over the larger (ReversalPercent)", F::Percent, false},
     {"FlywheelEnergySwing", "largest swing of the torque's energy about its mean over the cycle", F::Energy,
      true},
     {"FlywheelInertia", "flywheel inertia for CoefFluct: EnergySwing / (CoefFluct * Omega^2)", F::Inertia, true},

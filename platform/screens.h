@@ -11,6 +11,7 @@ enum class ScreenId {
   Input, Assemble, Balance, Plot, Print, Flywheel, PowerChart,
   // The plot selection screens (Plot is the plot-type screen) and the plot screens.
   PlotSelect1, PlotSelect2, PlotSelect3, PlotSelect4, Plot1, Plot2, Plot3, MyPlot2, MyPlot3, MyPlot4,
+  Orders,
   // The table screen of the print selection (Print is the selection itself).
   PrintData,
 };
@@ -22,9 +23,10 @@ enum class HelpTopic {
   ButtonInput, ButtonPlot, ButtonPrint, ButtonBalance, ButtonAssemble, ButtonFlywheel, UserManual,
   InputData, EngineAssembly,  // the pages the screens open from their own Help menus
   Plotting,
+  Orders,
   Printing, FlywheelSizing, Balancing,
 };
-constexpr int kHelpTopicCount = 19;
+constexpr int kHelpTopicCount = 20;
 constexpr int kMenuHelpTopicCount = 13;  // the topics of the home screen's Help menu
 
 class Screens {

@@ -96,8 +96,9 @@ PlotWindow AlignedWindow(const EngineDesignRecord& d, const PlotSelection& s, in
   return w;
 }
 
-// Round numbers for the annotated axis: about five steps of 1, 2 or 5 x 10^k.
-void NiceAxis(PlotWindow& w, double lo, double hi) {
+// Round numbers for an axis: about five steps of 1, 2 or 5 x 10^k from below
+// lo to above hi, each with its label.
+std::vector<PlotTick> NiceTicks(double& lo, double& hi) {
   if (lo == hi) {
     const double pad = lo == 0 ? 0.0001 : std::fabs(lo) * 0.1;
     lo -= pad;
@@ -107,17 +108,20 @@ void NiceAxis(PlotWindow& w, double lo, double hi) {
   const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
   const double norm = rough / magnitude;
   const double step = (norm < 1.5 ? 1 : norm < 3 ? 2 : norm < 7 ? 5 : 10) * magnitude;
-  w.bottom = std::floor(lo / step) * step;
-  w.top = std::ceil(hi / step) * step;
-  w.r = static_cast<float>(std::max(std::fabs(w.top), std::fabs(w.bottom)));
+  lo = std::floor(lo / step) * step;
+  hi = std::ceil(hi / step) * step;
   const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
-  for (int i = 0; w.bottom + i * step <= w.top + step * 1e-6; ++i) {
-    const double y = w.bottom + i * step;
+  std::vector<PlotTick> ticks;
+  for (int i = 0; lo + i * step <= hi + step * 1e-6; ++i) {
+    const double v = lo + i * step;
     char text[48];
-    std::snprintf(text, sizeof text, "%.*f", decimals, std::fabs(y) < step * 1e-6 ? 0.0 : y);
-    w.yTicks.push_back({y, text});
+    std::snprintf(text, sizeof text, "%.*f", decimals, std::fabs(v) < step * 1e-6 ? 0.0 : v);
+    ticks.push_back({v, text});
   }
+  return ticks;
 }
+
+void NiceAxis(PlotWindow& w, double lo, double hi) { NiceYAxis(w, lo, hi); }
 
 // The annotated frame: ticks every 45 degrees, labels every 90, grid lines
 // as the check boxes ask.
@@ -168,6 +172,19 @@ PlotWindow AnnotatedWindow(const EngineDesignRecord& d, const PlotSelection& s, 
 }
 
 }  // namespace
+
+void NiceYAxis(PlotWindow& w, double lo, double hi) {
+  w.yTicks = NiceTicks(lo, hi);
+  w.bottom = lo;
+  w.top = hi;
+  w.r = static_cast<float>(std::max(std::fabs(w.top), std::fabs(w.bottom)));
+}
+
+void NiceXAxis(PlotWindow& w, double lo, double hi) {
+  w.xTicks = NiceTicks(lo, hi);
+  w.left = lo;
+  w.right = hi;
+}
 
 float CartesianMax(const std::vector<float>& v, int first, int last) {
   float smallest = 0, largest = 0;

@@ -54,7 +54,8 @@ struct PlotWindow {
 struct PlotModel {
   bool aligned = false;
   PlotOptions options;
-  std::vector<float> crankAngle;  // the x of every row
+  std::vector<float> crankAngle;  // the x of every row (crank angles, or a studied input's values)
+  std::string xName = "Crank", xUnit = "deg";  // what the cursor calls the x of a row
   std::vector<PlotWindow> windows;
   std::vector<std::string> header;  // phase, firing-order and firing-angle lines
   // The first overflow's message, for the screen to show once; empty when none.
@@ -74,6 +75,11 @@ int16_t AlignedDecimals(float r);
 // (drawn by the program's own rules), the annotated style otherwise. Error 9
 // when a slot holds no function.
 PlotModel BuildPlot(const EngineDesignRecord& d, const PlotSelection& s, bool aligned, const PlotOptions& o = {});
+
+// A round y axis from lo to hi in about five steps, with its tick labels.
+void NiceYAxis(PlotWindow& w, double lo, double hi);
+// The same for an x axis from lo to hi: the window's left and right and its ticks.
+void NiceXAxis(PlotWindow& w, double lo, double hi);
 
 // The plotted curves as CSV: crank angle, then one column per curve, with a
 // header line of names and units (CR LF).

@@ -49,11 +49,13 @@ void DrawCurve(Canvas& c, const PlotCurve& curve, const std::vector<float>& x, b
     for (std::size_t k = 0; k < curve.y.size(); ++k) c.Line(x[k], base, x[k], curve.y[k], {curve.pen.colour, 0.5});
 }
 
-// The cursor's line and the values of the row, in the window's top corner.
-void DrawCursor(Canvas& c, const PlotModel& m, const PlotWindow& w, const Rect& data, int row, double size) {
+// The cursor's line and the values of the row, in the window's top corner;
+// the data rectangle spans x values xLeft to xRight.
+void DrawCursor(Canvas& c, const PlotModel& m, const PlotWindow& w, const Rect& data, double xLeft, double xRight,
+                int row, double size) {
   if (row < 0 || row >= static_cast<int>(m.crankAngle.size()) || w.overflow) return;
-  const double x = data.x + (m.crankAngle[row] - w.left) / (w.right - w.left) * data.w;
-  std::vector<std::string> lines{"Crank " + ValueText(m.crankAngle[row]) + " deg"};
+  const double x = data.x + (m.crankAngle[row] - xLeft) / (xRight - xLeft) * data.w;
+  std::vector<std::string> lines{m.xName + " " + ValueText(m.crankAngle[row]) + " " + m.xUnit};
   for (const PlotCurve& cv : w.curves) lines.push_back(cv.name + ": " + ValueText(cv.y[row]));
   double width = 0;
   for (const std::string& t : lines) width = std::max(width, c.TextWidthPt(t, size));
@@ -97,8 +99,8 @@ PlotArea PaintAligned(Canvas& c, const PlotModel& m, const PlotWindow& w, const 
   if (below > 2 * lh) c.Text(r.x + r.w / 2, r.y + r.h - lh - 2, w.bottomTitle, palette::Black, size, Align::Centre);
   if (below > lh) c.Text(r.x + r.w - 3, r.y + r.h - 3, extremes, palette::Black, size, Align::Right);
   const Rect data{px(0), py(w.top), px(720) - px(0), r.h};
-  DrawCursor(c, m, w, data, cursor, size);
-  return {r.x, r.y, r.w, r.h, px(0), px(720), 0, 720};
+  DrawCursor(c, m, w, data, 0, 720, cursor, size);
+  return {r.x, r.y, r.w, r.h, px(0), px(720), 0, 720, &m.crankAngle};
 }
 
 double AnnotatedSize(const Rect& r) { return std::clamp(r.h / 14, 5.0, 10.0); }
@@ -147,7 +149,8 @@ PlotArea PaintAnnotated(Canvas& c, const PlotModel& m, const PlotWindow& w, cons
   if (!w.yAxisTitle.empty())
     c.Text(r.x + left + 2, r.y + top + size, "(" + w.yAxisTitle + ")", palette::Black, size, Align::Left);
   const Rect data{r.x + left, r.y + top + size * 1.5, r.w - left - 12, r.h - top - size * 1.5 - 2.6 * lh};
-  if (data.w < 20 || data.h < 10 || w.overflow) return {r.x, r.y, r.w, r.h, data.x, data.x + data.w, 0, 720};
+  if (data.w < 20 || data.h < 10 || w.overflow)
+    return {r.x, r.y, r.w, r.h, data.x, data.x + data.w, w.left, w.right, &m.crankAngle};
   c.Viewport(data.x, data.y, data.w, data.h);
   c.Scale(w.left, w.top, w.right, w.bottom);
   for (const PlotSegment& s : w.lines) c.Line(s.x1, s.y1, s.x2, s.y2, s.y1 == s.y2 && s.y1 == 0 ? kFrame : kGrid);
@@ -157,17 +160,21 @@ PlotArea PaintAnnotated(Canvas& c, const PlotModel& m, const PlotWindow& w, cons
   c.Box(data.x, data.y, data.x + data.w, data.y + data.h, kFrame, false);
   auto px = [&](double x) { return data.x + (x - w.left) / (w.right - w.left) * data.w; };
   auto py = [&](double y) { return data.y + (w.top - y) / (w.top - w.bottom) * data.h; };
+  double lastEnd = -1e9;  // a label that would run into the one before it is left out
   for (const PlotTick& t : w.xTicks) {
     c.Line(px(t.at), data.y + data.h, px(t.at), data.y + data.h - 4, kFrame);
-    if (!t.text.empty()) c.Text(px(t.at), data.y + data.h + lh, t.text, palette::Black, size, Align::Centre);
+    const double half = c.TextWidthPt(t.text, size) / 2;
+    if (t.text.empty() || px(t.at) - half < lastEnd + 4) continue;
+    c.Text(px(t.at), data.y + data.h + lh, t.text, palette::Black, size, Align::Centre);
+    lastEnd = px(t.at) + half;
   }
   for (const PlotTick& t : w.yTicks) {
     c.Line(data.x, py(t.at), data.x + 4, py(t.at), kFrame);
     c.Text(data.x - 4, py(t.at) + size / 3, t.text, palette::Black, size, Align::Right);
   }
   c.Text(data.x + data.w / 2, r.y + r.h - 3, w.bottomTitle, palette::Black, size, Align::Centre);
-  DrawCursor(c, m, w, data, cursor, size);
-  return {r.x, r.y, r.w, r.h, data.x, data.x + data.w, 0, 720};
+  DrawCursor(c, m, w, data, w.left, w.right, cursor, size);
+  return {r.x, r.y, r.w, r.h, data.x, data.x + data.w, w.left, w.right, &m.crankAngle};
 }
 
 }  // namespace
@@ -199,8 +206,13 @@ std::vector<PlotArea> PaintPlot(Canvas& c, const PlotModel& m, int cursorRow) {
 int PlotRowAt(const std::vector<PlotArea>& areas, double xPt, double yPt) {
   for (const PlotArea& a : areas) {
     if (xPt < a.x || xPt > a.x + a.w || yPt < a.y || yPt > a.y + a.h || a.xRightPt <= a.xLeftPt) continue;
-    const double angle = a.xLeft + (xPt - a.xLeftPt) / (a.xRightPt - a.xLeftPt) * (a.xRight - a.xLeft);
-    return static_cast<int>(std::clamp(std::lround(angle / 3), 0L, static_cast<long>(kLastRow)));
+    const double x = a.xLeft + (xPt - a.xLeftPt) / (a.xRightPt - a.xLeftPt) * (a.xRight - a.xLeft);
+    if (!a.rows || a.rows->empty()) return -1;
+    // The row whose x lies nearest.
+    int best = 0;
+    for (std::size_t k = 1; k < a.rows->size(); ++k)
+      if (std::fabs((*a.rows)[k] - x) < std::fabs((*a.rows)[best] - x)) best = static_cast<int>(k);
+    return best;
   }
   return -1;
 }

@@ -14,7 +14,8 @@ namespace zorvan {
 struct PlotArea {
   double x, y, w, h;          // the window
   double xLeftPt, xRightPt;   // the points of the two x values below
-  double xLeft, xRight;       // crank angles (user units) at those points
+  double xLeft, xRight;       // the x values (user units) at those points
+  const std::vector<float>* rows = nullptr;  // the x of every row
 };
 
 // Draws the model on the whole canvas; with a cursor row (0..240) each window

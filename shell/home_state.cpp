@@ -17,6 +17,7 @@ HomeState ComputeHomeState(const EngineDesignRecord& d, const ProgramValues& v,
   for (int i = kChartFiring; i <= kChartPower; ++i) s.chart[i] = engine;
   s.chart[kChartPower] = engine && available(ScreenId::PowerChart);
   s.chart[kChartRodLoad] = single;
+  s.chart[kChartOrders] = single && available(ScreenId::Orders);
 
   s.cmdInput = available(ScreenId::Input);
   // During start-up the commands keep their initial (disabled) state.

@@ -226,8 +226,8 @@ void Shell::LoadExample(int example) {
 
 void Shell::ShowChart(int chart) {
   if (chart < 0 || chart >= kChartCount || !State().chart[chart]) return;
-  if (chart == kChartPower) {
-    OpenScreen(ScreenId::PowerChart, Modality::Modeless);
+  if (chart == kChartPower || chart == kChartOrders) {
+    OpenScreen(chart == kChartPower ? ScreenId::PowerChart : ScreenId::Orders, Modality::Modeless);
     return;
   }
   Guarded(ui_, "frm_Homescreen.Charts", [&] {

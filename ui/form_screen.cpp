@@ -58,6 +58,12 @@ void FormScreen::ReturnHome() {
   home->Refresh();
 }
 
+std::unique_ptr<LinkageAnimator> FormScreen::MakeAnimator(PictureBox& picture, QWidget* done) {
+  auto animator = std::make_unique<LinkageAnimator>(picture, app_.Design(), app_.GetUi());
+  animator->EnableWhenFinished(this, done);
+  return animator;
+}
+
 void FormScreen::PrintThisForm() {
   const std::string procedure = objectName().toStdString() + ".PrintForm";
   PrintForm(*this, app_.GetUi(), app_.Printer(), procedure.c_str());

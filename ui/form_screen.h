@@ -11,11 +11,13 @@
 #include <QMainWindow>
 #include <QSlider>
 #include <functional>
+#include <memory>
 
 namespace zorvan::ui {
 
 class Application;
 class LinkageAnimator;
+class PictureBox;
 
 class FormScreen : public QMainWindow {
  public:
@@ -68,6 +70,8 @@ class FormScreen : public QMainWindow {
   // closing a screen never ends the program.
   virtual void Back() { hide(); }
   void closeEvent(QCloseEvent* event) override;
+  // The linkage animation of a picture box, enabling `done` when a run ends by itself.
+  std::unique_ptr<LinkageAnimator> MakeAnimator(PictureBox& picture, QWidget* done);
   // Print Form, with its failures reported as "<screen>.PrintForm".
   void PrintThisForm();
 

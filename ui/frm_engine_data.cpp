@@ -36,8 +36,7 @@ FrmEngineData::FrmEngineData(Application& app)
   columns->addLayout(left);
   columns->addWidget(BuildSide(), 1);
   Lay(columns, BuildCommands());
-  animator_ = std::make_unique<LinkageAnimator>(*picture_, app.Design(), app.GetUi());
-  animator_->EnableWhenFinished(this, done_);
+  animator_ = MakeAnimator(*picture_, done_);
   Wire();
   resize(1040, 720);
 }

@@ -29,8 +29,7 @@ FrmInputData::FrmInputData(Application& app)
   columns->addWidget(BuildChoices());
   columns->addWidget(BuildPicture(), 1);
   Lay(columns, BuildCommands());
-  animator_ = std::make_unique<LinkageAnimator>(*picture_, app.Design(), app.GetUi());
-  animator_->EnableWhenFinished(this, done_);
+  animator_ = MakeAnimator(*picture_, done_);
   Wire();
   resize(980, 640);
 }

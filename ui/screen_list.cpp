@@ -9,6 +9,7 @@
 #include "ui/frm_help.h"
 #include "ui/frm_home_screen.h"
 #include "ui/frm_input_data.h"
+#include "ui/frm_orders.h"
 #include "ui/frm_plot.h"
 #include "ui/frm_plot_select.h"
 #include "ui/frm_plot_type.h"
@@ -33,6 +34,7 @@ void RegisterScreens(Application& app) {
   RegisterPlotType(app);
   RegisterPlotSelect(app);
   RegisterPlots(app);
+  RegisterOrders(app);
   RegisterPrintSelect(app);
   RegisterPrintData(app);
   RegisterFlywheel(app);

@@ -1,46 +1,99 @@
 #include "app/cli/cli.h"
 
+#include <functional>
+
 #include "app/cli/dump.h"
 #include "app/cli/orders.h"
 #include "app/cli/plot.h"
 #include "app/cli/sweep.h"
 #include "app/cli/table.h"
 #include "app/cli/text_commands.h"
+#include "core/field_table.h"
+#include "core/program_values.h"
 
 namespace zorvan::cli {
+
+namespace {
+
+using Handler = std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
+
+constexpr const char* kDesign = "[MODEL.zrv] [--preset K] [--set FIELD=VALUE]...";
+
+struct Command {
+  const char* name;
+  std::string synopsis;  // what follows the command's name
+  Handler run;
+};
+
+// The input fields --set takes, one a line.
+int Fields(const std::vector<std::string>&, std::ostream& out, std::ostream&) {
+  for (const DesignField& f : DesignFields())
+    if (f.role == FieldRole::Input) out << f.name << "\n";
+  return 0;
+}
+
+const std::vector<Command>& Commands() {
+  static const std::vector<Command> kCommands = {
+      {"dump", kDesign, Dump},
+      {"save", std::string("OUT.zrv ") + kDesign, Save},
+      {"report", kDesign, Report},
+      {"notice", std::string("force|moment|torque|firing|mass|spacing|suggestions|guidelines|phase|rodload ") + kDesign,
+       Notice},
+      {"flywheel", std::string("[--coef C] ") + kDesign, Flywheel},
+      {"orders", std::string("[--of torque|shaking] [--csv] ") + kDesign, Orders},
+      {"plot",
+       std::string("--type 1|2|3 (--format \"TEXT\" | --functions F:C[,F:C...]) [--style aligned|annotated] "
+                   "[--coord global|local] -o FILE.png|FILE.svg|FILE.pdf [--size WxH] [--csv FILE.csv] ") +
+           kDesign,
+       Plot},
+      {"sweep",
+       std::string("--vary FIELD=FROM:TO:STEP [--vary ...] [--figures LIST] [--jobs N] [-o FILE.csv] ") + kDesign,
+       Sweep},
+      {"table",
+       std::string("(--format \"TEXT\" | --columns F:C[,F:C...]) [--step 1|2|3|5|10] [--decimals 0..6] "
+                   "[--coord global|local] [-o FILE.dat | --printout FILE.pdf] ") +
+           kDesign,
+       Table},
+      {"export", std::string("[-o FILE] ") + kDesign, Export},
+      {"fields", "", Fields},
+  };
+  return kCommands;
+}
+
+void Synopsis(const Command& c, const char* lead, std::ostream& out) {
+  out << lead << "zorvan-cli " << c.name << (c.synopsis.empty() ? "" : " ") << c.synopsis << "\n";
+}
+
+void Usage(std::ostream& out) {
+  bool first = true;
+  for (const Command& c : Commands()) {
+    Synopsis(c, first ? "usage: " : "       ", out);
+    first = false;
+  }
+  out << "       zorvan-cli COMMAND --help\n"
+         "       zorvan-cli --version\n";
+}
+
+}  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.empty() || args[0] == "--help" || args[0] == "help") {
     // Asked for, the usage is the output; as a mistake it goes with the other messages.
-    std::ostream& usage = args.empty() ? err : out;
-    usage << "usage: zorvan-cli dump [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n";
-    usage << "       zorvan-cli save OUT.zrv [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
-           "       zorvan-cli report [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
-           "       zorvan-cli notice force|moment|torque|firing|mass|spacing|suggestions|guidelines|phase|rodload"
-           " [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
-           "       zorvan-cli flywheel [--coef C] [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
-           "       zorvan-cli orders [--of torque|shaking] [--csv] [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
-           "       zorvan-cli plot --type 1|2|3 (--format \"TEXT\" | --functions F:C[,F:C...])"
-           " [--style aligned|annotated] [--coord global|local] -o FILE.png|FILE.svg|FILE.pdf [--size WxH]"
-           " [--csv FILE.csv] [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
-           "       zorvan-cli sweep --vary FIELD=FROM:TO:STEP [--vary ...] [--figures LIST] [--jobs N]"
-           " [-o FILE.csv] [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
-           "       zorvan-cli table (--format \"TEXT\" | --columns F:C[,F:C...]) [--step 1|2|3|5|10]"
-           " [--decimals 0..6] [--coord global|local] [-o FILE.dat | --printout FILE.pdf]"
-           " [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n"
-           "       zorvan-cli export [-o FILE] [MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n";
+    Usage(args.empty() ? err : out);
     return args.empty() ? 2 : 0;
   }
-  if (args[0] == "dump") return Dump(args, out, err);
-  if (args[0] == "save") return Save(args, out, err);
-  if (args[0] == "report") return Report(args, out, err);
-  if (args[0] == "notice") return Notice(args, out, err);
-  if (args[0] == "flywheel") return Flywheel(args, out, err);
-  if (args[0] == "orders") return Orders(args, out, err);
-  if (args[0] == "plot") return Plot(args, out, err);
-  if (args[0] == "sweep") return Sweep(args, out, err);
-  if (args[0] == "table") return Table(args, out, err);
-  if (args[0] == "export") return Export(args, out, err);
+  if (args[0] == "--version") {
+    out << "zorvan-cli " << ProgramValues{}.ProgramVersion << "\n";
+    return 0;
+  }
+  for (const Command& c : Commands()) {
+    if (args[0] != c.name) continue;
+    if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h")) {
+      Synopsis(c, "usage: ", out);
+      return 0;
+    }
+    return c.run(args, out, err);
+  }
   err << "zorvan-cli: unknown command '" << args[0] << "'\n";
   return 2;
 }

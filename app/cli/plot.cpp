@@ -195,6 +195,7 @@ int Plot(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
     if (!request.csv.empty()) ReplaceFileAtomically(request.csv, PlotCsv(model));
   });
   WriteMessages(ui, err);
+  if (!written) err << "zorvan-cli: '" << request.out << "' could not be written\n";
   return written ? 0 : 1;
 }
 

@@ -91,14 +91,15 @@ class InputDataGuiTest : public QObject {
     Open();
     Type(9, "0.5");
     Type(4, "1.2");  // L - R = 0.354 with R 1.768: shorter than the offset
-    QVERIFY(!g->p.messages.empty());
-    QCOMPARE(g->p.messages.back().text, std::string("Your link lengths are incompatible. Please redo."));
-    QCOMPARE(g->p.messages.back().icon, Icon::Critical);
-    g->p.messages.clear();
-    Gui().Click(In, "cmd_Calc");  // the linkage cannot close: nothing is calculated
+    ExpectOneMessage("Your link lengths are incompatible. Please redo.", Icon::Critical);
+    QCOMPARE(D().LRRatio, 3.5f);  // refused: the rod keeps its length
+    QCOMPARE(Box(4), QString("3.500"));
+    Type(2, "9000", "txt_Linkout2_");  // idle above redline: told at Calculate, nothing calculated
+    Type(3, "6000", "txt_Linkout2_");
+    QVERIFY(g->p.messages.empty());
+    Gui().Click(In, "cmd_Calc");
+    ExpectOneMessage("Idle RPM must not be above Redline RPM.", Icon::Warning);
     QVERIFY(!D().SingleResultsValid);
-    QVERIFY(!Ready());
-
     Open();
     Type(7, "1200", "txt_Linkout2_");
     QCOMPARE(D().GasPressureScale, 2.0f);
@@ -178,6 +179,7 @@ class InputDataGuiTest : public QObject {
         {"txt_Linkout2_1", "17", "No. Cylinders must be 1 to 16."},
         {"txt_Linkout2_2", "-5", "Idle RPM must be above 0."},
         {"txt_Linkout2_3", "0", "Redline RPM must be above 0."},
+        {"txt_Linkout2_2", "99999", "Idle RPM must be at most 32767."},
         {"txt_Linkout2_4", "-1", "Piston Mass must not be negative."},
         {"txt_Linkout2_7", "-5", "Peak Cyl Pressure of an engine must be above 0."},
         {"txt_Linkout2_8", "99999", "Friction Coefficient must be at least 0 and at most 1."},

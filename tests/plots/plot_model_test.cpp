@@ -146,6 +146,12 @@ TEST(PlotPainter, ThePointerReadsTheNearestRow) {
   const double at90 = areas[1].xLeftPt + (areas[1].xRightPt - areas[1].xLeftPt) * 90.0 / 720.0;
   EXPECT_EQ(PlotRowAt(areas, at90 + 1, areas[1].y + 10), 30);
   EXPECT_EQ(PlotRowAt(areas, at90, -5), -1);
+  // The cursor's line stands where the pointer reads the row.
+  const auto line = std::find_if(c.calls.begin(), c.calls.end(), [](const CanvasCall& k) {
+    return k.kind == CanvasCall::Line && k.pen.dash == Dash::Dashed;
+  });
+  ASSERT_NE(line, c.calls.end());
+  EXPECT_NEAR(line->a, at90, 0.01);
 }
 
 }  // namespace

@@ -1,0 +1,69 @@
+# bash completion for zorvan-cli: commands, options, the input fields of
+# --set and --vary (as zorvan-cli fields lists them), presets, and file names
+# by the extension each option writes or reads.
+
+_zorvan_cli_files() {
+  local ext IFS=$'\n'
+  COMPREPLY=($(compgen -d -S / -- "$cur"))
+  for ext in "$@"; do
+    COMPREPLY+=($(compgen -f -X "!*.$ext" -- "$cur"))
+  done
+  compopt -o nospace 2>/dev/null
+}
+
+_zorvan_cli() {
+  local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
+  local commands="dump save report notice flywheel orders plot sweep table export fields"
+  if [[ $COMP_CWORD -eq 1 ]]; then
+    COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
+    return
+  fi
+  local command=${COMP_WORDS[1]}
+  case $prev in
+    --preset) COMPREPLY=($(compgen -W "0 1 2 3 4 5 6 7 8 9 10" -- "$cur")); return ;;
+    --set|--vary)
+      local fields
+      fields=$("${COMP_WORDS[0]}" fields 2>/dev/null)
+      COMPREPLY=($(compgen -W "$fields" -S = -- "$cur"))
+      compopt -o nospace 2>/dev/null
+      return ;;
+    --type) COMPREPLY=($(compgen -W "1 2 3" -- "$cur")); return ;;
+    --style) COMPREPLY=($(compgen -W "aligned annotated" -- "$cur")); return ;;
+    --coord) COMPREPLY=($(compgen -W "global local" -- "$cur")); return ;;
+    --of) COMPREPLY=($(compgen -W "torque shaking" -- "$cur")); return ;;
+    --csv) _zorvan_cli_files csv; return ;;
+    --printout) _zorvan_cli_files pdf; return ;;
+    --step) COMPREPLY=($(compgen -W "1 2 3 5 10" -- "$cur")); return ;;
+    --decimals) COMPREPLY=($(compgen -W "0 1 2 3 4 5 6" -- "$cur")); return ;;
+    -o)
+      case $command in
+        plot) _zorvan_cli_files png svg pdf ;;
+        sweep) _zorvan_cli_files csv ;;
+        table) _zorvan_cli_files dat ;;
+        export) _zorvan_cli_files txt ;;
+        *) _zorvan_cli_files zrv ;;
+      esac
+      return ;;
+    --format|--functions|--columns|--figures|--jobs|--size|--coef) return ;;
+  esac
+  if [[ $command == notice && $COMP_CWORD -eq 2 ]]; then
+    COMPREPLY=($(compgen -W "force moment torque firing mass spacing suggestions guidelines phase rodload" -- "$cur"))
+    return
+  fi
+  if [[ $cur == -* ]]; then
+    local options="--preset --set --help"
+    case $command in
+      flywheel) options+=" --coef" ;;
+      orders) options+=" --of --csv" ;;
+      plot) options+=" --type --format --functions --style --coord -o --size --csv" ;;
+      sweep) options+=" --vary --figures --jobs -o" ;;
+      table) options+=" --format --columns --step --decimals --coord -o --printout" ;;
+      export) options+=" -o" ;;
+    esac
+    COMPREPLY=($(compgen -W "$options" -- "$cur"))
+    return
+  fi
+  _zorvan_cli_files zrv
+}
+
+complete -F _zorvan_cli zorvan-cli

@@ -1,0 +1,117 @@
+#include "ui/frm_orders.h"
+
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "core/captions.h"
+#include "core/error_report.h"
+#include "core/presets.h"
+#include "files/atomic_file.h"
+#include "plots/orders_chart.h"
+#include "ui/application.h"
+#include "ui/qt_platform.h"
+#include "ui/screen_base.h"
+
+namespace zorvan::ui {
+
+FrmOrders::FrmOrders(Application& app) : FormScreen(app, "frm_Orders") {
+  BuildMenus();
+  auto* body = new QVBoxLayout;
+  subject_ = new QComboBox(this);
+  subject_->setObjectName("cmb_Subject");
+  subject_->addItems({"Torques", "Shaking Force and Moment"});
+  body->addWidget(subject_);
+  chart_ = new DrawingView(this, "pct_Orders");
+  body->addWidget(chart_, 3);
+  table_ = new QPlainTextEdit(this);
+  table_->setObjectName("txt_Orders");
+  table_->setReadOnly(true);
+  table_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  body->addWidget(table_, 2);
+  auto* row = new QWidget(this);
+  auto* commands = new QHBoxLayout(row);
+  QPushButton* back = NamedButton(row, "cmd_Back", "< &Back");
+  commands->addWidget(back);
+  commands->addStretch(1);
+  connect(back, &QPushButton::clicked, this, [this] { Back(); });
+  Lay(body, row);
+  connect(subject_, &QComboBox::activated, this, [this] { Analyse(); });
+  resize(1000, 760);
+}
+
+void FrmOrders::BuildMenus() {
+  QMenu* graph = menuBar()->addMenu("&Graph");
+  graph->setObjectName("mnu_Graph");
+  auto add = [&](QMenu* menu, const char* name, const char* text, std::function<void()> run) {
+    QAction* a = menu->addAction(text);
+    a->setObjectName(name);
+    connect(a, &QAction::triggered, this, std::move(run));
+    return a;
+  };
+  add(graph, "mnu_SaveImage", "Save &Image...", [this] {
+    Guarded(app_.GetUi(), "frm_Orders.SaveImage", [&] {
+      const auto path = app_.GetDialogs().SaveFileName(
+          {"Save Image", "PNG image (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document (*.pdf)|*.pdf|",
+           app_.Values().FileName + "_orders.png", app_.Values().FilePath, true});
+      if (!path) return;
+      std::string file = *path;
+      if (!PictureBytes([](Canvas&) {}, file, 1, 1)) file += ".png";
+      SavePictureFile(chart_->Drawing(), file, std::max(chart_->width(), 800), std::max(chart_->height(), 500));
+    });
+  });
+  add(graph, "mnu_CopyImage", "Copy I&mage", [this] {
+    const std::string png = PicturePngBytes(chart_->Drawing(), std::max(chart_->width(), 800),
+                                            std::max(chart_->height(), 500));
+    QGuiApplication::clipboard()->setImage(
+        QImage::fromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG"));
+  })->setShortcut(QKeySequence::Copy);
+  add(graph, "mnu_CopyData", "Copy &Data", [this] {
+    QGuiApplication::clipboard()->setText(QtText(OrdersCsv(app_.Design(), columns_)));
+  });
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("mnu_HelpMenu");
+  add(help, "mnu_Help", "Orders", [this] {
+    Guarded(app_.GetUi(), "frm_Orders.mnu_Help_Click", [&] { app_.ShowHelp(HelpTopic::Orders); });
+  })->setShortcut(QKeySequence::HelpContents);
+}
+
+OrderSubject FrmOrders::Subject() const {
+  return subject_->currentIndex() == 1 ? OrderSubject::Shaking : OrderSubject::Torque;
+}
+
+void FrmOrders::Analyse() {
+  std::vector<OrderColumn> columns;
+  if (!OrderCalculation(app_.Design(), Subject(), app_.GetUi(), columns)) columns.clear();
+  columns_ = std::move(columns);
+  Refill();
+}
+
+void FrmOrders::WriteWidgets() {
+  const EngineDesignRecord& d = app_.Design();
+  SetTitlebox(this, app_.Values());
+  auto charts = std::make_shared<std::vector<OrdersChart>>(BuildOrdersCharts(d, columns_));
+  chart_->SetDrawing([charts](Canvas& c) { PaintOrdersCharts(c, *charts); });
+  table_->setPlainText(QtText(columns_.empty() ? "" : OrdersText(d, Subject(), columns_)));
+}
+
+void FrmOrders::Activate() {
+  setWindowTitle(QtText(ScreenCaption(app_.Values(), "Orders of Crank Speed")));
+  Analyse();
+}
+
+void RegisterOrders(Application& app) {
+  auto screen = std::make_unique<FrmOrders>(app);
+  FrmOrders* s = screen.get();
+  auto picture = [&app, s] {
+    LoadExample(app.Design(), 2, app.GetUi());  // the inline 4
+    s->Activate();
+  };
+  app.Register({ScreenId::Orders, std::move(screen), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
+}
+
+}  // namespace zorvan::ui
