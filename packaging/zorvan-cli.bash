@@ -13,7 +13,7 @@ _zorvan_cli_files() {
 
 _zorvan_cli() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
-  local commands="dump save report notice flywheel orders plot sweep fields"
+  local commands="dump save report notice flywheel orders plot sweep table export fields"
   if [[ $COMP_CWORD -eq 1 ]]; then
     COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
     return
@@ -32,14 +32,19 @@ _zorvan_cli() {
     --coord) COMPREPLY=($(compgen -W "global local" -- "$cur")); return ;;
     --of) COMPREPLY=($(compgen -W "torque shaking" -- "$cur")); return ;;
     --csv) _zorvan_cli_files csv; return ;;
+    --printout) _zorvan_cli_files pdf; return ;;
+    --step) COMPREPLY=($(compgen -W "1 2 3 5 10" -- "$cur")); return ;;
+    --decimals) COMPREPLY=($(compgen -W "0 1 2 3 4 5 6" -- "$cur")); return ;;
     -o)
       case $command in
         plot) _zorvan_cli_files png svg pdf ;;
         sweep) _zorvan_cli_files csv ;;
+        table) _zorvan_cli_files dat ;;
+        export) _zorvan_cli_files txt ;;
         *) _zorvan_cli_files zrv ;;
       esac
       return ;;
-    --format|--functions|--figures|--jobs|--size|--coef) return ;;
+    --format|--functions|--columns|--figures|--jobs|--size|--coef) return ;;
   esac
   if [[ $command == notice && $COMP_CWORD -eq 2 ]]; then
     COMPREPLY=($(compgen -W "force moment torque firing mass spacing suggestions guidelines phase rodload" -- "$cur"))
@@ -52,6 +57,8 @@ _zorvan_cli() {
       orders) options+=" --of --csv" ;;
       plot) options+=" --type --format --functions --style --coord -o --size --csv" ;;
       sweep) options+=" --vary --figures --jobs -o" ;;
+      table) options+=" --format --columns --step --decimals --coord -o --printout" ;;
+      export) options+=" -o" ;;
     esac
     COMPREPLY=($(compgen -W "$options" -- "$cur"))
     return

@@ -50,17 +50,23 @@ void WriteList(QComboBox* list, const PlotListBox& box) {
 }  // namespace
 
 FrmPlotSelect::FrmPlotSelect(Application& app, int screen)
-    : FormScreen(app, QString("frm_PlotSelect%1").arg(screen).toUtf8().constData()),
+    : FrmPlotSelect(app, screen,
+                    {screen == 1 ? "frm_PlotSelect1" : screen == 2 ? "frm_PlotSelect2" : "frm_PlotSelect3", "Plot",
+                     "cmd_CancelPlotData", "Select Plot Data", HelpTopic::Plotting}) {}
+
+FrmPlotSelect::FrmPlotSelect(Application& app, int screen, const Variant& variant)
+    : FormScreen(app, variant.name),
       screen_(screen),
+      variant_(variant),
       logic_(app.Design(), app.Selection(), app.GetUi(), boxes_, screen) {
   boxes_.style = 1;  // "Annotated" until the user chooses
   BuildMenus();
   auto* columns = new QHBoxLayout;
   columns->addWidget(BuildSlots());
-  auto* right = new QVBoxLayout;
-  right->addWidget(BuildChoices());
-  right->addWidget(BuildSummary(), 1);
-  columns->addLayout(right, 1);
+  side_ = new QVBoxLayout;
+  side_->addWidget(BuildChoices());
+  side_->addWidget(BuildSummary(), 1);
+  columns->addLayout(side_, 1);
   Lay(columns, BuildCommands());
   Wire();
   logic_.Load();
@@ -103,7 +109,7 @@ QWidget* FrmPlotSelect::BuildSummary() {
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
   for (int i = 0; i < logic_.Slots(); ++i) {
-    auto* frame = new QGroupBox(QString("Plot %1").arg(i + 1), box);
+    auto* frame = new QGroupBox(QString("%1 %2").arg(variant_.summaryWord).arg(i + 1), box);
     frame->setObjectName(QString("fra_Plot_%1").arg(i));
     auto* layout = new QVBoxLayout(frame);
     function_[i] = NamedLabel(frame, QString("lbl_Function_%1").arg(i).toUtf8().constData(), "");
@@ -160,7 +166,7 @@ QWidget* FrmPlotSelect::BuildChoices() {
 QWidget* FrmPlotSelect::BuildCommands() {
   auto* row = new QWidget(this);
   auto* layout = new QHBoxLayout(row);
-  back_ = NamedButton(row, "cmd_CancelPlotData", "< &Back");
+  back_ = NamedButton(row, variant_.backName, "< &Back");
   done_ = NamedButton(row, "cmd_Done", "&Next >");
   layout->addWidget(back_);
   layout->addStretch();
@@ -176,7 +182,7 @@ void FrmPlotSelect::BuildMenus() {
   page->setShortcut(QKeySequence::HelpContents);
   const std::string procedure = objectName().toStdString() + ".mnu_Help";
   connect(page, &QAction::triggered, this, [this, procedure] {
-    Guarded(app_.GetUi(), procedure, [&] { app_.ShowHelp(HelpTopic::Plotting); });
+    Guarded(app_.GetUi(), procedure, [&] { app_.ShowHelp(variant_.help); });
   });
 }
 
@@ -275,7 +281,7 @@ void FrmPlotSelect::Activate() {
   logic_.Activate();
   Refill();
   AfterRun();
-  setWindowTitle(QtText(ScreenCaption(app_.Values(), "Select Plot Data")));
+  setWindowTitle(QtText(ScreenCaption(app_.Values(), variant_.caption)));
 }
 
 void FrmPlotSelect::Next() {

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 #include <array>
 
 #include "plots/plot_select_logic.h"
@@ -28,8 +29,24 @@ class FrmPlotSelect : public FormScreen {
   const PlotSelectBoxes& Boxes() const { return boxes_; }
 
  protected:
+  // What sets a screen of the same slots apart: its name, the caption of its
+  // summary boxes ("Plot" or "Column"), its back button, window caption and help.
+  struct Variant {
+    const char* name;
+    const char* summaryWord;
+    const char* backName;
+    const char* caption;
+    HelpTopic help;
+  };
+  FrmPlotSelect(Application& app, int screen, const Variant& variant);
+
   bool eventFilter(QObject* watched, QEvent* event) override;
   void Back() override;
+  // cmd_Done (also a double-click that completes the selection).
+  virtual void Next();
+  // The column beside the slots, for a screen's own choices.
+  QVBoxLayout* Side() const { return side_; }
+  PlotSelectLogic& Logic() { return logic_; }
 
  private:
   QWidget* BuildSlots();
@@ -42,10 +59,10 @@ class FrmPlotSelect : public FormScreen {
   void ReadWidgets() override;
   void WriteWidgets() override;
   void AfterRun() override;
-  // cmd_Done.
-  void Next();
 
   int screen_;
+  Variant variant_;
+  QVBoxLayout* side_ = nullptr;
   PlotSelectBoxes boxes_;
   PlotSelectLogic logic_;
   struct Slot {

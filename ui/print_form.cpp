@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include "core/error_report.h"
+#include "render/zone_printer.h"
 
 namespace zorvan::ui {
 
@@ -15,6 +16,33 @@ const char* const kDirectPrintQuestion =
     "and pasting it into a word processing or graphics program,\r\n"
     "then printing it from that program.\r\n"
     "Do you want to proceed with a direct print?";
+
+namespace {
+
+// The system's printer for the printed tables; its dialog may also print to a PDF file.
+class QtZonePrinter : public PagedZonePrinter {
+ public:
+  bool Begin(const std::string& documentName) override {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer_->setDocName(QString::fromStdString(documentName));
+    QPrintDialog dialog(printer_.get());
+    if (dialog.exec() != QDialog::Accepted) return false;
+    Start(*printer_);
+    return true;
+  }
+
+ private:
+  std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace
+
+FormPrinter::~FormPrinter() = default;
+
+ZonePrinter& FormPrinter::Zones() {
+  if (!zones_) zones_ = std::make_unique<QtZonePrinter>();
+  return *zones_;
+}
 
 bool QtFormPrinter::Print(const QImage& screenImage) {
   QPrinter printer(QPrinter::HighResolution);

@@ -3,6 +3,9 @@
 // direct-print question, the printer dialog, the screen's image on one page.
 #include <QImage>
 #include <QWidget>
+#include <memory>
+
+#include "platform/printer.h"
 
 #include "platform/ui.h"
 
@@ -11,8 +14,14 @@ namespace zorvan::ui {
 // The printer: false when its dialog is cancelled (nothing is printed then).
 class FormPrinter {
  public:
-  virtual ~FormPrinter() = default;
+  virtual ~FormPrinter();
   virtual bool Print(const QImage& screenImage) = 0;
+  // The same printer for text in print zones (the printed tables): the
+  // system's printer, its dialog shown as each document begins.
+  virtual ZonePrinter& Zones();
+
+ private:
+  std::unique_ptr<ZonePrinter> zones_;
 };
 
 // The system's printer dialog and printer.

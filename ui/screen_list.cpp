@@ -3,8 +3,10 @@
 #include "ui/application.h"
 #include "ui/frm_about.h"
 #include "ui/frm_design_study.h"
+#include "ui/frm_balance.h"
 #include "ui/frm_disclaimer.h"
 #include "ui/frm_engine_data.h"
+#include "ui/frm_flywheel.h"
 #include "ui/frm_help.h"
 #include "ui/frm_home_screen.h"
 #include "ui/frm_input_data.h"
@@ -12,6 +14,8 @@
 #include "ui/frm_plot.h"
 #include "ui/frm_plot_select.h"
 #include "ui/frm_plot_type.h"
+#include "ui/frm_print_data.h"
+#include "ui/frm_print_select.h"
 #include "ui/frm_quit.h"
 #include "ui/frm_title.h"
 #include "ui/frm_user.h"
@@ -33,6 +37,10 @@ void RegisterScreens(Application& app) {
   RegisterPlots(app);
   RegisterOrders(app);
   RegisterDesignStudy(app);
+  RegisterPrintSelect(app);
+  RegisterPrintData(app);
+  RegisterFlywheel(app);
+  RegisterBalance(app);
 }
 
 }  // namespace zorvan::ui

@@ -6,6 +6,7 @@
 #include "app/cli/orders.h"
 #include "app/cli/plot.h"
 #include "app/cli/sweep.h"
+#include "app/cli/table.h"
 #include "app/cli/text_commands.h"
 #include "core/field_table.h"
 #include "core/program_values.h"
@@ -48,6 +49,12 @@ const std::vector<Command>& Commands() {
       {"sweep",
        std::string("--vary FIELD=FROM:TO:STEP [--vary ...] [--figures LIST] [--jobs N] [-o FILE.csv] ") + kDesign,
        Sweep},
+      {"table",
+       std::string("(--format \"TEXT\" | --columns F:C[,F:C...]) [--step 1|2|3|5|10] [--decimals 0..6] "
+                   "[--coord global|local] [-o FILE.dat | --printout FILE.pdf] ") +
+           kDesign,
+       Table},
+      {"export", std::string("[-o FILE] ") + kDesign, Export},
       {"fields", "", Fields},
   };
   return kCommands;

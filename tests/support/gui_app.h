@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/support/gui_driver.h"
+#include "tests/support/recording_printer.h"
 #include "tests/support/recording_platform.h"
 #include "core/runtime_error.h"
 #include "ui/application.h"
@@ -25,9 +26,11 @@ class RecordingFormPrinter : public ui::FormPrinter {
     if (go) printed.push_back(image);
     return go;
   }
+  ZonePrinter& Zones() override { return zones; }
   std::vector<bool> answers;
   std::vector<QImage> printed;
   bool fail = false;  // the printer reports a device fault
+  RecordingZonePrinter zones;  // the printed tables
 };
 
 struct GuiApp {

@@ -1,0 +1,226 @@
+// zorvan-cli table and export: the desktop program's data file and printout
+// of a column selection, and its export of every result column.
+#include "app/cli/table.h"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+#include "app/cli/design_args.h"
+#include "app/cli/message_log.h"
+#include "app/cli/text_commands.h"
+#include "core/captions.h"
+#include "core/error_report.h"
+#include "core/file_names.h"
+#include "files/atomic_file.h"
+#include "plots/print_table.h"
+#include "render/picture_files.h"
+#include "render/zone_printer.h"
+#include "shell/export_table.h"
+
+namespace zorvan::cli {
+
+namespace {
+
+struct TableRequest {
+  std::optional<std::string> format;
+  std::vector<std::pair<int, int16_t>> columns;  // function, component
+  PrintSettings settings;
+  int16_t coord = 0;
+  std::string out, printout;
+};
+
+std::optional<int> FunctionNumber(const std::string& text) {
+  for (int f = 1; f <= 19; ++f)
+    if (text == PlotFunction(f).shortName || text == std::to_string(f)) return f;
+  return std::nullopt;
+}
+
+std::optional<int16_t> ComponentCode(const std::string& text) {
+  for (int16_t c = 0; c < 4; ++c)
+    if (text == kComponentTexts[c]) return c;
+  return std::nullopt;
+}
+
+// "F:C[,F:C...]"; false after a message naming what is wrong.
+bool ParseColumns(const std::string& list, TableRequest& r, std::ostream& err) {
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    const std::size_t comma = std::min(list.find(',', start), list.size());
+    const std::string item = list.substr(start, comma - start);
+    const std::size_t colon = item.rfind(':');
+    const auto f = FunctionNumber(item.substr(0, colon));
+    const auto c = colon == std::string::npos ? std::nullopt : ComponentCode(item.substr(colon + 1));
+    if (!f) {
+      err << "zorvan-cli: '" << item.substr(0, colon) << "' is not a result function\n";
+      return false;
+    }
+    if (!c) {
+      err << "zorvan-cli: '" << item << "' needs a component X, Y, Mag or Ang\n";
+      return false;
+    }
+    r.columns.emplace_back(*f, *c);
+    start = comma + 1;
+  }
+  if (r.columns.size() > 4) {
+    err << "zorvan-cli: a table has at most 4 columns; '" << list << "' asks for column " << r.columns.size()
+        << "\n";
+    return false;
+  }
+  return true;
+}
+
+// A whole number among the texts a list offers.
+std::optional<int16_t> Listed(const std::string& text, int first, int last, bool (*allowed)(int)) {
+  for (int k = first; k <= last; ++k)
+    if (text == std::to_string(k) && allowed(k)) return static_cast<int16_t>(k);
+  return std::nullopt;
+}
+
+int ParseRequest(const DesignArgs& parsed, TableRequest& r, std::ostream& err) {
+  for (const auto& [name, value] : parsed.options) {
+    if (name == "--format") {
+      r.format = value;
+    } else if (name == "--columns") {
+      if (!ParseColumns(value, r, err)) return 2;
+    } else if (name == "--step") {
+      const auto step = Listed(value, 1, 10, IsPrintStep);
+      if (!step) {
+        err << "zorvan-cli: --step must be 1, 2, 3, 5 or 10, not '" << value << "'\n";
+        return 2;
+      }
+      r.settings.step = *step;
+    } else if (name == "--decimals") {
+      const auto places = Listed(value, 0, kMaxPrintDecimals, IsPrintDecimals);
+      if (!places) {
+        err << "zorvan-cli: --decimals must be 0 to 6, not '" << value << "'\n";
+        return 2;
+      }
+      r.settings.decimals = *places;
+    } else if (name == "--coord") {
+      if (value != "global" && value != "local") {
+        err << "zorvan-cli: --coord must be global or local, not '" << value << "'\n";
+        return 2;
+      }
+      r.coord = value == "local" ? 1 : 0;
+    } else if (name == "-o") {
+      r.out = value;
+    } else if (name == "--printout") {
+      r.printout = value;
+    }
+  }
+  if (r.format.has_value() == !r.columns.empty()) {
+    err << "zorvan-cli: table needs either --format or --columns\n";
+    return 2;
+  }
+  if (!r.out.empty() && !r.printout.empty()) {
+    err << "zorvan-cli: table writes either -o FILE.dat or --printout FILE.pdf\n";
+    return 2;
+  }
+  if (!r.printout.empty() && (r.printout.size() < 4 || r.printout.compare(r.printout.size() - 4, 4, ".pdf") != 0)) {
+    err << "zorvan-cli: --printout needs FILE.pdf, not '" << r.printout << "'\n";
+    return 2;
+  }
+  return 0;
+}
+
+// The selection the request makes, judged against what the design offers.
+int Select(const EngineDesignRecord& d, const TableRequest& r, PlotSelection& s, std::ostream& err) {
+  s.CoordinateSystem = r.coord;
+  if (r.format) {
+    const auto offered = Load_Presets(d, 4);
+    if (std::find(offered.begin(), offered.end(), *r.format) == offered.end() || !ApplyPlotPreset(s, *r.format, 4)) {
+      err << "zorvan-cli: '" << *r.format << "' is not a preset format this design offers\n";
+      return 2;
+    }
+    return 0;
+  }
+  const auto offered = VariableList(d);
+  for (std::size_t i = 0; i < r.columns.size(); ++i) {
+    const int slot = static_cast<int>(i) + 1;
+    const std::string name = PlotFunction(r.columns[i].first).shortName;
+    if (std::find(offered.begin(), offered.end(), name) == offered.end()) {
+      err << "zorvan-cli: " << name << " (function " << r.columns[i].first << ") is not offered for this design\n";
+      return 2;
+    }
+    Set_Variable(s, name, slot);
+    Set_Component(s, kComponentTexts[s.ScalarPicked ? kCompMag : r.columns[i].second], slot);
+    // As the selection screens name a scalar's only component.
+    if (s.ScalarPicked) s.SlotComponentText[slot] = "Magnitude";
+  }
+  s.FunctionCount = static_cast<int16_t>(r.columns.size());
+  return 0;
+}
+
+bool AsksForFlywheel(const TableRequest& r) {
+  if (r.format) return r.format->find("Flywheel") != std::string::npos;
+  return std::any_of(r.columns.begin(), r.columns.end(), [](const auto& c) { return c.first == 19; });
+}
+
+}  // namespace
+
+int Table(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  DesignArgs parsed;
+  if (int code = ParseDesignArgs(args, 1, parsed, err,
+                                 {"--format", "--columns", "--step", "--decimals", "--coord", "-o", "--printout"}))
+    return code;
+  TableRequest request;
+  if (int code = ParseRequest(parsed, request, err)) return code;
+
+  auto d = std::make_unique<EngineDesignRecord>();
+  ProgramValues values;
+  MessageLog ui;
+  FlywheelResult flywheel;
+  BuildOutcome built = BuildDesign(parsed, *d, values, ui, err);
+  const bool ok = !built.endNow && built.exitCode == 0 &&
+                  CalculateDesign(parsed, *d, ui, flywheel, AsksForFlywheel(request));
+  WriteMessages(ui, err);
+  if (built.endNow) return built.exitCode;
+  if (!ok) return 1;
+
+  PlotSelection selection;
+  if (int code = Select(*d, request, selection, err)) return code;
+  // A data file renames the design after itself, as the desktop program's does.
+  if (!request.out.empty()) values.FileName = StripFilename(request.out);
+  bool written = Guarded(ui, "Multiprint", [&] {
+    const PrintTable table = BuildPrintTable(*d, selection, request.settings);
+    if (!request.printout.empty()) {
+      EnsurePictureSupport();
+      PdfZonePrinter printer(request.printout);
+      Guarded(ui, "Print_to_Printer", [&] { PrintTableOn(printer, table, values, TodayText(), NowText()); });
+      return;
+    }
+    const std::string text = DataFileText(table, values, TodayText(), NowText());
+    if (request.out.empty()) {
+      out << text;
+      return;
+    }
+    Guarded(ui, "Print_to_File", [&] { ReplaceFileAtomically(request.out, text); });
+  });
+  written = written && ui.messages.empty();
+  WriteMessages(ui, err);
+  return written ? 0 : 1;
+}
+
+int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  DesignArgs parsed;
+  if (int code = ParseDesignArgs(args, 1, parsed, err, {"-o"})) return code;
+  std::string path;
+  for (const auto& [name, value] : parsed.options) path = value;
+  auto c = std::make_unique<CalculatedDesign>();
+  if (int code = BuildAndCalculate(parsed, *c, err)) return code;
+  bool ok = c->ok;
+  if (ok) {
+    ok = Guarded(c->ui, "frm_Homescreen.Export", [&] {
+      const std::string text = ExportTableText(c->d);
+      if (path.empty())
+        out << text;
+      else
+        ReplaceFileAtomically(path, text);
+    });
+  }
+  WriteMessages(c->ui, err);
+  return ok ? 0 : 1;
+}
+
+}  // namespace zorvan::cli

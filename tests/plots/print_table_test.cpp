@@ -1,0 +1,143 @@
+// The printed and filed tables: rows by print step, rounding, headings and
+// units, the engine's lines, the data file's layout and the printout's pages.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "core/design.h"
+#include "core/number_text.h"
+#include "core/numeric.h"
+#include "core/presets.h"
+#include "core/runtime_error.h"
+#include "plots/print_table.h"
+#include "tests/support/one_cylinder_fixture.h"
+#include "tests/support/recording_printer.h"
+#include "tests/support/recording_ui.h"
+
+namespace zorvan {
+namespace {
+
+using testing::StartUpDesign;
+
+std::unique_ptr<EngineDesignRecord> V8() {
+  auto d = StartUpDesign();
+  RecordingUi ui;
+  EXPECT_TRUE(LoadExample(*d, 5, ui));
+  return d;
+}
+
+PlotSelection Preset(const char* text) {
+  PlotSelection s;
+  EXPECT_TRUE(ApplyPlotPreset(s, text, 4));
+  return s;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  EXPECT_EQ(start, text.size()) << "every line ends in CR LF";
+  return lines;
+}
+
+constexpr const char* kShaking = "Total Shaking Force - X, Y, Mag, Angle";
+
+TEST(PrintTable, RowsFollowTheStepAndEveryNumberTheDecimals) {
+  auto d = V8();
+  const PlotSelection s = Preset(kShaking);
+  EXPECT_EQ(BuildPrintTable(*d, s, {PrintTarget::Screen, 10, 2}).rows.size(), 25u);
+  const PrintTable t = BuildPrintTable(*d, s, {PrintTarget::Screen, 3, 0});
+  ASSERT_EQ(t.rows.size(), 81u);
+  EXPECT_EQ(t.rows[1][0], "9.");  // the formatter's whole-number pattern keeps its point
+  for (const auto& row : t.rows)
+    for (const std::string& cell : row) EXPECT_EQ(cell.find('.'), cell.size() - 1) << cell;
+  const PrintTable two = BuildPrintTable(*d, s, {PrintTarget::Screen, 1, 2});
+  EXPECT_EQ(two.rows[1][0], "3.00");
+  EXPECT_EQ(two.rows[7][3], FNRoundStr(Select_Variable(*d, s, 7, 3), 2));
+  // Steps and decimals only from their lists.
+  for (PrintSettings bad : {PrintSettings{PrintTarget::Screen, 4, 2}, PrintSettings{PrintTarget::Screen, 1, 7}}) {
+    try {
+      BuildPrintTable(*d, s, bad);
+      ADD_FAILURE() << "accepted";
+    } catch (const RunTimeError& e) {
+      EXPECT_EQ(e.Number(), err::InvalidCall);
+    }
+  }
+}
+
+TEST(PrintTable, DataFileLayoutHeadingsAndUnits) {
+  auto d = V8();
+  ProgramValues v;
+  v.UserName = "ann";
+  v.DesignNumber = 7;
+  const PlotSelection shaking = Preset(kShaking);
+  const PrintTable t = BuildPrintTable(*d, shaking, {PrintTarget::DiskFile, 10, 1});
+  // Min and Max of each column over the printed rows.
+  float low = 1e30f, high = -1e30f;
+  for (int k = 0; k <= kLastRow; k += 10) {
+    low = std::min(low, Select_Variable(*d, shaking, k, 3));
+    high = std::max(high, Select_Variable(*d, shaking, k, 3));
+  }
+  EXPECT_EQ(t.minimum[2], FNRoundStr(low, 1));
+  EXPECT_EQ(t.maximum[2], FNRoundStr(high, 1));
+  EXPECT_EQ(t.columns[3].printUnit, "deg");  // the screen and printout show degrees under an angle
+  const auto lines = Lines(DataFileText(t, v, "12/07/2026", "10:11:12"));
+  ASSERT_EQ(lines.size(), 10u + 25u);
+  EXPECT_EQ(lines[0], "File \tEngine_1\t\tDesign #\t 7 ");
+  EXPECT_EQ(lines[1], "ann\t\t12/07/2026\t\t10:11:12");
+  EXPECT_EQ(lines[2], "");
+  EXPECT_EQ(lines[3], "   Phase Angles:   0,  90,  270,  180,  0,  90,  270,  180");
+  EXPECT_EQ(lines[4].rfind("   Firing Order:  ", 0), 0u);
+  EXPECT_EQ(lines[6], "Angle\tF Shake All\tF Shake All\tF Shake All\tF Shake All\t");
+  EXPECT_EQ(lines[7], "Step\tX\tY\tMag\tAng\t");
+  EXPECT_EQ(lines[8], "Deg\tlb\tlb\tlb\tlb\t");  // the file keeps the quantity's unit
+  EXPECT_EQ(lines[9], "");
+  EXPECT_EQ(lines[10], t.rows[0][0] + "\t" + t.rows[0][1] + "\t" + t.rows[0][2] + "\t" + t.rows[0][3] + "\t" +
+                           t.rows[0][4] + "\t");
+  // Fewer columns still head four.
+  PlotSelection one;
+  ASSERT_TRUE(Set_Variable(one, "T Total", 1) && Set_Component(one, "Mag", 1));
+  one.SlotComponentText[1] = "Magnitude";
+  one.FunctionCount = 1;
+  const auto single = Lines(DataFileText(BuildPrintTable(*d, one, {}), v, "", ""));
+  EXPECT_EQ(single[6], "Angle\tT Total\t\t\t\t");
+  EXPECT_EQ(single[10], "0.00\t" + FNRoundStr(d->table.TotalTorque[0], 2) + "\t");
+}
+
+TEST(PrintTable, UnassembledEngineLinesHoldOnlyTheirCaptions) {
+  auto d = StartUpDesign();
+  RecordingUi ui;
+  ASSERT_TRUE(Engine_Data(*d, ui));
+  d->EngineResultsValid = false;
+  const PrintTable t = BuildPrintTable(*d, Preset("Position, Velocity, Acceleration, and Gas Force"), {});
+  EXPECT_EQ(t.phaseLine, "Phase Angles:  ");
+  EXPECT_EQ(t.firingOrderLine, "Firing Order:  ");
+  EXPECT_EQ(t.firingAngleLine, "Firing Angles:  ");
+}
+
+TEST(PrintTable, PrintoutPagesOfFortySixRowsUnderTheHeader) {
+  auto d = V8();
+  ProgramValues v;
+  const PrintTable t = BuildPrintTable(*d, Preset(kShaking), {PrintTarget::Printer, 1, 2});
+  RecordingZonePrinter p;
+  ASSERT_TRUE(PrintTableOn(p, t, v, "12/07/2026", "10:11:12"));
+  ASSERT_EQ(p.pages.size(), 6u);
+  for (int k = 0; k < 6; ++k) {
+    EXPECT_EQ(RecordingZonePrinter::DataLines(p.pages[k]), k < 5 ? 46 : 11) << k;
+    EXPECT_EQ(p.pages[k][2], (std::vector<std::string>{"", "File Engine_1", "", "Design # 1", "Page " + Str(k + 1)}));
+    EXPECT_EQ(p.pages[k][11].back(), "deg");  // the unit line, an angle last
+  }
+  EXPECT_EQ(p.pages[0].size(), 13u + 46u + 2u);
+  EXPECT_TRUE(p.ended);
+  EXPECT_EQ(ZonedText({"", "File x", "", "ab"}), std::string(14, ' ') + "File x" + std::string(22, ' ') + "ab");
+
+  RecordingZonePrinter cancelled;
+  cancelled.answers = {false};
+  EXPECT_FALSE(PrintTableOn(cancelled, t, v, "", ""));
+  EXPECT_TRUE(cancelled.pages.empty());
+}
+
+}  // namespace
+}  // namespace zorvan

@@ -1,0 +1,228 @@
+#include "ui/frm_flywheel.h"
+
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "config/flywheel_data.h"
+#include "core/captions.h"
+#include "core/error_report.h"
+#include "core/number_text.h"
+#include "core/presets.h"
+#include "files/atomic_file.h"
+#include "plots/flywheel_plots.h"
+#include "render/picture_files.h"
+#include "shell/summary_report.h"
+#include "ui/application.h"
+#include "ui/qt_platform.h"
+#include "ui/screen_base.h"
+
+namespace zorvan::ui {
+
+namespace {
+
+constexpr const char* kCopyText = "Use the Alt-PrintScrn key combo to copy the screen to the clipboard";
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string s;
+  for (const std::string& l : lines) s += l + "\n";
+  return s;
+}
+
+QSize PictureSize(const QWidget* view) {
+  return view->width() >= 200 && view->height() >= 150 ? view->size() : QSize(1280, 1024);
+}
+
+}  // namespace
+
+FrmFlywheel::FrmFlywheel(Application& app) : FormScreen(app, "frm_Flywheel") {
+  BuildMenus();
+  auto* body = new QHBoxLayout;
+  auto* left = new QVBoxLayout;
+
+  auto* fluct = new QGroupBox("Coef Fluctuation", this);
+  fluct->setObjectName("fra_Fluct");
+  coef_ = NamedBox(fluct, "txt_Fluct", "Choose the desired coefficient of fluctuation", 120, this);
+  (new QVBoxLayout(fluct))->addWidget(coef_);
+  left->addWidget(fluct);
+
+  auto* energy = new QGroupBox("Energy Under Torque Curve", this);
+  energy->setObjectName("fra_Energy");
+  auto* energyLayout = new QVBoxLayout(energy);
+  table_ = NamedLabel(energy, "pct_Pict1", "");
+  table_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  table_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  table_->setAutoFillBackground(true);
+  size_ = NamedLabel(energy, "lbl_Size", "");
+  energyLayout->addWidget(table_, 1);
+  energyLayout->addWidget(size_);
+  left->addWidget(energy, 1);
+
+  const char* frames[2] = {"Without Flywheel", "With Flywheel"};
+  for (int f = 0; f < 2; ++f) {
+    auto* box = new QGroupBox(frames[f], this);
+    box->setObjectName(f == 0 ? "fra_Without" : "fra_With");
+    auto* grid = new QGridLayout(box);
+    for (int row = 0; row < 2; ++row) {
+      const int i = f + 2 * row;  // 0, 2 without; 1, 3 with
+      grid->addWidget(new QLabel(row == 0 ? "Minimum torque" : "Maximum torque", box), row, 0);
+      torque_[i] = NamedLabel(box, QString("lbl_Torque_%1").arg(i).toUtf8().constData(), "");
+      torque_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      unit_[i] = NamedLabel(box, QString("lbl_Unit_%1").arg(i).toUtf8().constData(), "");
+      grid->addWidget(torque_[i], row, 1);
+      grid->addWidget(unit_[i], row, 2);
+    }
+    left->addWidget(box);
+  }
+  body->addLayout(left);
+
+  auto* right = new QVBoxLayout;
+  for (int i = 0; i < 2; ++i) {
+    views_[i] = new PlotView(this, QString("grf_Plot_%1").arg(i).toUtf8().constData());
+    views_[i]->setMinimumSize(420, 220);
+    WirePlot(i);
+    right->addWidget(views_[i], 1);
+  }
+  auto* panel = new QGroupBox(this);
+  panel->setObjectName("pnl_data");
+  summary_ = NamedLabel(panel, "lbl_Data", "");
+  summary_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  summary_->setWordWrap(false);
+  (new QVBoxLayout(panel))->addWidget(summary_);
+  right->addWidget(panel);
+  body->addLayout(right, 1);
+  Lay(body, BuildCommands());
+  OnLeave(coef_, [this] { CoefficientLeft(); });
+  resize(1180, 860);
+}
+
+QWidget* FrmFlywheel::BuildCommands() {
+  auto* row = new QWidget(this);
+  auto* layout = new QHBoxLayout(row);
+  auto add = [&](const char* name, const char* caption, std::function<void()> run) {
+    QPushButton* b = NamedButton(row, name, caption);
+    layout->addWidget(b);
+    connect(b, &QPushButton::clicked, this, std::move(run));
+    return b;
+  };
+  add("cmd_Cancel", "< &Back", [this] { Back(); });
+  add("cmd_Calc", "C&alculate", [this] { Run([this] { Calculate(); }); });
+  add("cmd_Print", "&Print Form", [this] { PrintThisForm(); });
+  add("cmd_copy", "&Copy", [this] { app_.GetUi().Message(kCopyText, Buttons::Ok, Icon::Information); });
+  layout->addStretch(1);
+  done_ = add("cmd_Done", "&Next >", [this] { ReturnHome(); });
+  return row;
+}
+
+void FrmFlywheel::BuildMenus() {
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("mnu_HelpMenu");
+  QAction* page = help->addAction("Flywheel");
+  page->setObjectName("mnu_Help");
+  page->setShortcut(QKeySequence::HelpContents);
+  connect(page, &QAction::triggered, this, [this] {
+    Guarded(app_.GetUi(), "frm_Flywheel.mnu_Help_Click", [&] { app_.ShowHelp(HelpTopic::FlywheelSizing); });
+  });
+}
+
+void FrmFlywheel::WirePlot(int i) {
+  PlotView* view = views_[i];
+  view->onSaveImage = [this, view] {
+    const QSize size = PictureSize(view);
+    Guarded(app_.GetUi(), "frm_Flywheel.SaveImage", [&] {
+      FileDialogRequest request{"Save Image",
+                                "PNG image (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document (*.pdf)|*.pdf|",
+                                app_.Values().FileName + ".png", app_.Values().FilePath, true};
+      const auto path = app_.GetDialogs().SaveFileName(request);
+      if (!path) return;
+      std::string file = *path;
+      if (!PictureBytes([](Canvas&) {}, file, 1, 1)) file += ".png";
+      const PlotModel model = view->Model();
+      EnsurePictureSupport();
+      SavePictureFile([&model](Canvas& c) { PaintPlot(c, model); }, file, size.width(), size.height());
+    });
+  };
+  view->onCopyImage = [view] {
+    const QSize size = PictureSize(view);
+    const PlotModel model = view->Model();
+    const std::string png = PicturePngBytes([&model](Canvas& c) { PaintPlot(c, model); }, size.width(), size.height());
+    QGuiApplication::clipboard()->setImage(
+        QImage::fromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG"));
+  };
+  view->onCopyData = [view] { QGuiApplication::clipboard()->setText(QtText(PlotCsv(view->Model()))); };
+  view->onSaveData = [this, view] {
+    Guarded(app_.GetUi(), "frm_Flywheel.SaveData", [&] {
+      FileDialogRequest request{"Save Data", "CSV data (*.csv)|*.csv|All (*.*)|*.*|", app_.Values().FileName + ".csv",
+                                app_.Values().FilePath, true};
+      const auto path = app_.GetDialogs().SaveFileName(request);
+      if (path) ReplaceFileAtomically(*path, PlotCsv(view->Model()));
+    });
+  };
+}
+
+void FrmFlywheel::ReadWidgets() { coefText_ = coef_->text().toStdString(); }
+
+void FrmFlywheel::WriteWidgets() {
+  const EngineDesignRecord& d = app_.Design();
+  SetTitlebox(this, app_.Values());
+  coef_->setText(QtText(GeneralNumberText(d.CoefFluct)));
+  for (int i = 0; i < 4; ++i) unit_[i]->setText(QtText(d.UnitLabel[5]));
+  std::string block;
+  Guarded(app_.GetUi(), "Flywheel", [&] { block = FlywheelSummaryBlock(d); });
+  summary_->setText(QtText(block));
+  table_->setText(calculated_ ? QtText(Joined(result_.energyTable)) : QString());
+  size_->setText(calculated_ ? QtText(Joined(FlywheelSizeLines(d, result_))) : QString());
+  const std::vector<std::string> extremes =
+      calculated_ ? TorqueExtremeTexts(d) : std::vector<std::string>(4, std::string());
+  for (int i = 0; i < 4; ++i) torque_[i]->setText(QtText(extremes[i]));
+  for (PlotView* v : views_) v->setVisible(graphsShown_);
+  done_->setEnabled(doneEnabled_);
+}
+
+void FrmFlywheel::Calculate() {
+  EngineDesignRecord& d = app_.Design();
+  calculated_ = FlywheelCalculation(d, app_.GetUi(), result_);
+  if (!calculated_) return;
+  Guarded(app_.GetUi(), "Flywheel", [&] {
+    views_[0]->SetModel(FlywheelTorquePlot(d, false));
+    views_[1]->SetModel(FlywheelTorquePlot(d, true));
+  });
+  graphsShown_ = doneEnabled_ = true;
+}
+
+void FrmFlywheel::CoefficientLeft() {
+  if (AcceptCoefFluct(app_.Design(), app_.GetUi(), coefText_)) {
+    calculated_ = doneEnabled_ = false;  // the picture cleared, Next disabled, then calculated again
+    Calculate();
+    return;
+  }
+  coef_->setFocus();
+}
+
+void FrmFlywheel::Activate() {
+  setWindowTitle(QtText(ScreenCaption(app_.Values(), "Flywheel Data")));
+  graphsShown_ = calculated_ = false;
+  Run([this] { Calculate(); });
+}
+
+void FrmFlywheel::Back() { ReturnHome(); }
+
+void RegisterFlywheel(Application& app) {
+  auto window = std::make_unique<FrmFlywheel>(app);
+  FrmFlywheel* s = window.get();
+  // Picture: the V8 example with a coefficient of 0.05.
+  auto picture = [&app, s] {
+    LoadExample(app.Design(), 5, app.GetUi());
+    app.Design().CoefFluct = 0.05f;
+    s->Activate();
+  };
+  app.Register({ScreenId::Flywheel, std::move(window), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
+}
+
+}  // namespace zorvan::ui

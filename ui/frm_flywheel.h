@@ -1,0 +1,50 @@
+#pragma once
+// The flywheel screen: the coefficient of fluctuation, the energy of the
+// torque pulses, the torque without and with a flywheel (extremes and plots),
+// the flywheel's energy swing and moment of inertia, and the design summary.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+
+#include "core/flywheel.h"
+#include "ui/form_screen.h"
+#include "ui/plot_view.h"
+
+namespace zorvan::ui {
+
+class FrmFlywheel : public FormScreen {
+ public:
+  explicit FrmFlywheel(Application& app);
+
+  // Each activation: the coefficient shown, then Calculate.
+  void Activate();
+  const FlywheelResult& Result() const { return result_; }
+  PlotView* View(int i) const { return views_[i]; }
+
+ protected:
+  void ReadWidgets() override;
+  void WriteWidgets() override;
+  void Back() override;
+
+ private:
+  QWidget* BuildCommands();
+  void BuildMenus();
+  // cmd_Calc: the flywheel calculation, the plots and the results.
+  void Calculate();
+  void CoefficientLeft();
+  void WirePlot(int i);
+
+  FlywheelResult result_;
+  bool calculated_ = false, graphsShown_ = false, doneEnabled_ = false;
+  std::string coefText_;
+  QLineEdit* coef_ = nullptr;
+  QLabel *table_ = nullptr, *summary_ = nullptr, *size_ = nullptr;
+  std::array<QLabel*, 4> torque_{}, unit_{};
+  std::array<PlotView*, 2> views_{};
+  QPushButton* done_ = nullptr;
+};
+
+void RegisterFlywheel(Application& app);
+
+}  // namespace zorvan::ui

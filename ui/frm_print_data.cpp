@@ -1,0 +1,166 @@
+#include "ui/frm_print_data.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "core/captions.h"
+#include "core/error_report.h"
+#include "core/presets.h"
+#include "plots/design_header.h"
+#include "ui/application.h"
+#include "ui/frm_print_select.h"
+#include "ui/qt_platform.h"
+#include "ui/screen_base.h"
+
+namespace zorvan::ui {
+
+namespace {
+
+constexpr const char* kCopyText = "Use the Alt-PrintScrn key combo to copy the screen to the clipboard";
+constexpr int kHeadingRows = 5;  // function, component, unit, Min, Max
+
+std::string SummaryText(const std::vector<SummaryRow>& rows) {
+  std::string s;
+  for (const SummaryRow& r : rows) s += r.caption + ":  " + r.value + (r.unit.empty() ? "" : " " + r.unit) + "\n";
+  return s;
+}
+
+void SetCell(QTableWidget* grid, int row, int column, const std::string& text, bool heading) {
+  auto* item = new QTableWidgetItem(QString::fromStdString(text));
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  item->setTextAlignment(heading ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
+  if (heading) item->setBackground(QColor(192, 192, 192));
+  grid->setItem(row, column, item);
+}
+
+}  // namespace
+
+FrmPrintData::FrmPrintData(Application& app) : FormScreen(app, "frm_PrintData") {
+  BuildMenus();
+  auto* body = new QVBoxLayout;
+  for (int i = 0; i < 3; ++i) {
+    headers_[i] = NamedLabel(this, QString("lbl_Header%1").arg(i + 2).toUtf8().constData(), "");
+    body->addWidget(headers_[i]);
+  }
+  auto* row = new QHBoxLayout;
+  grid_ = new QTableWidget(this);
+  grid_->setObjectName("grd_Data");
+  grid_->horizontalHeader()->hide();
+  grid_->verticalHeader()->hide();
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  row->addWidget(grid_, 1);
+  auto* side = new QVBoxLayout;
+  auto panel = [&](const char* frame, const char* caption, const char* label) {
+    auto* g = new QGroupBox(caption, this);
+    g->setObjectName(frame);
+    auto* l = NamedLabel(g, label, "");
+    (new QVBoxLayout(g))->addWidget(l);
+    side->addWidget(g);
+    return l;
+  };
+  cylinder_ = panel("fra_Cylinder", "Cylinder Data", "lbl_CylinderData");
+  engine_ = panel("fra_Engine", "Engine Data", "lbl_EngineData");
+  side->addStretch(1);
+  row->addLayout(side);
+  body->addLayout(row, 1);
+  Lay(body, BuildCommands());
+  resize(1000, 760);
+}
+
+QWidget* FrmPrintData::BuildCommands() {
+  auto* row = new QWidget(this);
+  auto* layout = new QHBoxLayout(row);
+  auto add = [&](const char* name, const char* caption, std::function<void()> run) {
+    QPushButton* b = NamedButton(row, name, caption);
+    layout->addWidget(b);
+    connect(b, &QPushButton::clicked, this, std::move(run));
+  };
+  add("cmd_Reprint", "< &Back", [this] { Back(); });
+  add("cmd_Copy", "&Copy", [this] { app_.GetUi().Message(kCopyText, Buttons::Ok, Icon::Information); });
+  add("cmd_PrintForm", "&Print Form",
+      [this] { PrintForm(*this, app_.GetUi(), app_.Printer(), "frm_Printdata.PrintForm"); });
+  layout->addStretch(1);
+  add("cmd_Done", "&Next >", [this] { hide(); });
+  return row;
+}
+
+void FrmPrintData::BuildMenus() {
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("mnu_HelpMenu");
+  QAction* page = help->addAction("Printing");
+  page->setObjectName("mnu_Help");
+  page->setShortcut(QKeySequence::HelpContents);
+  connect(page, &QAction::triggered, this, [this] {
+    Guarded(app_.GetUi(), "frm_PrintData.mnu_Help_Click", [&] { app_.ShowHelp(HelpTopic::Printing); });
+  });
+}
+
+void FrmPrintData::Activate() {
+  setWindowTitle(QtText(ScreenCaption(app_.Values(), "Print Data")));
+  auto* selection = app_.Screen<FrmPrintSelect>(ScreenId::Print);
+  const PrintSettings settings = selection ? selection->Settings() : PrintSettings{};
+  Guarded(app_.GetUi(), "Multiprint", [&] {
+    table_ = BuildPrintTable(app_.Design(), app_.Selection(), settings);
+    FillGrid();
+  });
+  Refill();
+}
+
+void FrmPrintData::FillGrid() {
+  const int n = static_cast<int>(table_.columns.size());
+  const int count = kHeadingRows + static_cast<int>(table_.rows.size());
+  if (count < previousRows_) grid_->clearContents();  // "Clear_Grid"
+  previousRows_ = count;
+  grid_->setColumnCount(n + 1);
+  grid_->setRowCount(count);
+  // The columns share the grid's width equally.
+  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  const char* first[kHeadingRows] = {"Crank", "Angle", "deg", "Min", "Max"};
+  for (int r = 0; r < kHeadingRows; ++r) SetCell(grid_, r, 0, first[r], true);
+  for (int c = 1; c <= n; ++c) {
+    const PrintColumn& col = table_.columns[c - 1];
+    SetCell(grid_, 0, c, col.function, true);
+    SetCell(grid_, 1, c, col.component, true);
+    SetCell(grid_, 2, c, col.printUnit, true);
+    SetCell(grid_, 3, c, table_.minimum[c - 1], false);
+    SetCell(grid_, 4, c, table_.maximum[c - 1], false);
+  }
+  for (std::size_t r = 0; r < table_.rows.size(); ++r)
+    for (int c = 0; c <= n; ++c) SetCell(grid_, kHeadingRows + static_cast<int>(r), c, table_.rows[r][c], c == 0);
+}
+
+void FrmPrintData::WriteWidgets() {
+  const EngineDesignRecord& d = app_.Design();
+  SetTitlebox(this, app_.Values());
+  cylinder_->setText(QtText(SummaryText(CylinderSummary(d))));
+  engine_->setText(QtText(SummaryText(EngineSummary(d))));
+  const std::string lines[] = {PhaseLine(d), FiringOrderLine(d), FiringAngleLine(d)};
+  for (int i = 0; i < 3; ++i) {
+    headers_[i]->setText(QtText(lines[i]));
+    headers_[i]->setVisible(d.EngineResultsValid);
+  }
+}
+
+void FrmPrintData::Back() {
+  hide();
+  app_.Show(ScreenId::Print, Modality::Modal);
+}
+
+void RegisterPrintData(Application& app) {
+  auto window = std::make_unique<FrmPrintData>(app);
+  FrmPrintData* s = window.get();
+  // Picture: the V8 with the total shaking force, every third step, two decimals.
+  auto picture = [&app, s] {
+    LoadExample(app.Design(), 5, app.GetUi());
+    app.Selection() = PlotSelection{};
+    ApplyPlotPreset(app.Selection(), "Total Shaking Force - X, Y, Mag, Angle", 4);
+    if (auto* select = app.Screen<FrmPrintSelect>(ScreenId::Print)) select->SetSettings({PrintTarget::Screen, 3, 2});
+    s->Activate();
+  };
+  app.Register({ScreenId::PrintData, std::move(window), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
+}
+
+}  // namespace zorvan::ui
