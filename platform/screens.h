@@ -12,6 +12,7 @@ enum class ScreenId {
   // The plot selection screens (Plot is the plot-type screen) and the plot screens.
   PlotSelect1, PlotSelect2, PlotSelect3, PlotSelect4, Plot1, Plot2, Plot3, MyPlot2, MyPlot3, MyPlot4,
   Orders, DesignStudy,
+  Phasors,
 };
 enum class Modality { Modal, Modeless };
 
@@ -22,8 +23,9 @@ enum class HelpTopic {
   InputData, EngineAssembly,  // the pages the screens open from their own Help menus
   Plotting,
   Orders, DesignStudy,
+  PolarPlots, PowerChart, Phasors,
 };
-constexpr int kHelpTopicCount = 18;
+constexpr int kHelpTopicCount = 21;
 constexpr int kMenuHelpTopicCount = 13;  // the topics of the home screen's Help menu
 
 class Screens {

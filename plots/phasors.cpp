@@ -89,8 +89,10 @@ void PaintPhasors(Canvas& c, const PhasorModel& m) {
   c.Clear(palette::White);
   const double size = std::clamp(std::min(width, height) / 50, 6.0, 10.0);
   c.Text(width / 2, size * 1.6, m.title, palette::Black, size + 1, Align::Centre);
-  const int rows = std::max<int>(1, static_cast<int>(m.orders.size()));
-  const int cols = std::max<int>(1, static_cast<int>(m.sets.size()));
+  // One row an order and a column a set; the orders side by side when there is one set.
+  const bool oneSet = m.sets.size() == 1;
+  const int rows = oneSet ? 1 : std::max<int>(1, static_cast<int>(m.orders.size()));
+  const int cols = std::max<int>(1, static_cast<int>(oneSet ? m.orders.size() : m.sets.size()));
   const double top = size * 2.5, cellW = width / cols, cellH = (height - top) / rows;
   for (std::size_t i = 0; i < m.diagrams.size(); ++i) {
     const PhasorDiagram& g = m.diagrams[i];

@@ -66,17 +66,14 @@ PowerChartModel BuildPowerChart(const EngineDesignRecord& d) {
   return m;
 }
 
-void PaintPowerChart(Canvas& c, const PowerChartModel& m) {
-  const double width = c.WidthPt(), height = c.HeightPt();
-  c.Viewport(0, 0, 0, 0);
-  c.Scale(0, 0, width, height);
-  c.Clear(palette::White);
-  // The firing arrangement in a column of its own, its TAB columns at fixed stops.
-  const std::vector<std::string> lines = Split(m.arrangementText, '\r');
-  const double textWidth = std::clamp(width * 0.3, 120.0, 260.0);
-  double size = std::clamp(height / (lines.size() + 4.0) / 1.25, 5.0, 10.0);
-  while (size > 5 && c.TextWidthPt(" Your firing arrangement is:", size) > textWidth - 8) size -= 0.5;
-  const double stop = c.TextWidthPt("Firing ", size);
+namespace {
+
+// The text from the top left of the current viewport, in points.
+void DrawText(Canvas& c, const std::string& text, double width, double height) {
+  const std::vector<std::string> lines = Split(text, '\r');
+  double size = std::clamp(height / (lines.size() + 2.0) / 1.25, 5.0, 10.0);
+  while (size > 5 && c.TextWidthPt(" Your firing arrangement is:", size) > width - 8) size -= 0.5;
+  const double stop = c.TextWidthPt("Firing ", size) * 1.4;
   double y = size * 1.5;
   for (const std::string& line : lines) {
     double x = 4;
@@ -86,6 +83,43 @@ void PaintPowerChart(Canvas& c, const PowerChartModel& m) {
     }
     y += size * 1.25;
   }
+}
+
+// One chart in the current viewport: its scale, bars, row frames and quarter marks.
+void DrawPanel(Canvas& c, const PowerChartPanel& p, double heightPt) {
+  c.Scale(p.left, p.top, p.right, p.bottom);
+  c.Clear(palette::White);
+  c.Box(p.left, p.top, p.right, p.bottom, {palette::Grey, 0.5}, false);
+  const double labelSize = std::clamp(heightPt / (p.bottom / kPowerRowPitch) * 0.45, 4.0, 9.0);
+  for (const PowerBar& b : p.bars) {
+    c.Box(b.from, b.y, b.shownTo, b.y + kPowerBarHeight, {p.colour, 0.75}, true);
+    c.Text(-35, b.y + kPowerTick * 0.4, std::to_string(b.cylinder), palette::Black, labelSize, Align::Centre);
+  }
+  for (const PlotSegment& s : p.frames) c.Line(s.x1, s.y1, s.x2, s.y2, kFrame);
+  for (const PlotSegment& s : p.marks) c.Line(s.x1, s.y1, s.x2, s.y2, kMark);
+}
+
+}  // namespace
+
+void PaintPowerText(Canvas& c, const std::string& text) {
+  c.Viewport(0, 0, 0, 0);
+  c.Scale(0, 0, c.WidthPt(), c.HeightPt());
+  c.Clear(palette::White);
+  DrawText(c, text, c.WidthPt(), c.HeightPt());
+}
+
+void PaintPowerPanel(Canvas& c, const PowerChartPanel& p) {
+  c.Viewport(0, 0, 0, 0);
+  DrawPanel(c, p, c.HeightPt());
+}
+
+void PaintPowerChart(Canvas& c, const PowerChartModel& m) {
+  const double width = c.WidthPt(), height = c.HeightPt();
+  c.Viewport(0, 0, 0, 0);
+  c.Scale(0, 0, width, height);
+  c.Clear(palette::White);
+  const double textWidth = std::clamp(width * 0.3, 120.0, 260.0);
+  DrawText(c, m.arrangementText, textWidth, height);
   // The three charts, one below the other, each under its title.
   const double chartX = textWidth, chartW = width - textWidth - 6;
   const double band = height / 3;
@@ -98,16 +132,7 @@ void PaintPowerChart(Canvas& c, const PowerChartModel& m) {
     c.Text(chartX + chartW / 2, top + titleSize * 1.4, p.title, palette::Black, titleSize, Align::Centre);
     const double ch = band - titleSize * 2;
     c.Viewport(chartX, top + titleSize * 1.8, chartW, ch);
-    c.Scale(p.left, p.top, p.right, p.bottom);
-    c.Clear(palette::White);
-    c.Box(p.left, p.top, p.right, p.bottom, {palette::Grey, 0.5}, false);
-    const double labelSize = std::clamp(ch / (p.bottom / kPowerRowPitch) * 0.45, 4.0, 9.0);
-    for (const PowerBar& b : p.bars) {
-      c.Box(b.from, b.y, b.shownTo, b.y + kPowerBarHeight, {p.colour, 0.75}, true);
-      c.Text(-35, b.y + kPowerTick * 0.4, std::to_string(b.cylinder), palette::Black, labelSize, Align::Centre);
-    }
-    for (const PlotSegment& s : p.frames) c.Line(s.x1, s.y1, s.x2, s.y2, kFrame);
-    for (const PlotSegment& s : p.marks) c.Line(s.x1, s.y1, s.x2, s.y2, kMark);
+    DrawPanel(c, p, ch);
   }
   c.Viewport(0, 0, 0, 0);
 }

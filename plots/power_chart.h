@@ -42,6 +42,10 @@ PowerChartModel BuildPowerChart(const EngineDesignRecord& d);
 
 // Draws the text on the left and the three charts, each below its title, on the right.
 void PaintPowerChart(Canvas& c, const PowerChartModel& m);
+// The parts on their own surfaces: the text (its TAB columns at fixed stops)
+// and one chart filling the canvas.
+void PaintPowerText(Canvas& c, const std::string& text);
+void PaintPowerPanel(Canvas& c, const PowerChartPanel& p);
 
 // Chart, row, cylinder, bar start and end, as CSV (CR LF).
 std::string PowerChartCsv(const PowerChartModel& m);

@@ -9,8 +9,12 @@
 #include "ui/frm_home_screen.h"
 #include "ui/frm_input_data.h"
 #include "ui/frm_orders.h"
+#include "ui/frm_my_plot4.h"
+#include "ui/frm_phasors.h"
 #include "ui/frm_plot.h"
 #include "ui/frm_plot_select.h"
+#include "ui/frm_plot_select4.h"
+#include "ui/frm_power.h"
 #include "ui/frm_plot_type.h"
 #include "ui/frm_quit.h"
 #include "ui/frm_title.h"
@@ -33,6 +37,10 @@ void RegisterScreens(Application& app) {
   RegisterPlots(app);
   RegisterOrders(app);
   RegisterDesignStudy(app);
+  RegisterPlotSelect4(app);
+  RegisterMyPlot4(app);
+  RegisterPower(app);
+  RegisterPhasors(app);
 }
 
 }  // namespace zorvan::ui
