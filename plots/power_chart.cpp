@@ -72,8 +72,12 @@ namespace {
 void DrawText(Canvas& c, const std::string& text, double width, double height) {
   const std::vector<std::string> lines = Split(text, '\r');
   double size = std::clamp(height / (lines.size() + 2.0) / 1.25, 5.0, 10.0);
-  while (size > 5 && c.TextWidthPt(" Your firing arrangement is:", size) > width - 8) size -= 0.5;
-  const double stop = c.TextWidthPt("Firing ", size) * 1.4;
+  // Four columns and the unit fit beside each other.
+  auto stopAt = [&c](double s) { return c.TextWidthPt("Firing ", s) * 1.4; };
+  while (size > 5 && std::max(c.TextWidthPt(" Your firing arrangement is:", size),
+                              4 * stopAt(size) + c.TextWidthPt(" deg", size)) > width - 8)
+    size -= 0.5;
+  const double stop = stopAt(size);
   double y = size * 1.5;
   for (const std::string& line : lines) {
     double x = 4;

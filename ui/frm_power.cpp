@@ -25,7 +25,7 @@ FrmPower::FrmPower(Application& app) : FormScreen(app, "frm_Power") {
   auto* body = new QHBoxLayout;
   text_ = new ChartView(this, "Picture1", false);
   text_->SetPaint([this](Canvas& c, int) { PaintPowerText(c, model_.arrangementText); });
-  text_->setMinimumWidth(230);
+  text_->setMinimumWidth(270);
   wire(text_);
   body->addWidget(text_);
   auto* charts = new QVBoxLayout;
