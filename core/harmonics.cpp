@@ -22,23 +22,10 @@ struct ArmGroup {
   int firstArm;
 };
 
-void AddCylinder(EngineDesignRecord& d, int c, int set, double arm) {
-  const double phi = d.PhaseAngle[c] * kPhaseToRad;
-  const double lever = arm * d.CylinderSpacing;
-  for (int n = 1; n <= 6; ++n) {
-    const double cn = std::cos(n * phi), sn = std::sin(n * phi);
-    auto& h = d.HarmonicSums[n];
-    h[0][0][set] += cn;
-    h[0][1][set] += sn;
-    h[1][0][set] += cn * lever;
-    h[1][1][set] += sn * lever;
-  }
-}
-
-void AddGroup(EngineDesignRecord& d, const ArmGroup& g) {
+void AddGroup(std::vector<HarmonicTerm>& terms, const ArmGroup& g) {
   if (g.cylinders.first < 1 || g.cylinders.last > kMaxCylinders) RaiseError(err::SubscriptOutOfRange);
   for (int c = g.cylinders.first; c <= g.cylinders.last; ++c)
-    AddCylinder(d, c, g.set, g.firstArm + (c - g.cylinders.first));
+    terms.push_back({c, g.set, static_cast<double>(g.firstArm + (c - g.cylinders.first))});
 }
 
 // A second vee bank stands level with the first when its first crank throw
@@ -49,22 +36,22 @@ int SecondBankFirstArm(const EngineDesignRecord& d, CylinderGroup second) {
   return d.PhaseAngle[second.first] == d.PhaseAngle[1] ? 0 : second.first - 1;
 }
 
-void AddGroups(EngineDesignRecord& d) {
+void AddGroups(const EngineDesignRecord& d, std::vector<HarmonicTerm>& terms) {
   const int n = d.NumCylinders;
   switch (d.Arrangement) {
-    case 1: AddGroup(d, {{1, n}, 1, 0}); break;
+    case 1: AddGroup(terms, {{1, n}, 1, 0}); break;
     case 2:
     case 3: {
       const CylinderGroup second = HalfGroup(n, 2);
-      AddGroup(d, {HalfGroup(n, 1), 1, 0});
-      AddGroup(d, {second, 2, SecondBankFirstArm(d, second)});
+      AddGroup(terms, {HalfGroup(n, 1), 1, 0});
+      AddGroup(terms, {second, 2, SecondBankFirstArm(d, second)});
       break;
     }
     case 4:
       // The three banks of a W share the throws: each starts level with the first.
-      AddGroup(d, {ThirdGroup(n, 1), 1, 0});
-      AddGroup(d, {ThirdGroup(n, 2), 3, 0});
-      AddGroup(d, {ThirdGroup(n, 3), 2, 0});
+      AddGroup(terms, {ThirdGroup(n, 1), 1, 0});
+      AddGroup(terms, {ThirdGroup(n, 2), 3, 0});
+      AddGroup(terms, {ThirdGroup(n, 3), 2, 0});
       break;
     default: break;  // a single cylinder: every sum stays 0
   }
@@ -72,10 +59,32 @@ void AddGroups(EngineDesignRecord& d) {
 
 }  // namespace
 
+std::vector<HarmonicTerm> HarmonicTerms(const EngineDesignRecord& d) {
+  if (d.NumCylinders > kMaxCylinders) RaiseError(err::SubscriptOutOfRange);
+  std::vector<HarmonicTerm> terms;
+  if (d.NumCylinders >= 1) AddGroups(d, terms);
+  return terms;
+}
+
+std::pair<double, double> HarmonicShare(const EngineDesignRecord& d, const HarmonicTerm& t, int n, int q) {
+  const double phi = d.PhaseAngle[t.cylinder] * kPhaseToRad;
+  const double lever = q == 1 ? t.arm * d.CylinderSpacing : 1.0;
+  const double cn = std::cos(n * phi), sn = std::sin(n * phi);
+  return q == 1 ? std::pair{cn * lever, sn * lever} : std::pair{cn, sn};
+}
+
 void ComputeHarmonicSums(EngineDesignRecord& d) {
   d.HarmonicSums = {};
-  if (d.NumCylinders > kMaxCylinders) RaiseError(err::SubscriptOutOfRange);
-  if (d.NumCylinders >= 1) AddGroups(d);
+  for (const HarmonicTerm& t : HarmonicTerms(d)) {
+    for (int n = 1; n <= 6; ++n) {
+      auto& h = d.HarmonicSums[n];
+      for (int q = 0; q <= 1; ++q) {
+        const auto [c, s] = HarmonicShare(d, t, n, q);
+        h[q][0][t.set] += c;
+        h[q][1][t.set] += s;
+      }
+    }
+  }
   for (auto& harmonic : d.HarmonicSums)
     for (auto& q : harmonic)
       for (auto& t : q) t[0] = t[2] + t[1] + t[3];

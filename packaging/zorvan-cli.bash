@@ -27,7 +27,10 @@ _zorvan_cli() {
       COMPREPLY=($(compgen -W "$fields" -S = -- "$cur"))
       compopt -o nospace 2>/dev/null
       return ;;
-    --type) COMPREPLY=($(compgen -W "1 2 3" -- "$cur")); return ;;
+    --type) COMPREPLY=($(compgen -W "1 2 3 4" -- "$cur")); return ;;
+    --mode) COMPREPLY=($(compgen -W "envelope vectors both" -- "$cur")); return ;;
+    --phasors) COMPREPLY=($(compgen -W "force moment" -- "$cur")); return ;;
+    --order) COMPREPLY=($(compgen -W "1 2" -- "$cur")); return ;;
     --style) COMPREPLY=($(compgen -W "aligned annotated" -- "$cur")); return ;;
     --coord) COMPREPLY=($(compgen -W "global local" -- "$cur")); return ;;
     --of) COMPREPLY=($(compgen -W "torque shaking" -- "$cur")); return ;;
@@ -55,7 +58,7 @@ _zorvan_cli() {
     case $command in
       flywheel) options+=" --coef" ;;
       orders) options+=" --of --csv" ;;
-      plot) options+=" --type --format --functions --style --coord -o --size --csv" ;;
+      plot) options+=" --type --format --functions --style --coord -o --size --csv --mode --power --phasors --order" ;;
       sweep) options+=" --vary --figures --jobs -o" ;;
       table) options+=" --format --columns --step --decimals --coord -o --printout" ;;
       export) options+=" -o" ;;

@@ -10,7 +10,7 @@
 
 namespace zorvan {
 
-enum class Dash { Solid, Dashed, Dotted, DashDot };
+enum class Dash { Solid, Dashed, Dotted, DashDot, DashDotDot };
 enum class Align { Left, Centre, Right };
 
 struct Pen {

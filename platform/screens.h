@@ -14,6 +14,7 @@ enum class ScreenId {
   Orders, DesignStudy,
   // The table screen of the print selection (Print is the selection itself).
   PrintData,
+  Phasors,
 };
 enum class Modality { Modal, Modeless };
 
@@ -25,8 +26,9 @@ enum class HelpTopic {
   Plotting,
   Orders, DesignStudy,
   Printing, FlywheelSizing, Balancing,
+  PolarPlots, PowerChart, Phasors,
 };
-constexpr int kHelpTopicCount = 21;
+constexpr int kHelpTopicCount = 24;
 constexpr int kMenuHelpTopicCount = 13;  // the topics of the home screen's Help menu
 
 class Screens {

@@ -67,6 +67,7 @@ QPen PainterCanvas::QtPen(const Pen& pen) const {
     case Dash::Dashed: p.setStyle(Qt::DashLine); break;
     case Dash::Dotted: p.setStyle(Qt::DotLine); break;
     case Dash::DashDot: p.setStyle(Qt::DashDotLine); break;
+    case Dash::DashDotDot: p.setStyle(Qt::DashDotDotLine); break;
   }
   return p;
 }

@@ -19,6 +19,7 @@ HomeState ComputeHomeState(const EngineDesignRecord& d, const ProgramValues& v,
   s.chart[kChartRodLoad] = single;
   s.chart[kChartOrders] = single && available(ScreenId::Orders);
   s.chart[kChartStudy] = single && available(ScreenId::DesignStudy);
+  s.chart[kChartPhasors] = engine && available(ScreenId::Phasors);
 
   s.cmdInput = available(ScreenId::Input);
   // During start-up the commands keep their initial (disabled) state.

@@ -15,7 +15,9 @@ namespace zorvan {
 // The entries of the Charts menu (mnu_Chart_0 ..), in menu order.
 enum Chart : int {
   kChartSummary, kChartMass, kChartFiring, kChartForce, kChartMoment, kChartTorque, kChartPower, kChartRodLoad,
-  kChartOrders, kChartStudy, kChartCount
+  kChartOrders, kChartStudy,
+  kChartPhasors,
+  kChartCount
 };
 // The indicators of the status panel (lbl_Status_0 ..).
 enum Indicator : int {

@@ -232,6 +232,10 @@ void Shell::ShowChart(int chart) {
     OpenScreen(id, Modality::Modeless);
     return;
   }
+  if (chart == kChartPhasors) {
+    OpenScreen(ScreenId::Phasors, Modality::Modeless);
+    return;
+  }
   Guarded(ui_, "frm_Homescreen.Charts", [&] {
     std::string text;
     switch (chart) {

@@ -145,6 +145,9 @@ QWidget* FrmEngineData::BuildCommands() {
   print_ = NamedButton(row, "cmd_PlotPrint", "&Print Form");
   done_ = NamedButton(row, "cmd_Done", "&Next >");
   for (QPushButton* b : {cancel_, clear_, calc_, balance_, animate_, copy_, print_, done_}) layout->addWidget(b);
+  phasors_ = NamedButton(row, "cmd_Phasors", "Pha&sors");
+  phasors_->setToolTip("Draw the balance sums as phasor diagrams");
+  layout->insertWidget(layout->indexOf(balance_) + 1, phasors_);
   return row;
 }
 
@@ -195,6 +198,7 @@ void FrmEngineData::Wire() {
     if (state_.doneEnabled) done_->setFocus();
   });
   connect(balance_, &QPushButton::clicked, this, [this] { Run([&] { logic_.Balance(); }); });
+  connect(phasors_, &QPushButton::clicked, this, [this] { app_.Show(ScreenId::Phasors, Modality::Modeless); });
   connect(clear_, &QPushButton::clicked, this, [this] { Run([&] { logic_.ClearData(); }); });
   connect(copy_, &QPushButton::clicked, this, [this] { logic_.Copy(); });
   connect(print_, &QPushButton::clicked, this, [this] { PrintThisForm(); });
@@ -263,6 +267,7 @@ void FrmEngineData::WriteWidgets() {
   examples_->setCurrentIndex(state_.exampleIndex);
   calc_->setEnabled(state_.calcEnabled);
   balance_->setEnabled(state_.balanceEnabled);
+  phasors_->setEnabled(state_.balanceEnabled && app_.Available(ScreenId::Phasors));
   animate_->setEnabled(state_.animateEnabled);
   done_->setEnabled(state_.doneEnabled);
   SetTitlebox(this, app_.Values());

@@ -14,7 +14,8 @@ QString HelpDocument(HelpTopic topic) {
       "general_info", "clipboard", "menu_file", "menu_units", "menu_examples", "menu_charts",
       "button_input", "button_plot", "button_print", "button_balance", "button_assemble",
       "button_flywheel", "user_manual", "input_data", "engine_assembly", "plotting",
-      "orders", "design_study", "printing", "flywheel", "balancing"};
+      "orders", "design_study", "printing", "flywheel", "balancing",
+      "polar_plots", "power_chart", "phasors"};
   int i = static_cast<int>(topic);
   return QString(":/help/%1.html").arg(kPages[i >= 0 && i < kHelpTopicCount ? i : 0]);
 }

@@ -11,8 +11,12 @@
 #include "ui/frm_home_screen.h"
 #include "ui/frm_input_data.h"
 #include "ui/frm_orders.h"
+#include "ui/frm_my_plot4.h"
+#include "ui/frm_phasors.h"
 #include "ui/frm_plot.h"
 #include "ui/frm_plot_select.h"
+#include "ui/frm_plot_select4.h"
+#include "ui/frm_power.h"
 #include "ui/frm_plot_type.h"
 #include "ui/frm_print_data.h"
 #include "ui/frm_print_select.h"
@@ -41,6 +45,10 @@ void RegisterScreens(Application& app) {
   RegisterPrintData(app);
   RegisterFlywheel(app);
   RegisterBalance(app);
+  RegisterPlotSelect4(app);
+  RegisterMyPlot4(app);
+  RegisterPower(app);
+  RegisterPhasors(app);
 }
 
 }  // namespace zorvan::ui

@@ -44,7 +44,11 @@ const std::vector<Command>& Commands() {
       {"plot",
        std::string("--type 1|2|3 (--format \"TEXT\" | --functions F:C[,F:C...]) [--style aligned|annotated] "
                    "[--coord global|local] -o FILE.png|FILE.svg|FILE.pdf [--size WxH] [--csv FILE.csv] ") +
-           kDesign,
+           kDesign +
+           "\n       zorvan-cli plot --type 4 --functions F [--coord global|local] [--mode envelope|vectors|both] "
+           "-o FILE [--size WxH] [--csv FILE.csv] " + kDesign +
+           "\n       zorvan-cli plot --power | --phasors force|moment [--order 1|2] "
+           "-o FILE [--size WxH] [--csv FILE.csv] " + kDesign,
        Plot},
       {"sweep",
        std::string("--vary FIELD=FROM:TO:STEP [--vary ...] [--figures LIST] [--jobs N] [-o FILE.csv] ") + kDesign,

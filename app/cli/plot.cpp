@@ -1,23 +1,36 @@
 #include "app/cli/plot.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <optional>
 
 #include "app/cli/design_args.h"
 #include "app/cli/message_log.h"
+#include "config/notices.h"
 #include "core/error_report.h"
 #include "files/atomic_file.h"
 #include "plots/plot_model.h"
 #include "plots/plot_painter.h"
+#include "plots/phasors.h"
+#include "plots/polar_plot.h"
+#include "plots/power_chart.h"
 #include "render/picture_files.h"
 
 namespace zorvan::cli {
 
 namespace {
 
+// What is drawn besides the cartesian plots of types 1 to 3.
+enum class Picture { Cartesian, Polar, Power, Phasors };
+
 struct PlotRequest {
+  Picture picture = Picture::Cartesian;
   int type = 0;
+  std::string polarFunction;  // --type 4: the one function
+  int16_t mode = kPolarEnvelope;
+  int phasors = -1;         // kPhasorForces or kPhasorMoments
+  std::vector<int> orders;  // empty: 1 and 2
   std::optional<std::string> format;
   std::vector<std::pair<int, int16_t>> slots;  // function, component
   bool aligned = false;
@@ -69,18 +82,76 @@ bool EndsWith(const std::string& s, const char* tail) {
   return s.size() >= t.size() && s.compare(s.size() - t.size(), t.size(), t) == 0;
 }
 
+bool HasOption(const DesignArgs& parsed, const char* name) {
+  return std::any_of(parsed.options.begin(), parsed.options.end(), [name](const auto& o) { return o.first == name; });
+}
+
+bool PictureFile(const std::string& out) {
+  return EndsWith(out, ".png") || EndsWith(out, ".svg") || EndsWith(out, ".pdf");
+}
+
+// The requests of the polar plot, the power chart and the phasor diagrams.
+int ParseOtherPicture(const DesignArgs& parsed, PlotRequest& r, std::ostream& err) {
+  const auto refuse = [&err](const std::string& text) {
+    err << "zorvan-cli: " << text << "\n";
+    return 2;
+  };
+  const int kinds = (r.type == 4) + (r.picture == Picture::Power) + HasOption(parsed, "--phasors");
+  if (kinds > 1 || (r.type != 0 && r.type != 4))
+    return refuse("plot draws one of --type, --power and --phasors at a time");
+  if (r.type == 4) r.picture = Picture::Polar;
+  if (HasOption(parsed, "--phasors")) r.picture = Picture::Phasors;
+  if (r.picture != Picture::Polar && HasOption(parsed, "--mode")) return refuse("--mode belongs to --type 4");
+  if (r.picture != Picture::Phasors && HasOption(parsed, "--order")) return refuse("--order belongs to --phasors");
+  if (r.picture != Picture::Polar && r.picture != Picture::Cartesian && HasOption(parsed, "--coord"))
+    return refuse("--coord belongs to the plots of --type");
+  for (const auto& [name, value] : parsed.options) {
+    if (name == "--mode") {
+      if (value != "envelope" && value != "vectors" && value != "both")
+        return refuse("--mode must be envelope, vectors or both, not '" + value + "'");
+      r.mode = value == "envelope" ? kPolarEnvelope : value == "vectors" ? kPolarVectors : kPolarBoth;
+    } else if (name == "--phasors") {
+      if (value != "force" && value != "moment") return refuse("--phasors must be force or moment, not '" + value + "'");
+      r.phasors = value == "force" ? kPhasorForces : kPhasorMoments;
+    } else if (name == "--order") {
+      if (value != "1" && value != "2") return refuse("--order must be 1 or 2, not '" + value + "'");
+      r.orders = {value == "1" ? 1 : 2};
+    } else if (r.picture != Picture::Polar && (name == "--functions" || name == "--format" || name == "--style")) {
+      return refuse(name + " belongs to the plots of --type");
+    } else if (r.picture == Picture::Polar && (name == "--format" || name == "--style")) {
+      return refuse(name + " is not for a polar plot");
+    } else if (name == "--functions") {
+      r.polarFunction = value;
+    }
+  }
+  if (r.picture == Picture::Polar && r.polarFunction.empty()) return refuse("a polar plot needs --functions F");
+  if (r.out.empty() || !PictureFile(r.out))
+    return refuse("plot needs -o FILE.png, FILE.svg or FILE.pdf, not '" + r.out + "'");
+  return 0;
+}
+
 int ParseRequest(const DesignArgs& parsed, PlotRequest& r, std::ostream& err) {
+  // The polar plot, the power chart and the phasors read their own options.
+  const bool other = r.picture == Picture::Power || HasOption(parsed, "--phasors") ||
+                     std::any_of(parsed.options.begin(), parsed.options.end(),
+                                 [](const auto& o) { return o.first == "--type" && o.second == "4"; });
   std::string style = "annotated";
   for (const auto& [name, value] : parsed.options) {
     if (name == "--type") {
-      r.type = value == "1" ? 1 : value == "2" ? 2 : value == "3" ? 3 : -1;
+      r.type = value == "1" ? 1 : value == "2" ? 2 : value == "3" ? 3 : value == "4" ? 4 : -1;
+    } else if (other) {
+      // left to ParseOtherPicture
+    } else if (name == "--mode" || name == "--order") {
+      err << "zorvan-cli: " << name << " is not for the plots of types 1 to 3\n";
+      return 2;
     } else if (name == "--format") {
       r.format = value;
     } else if (name == "--functions") {
       if (!ParseFunctions(value, r, err)) return 2;
     } else if (name == "--style") {
       style = value;
-    } else if (name == "--coord") {
+    }
+    if (name == "--coord") {
       if (value != "global" && value != "local") {
         err << "zorvan-cli: --coord must be global or local, not '" << value << "'\n";
         return 2;
@@ -104,8 +175,9 @@ int ParseRequest(const DesignArgs& parsed, PlotRequest& r, std::ostream& err) {
       }
     }
   }
+  if (other) return ParseOtherPicture(parsed, r, err);
   if (r.type < 1) {
-    err << "zorvan-cli: plot needs --type 1, 2 or 3\n";
+    err << "zorvan-cli: plot needs --type 1, 2, 3 or 4, --power or --phasors\n";
     return 2;
   }
   if (r.format.has_value() == !r.slots.empty()) {
@@ -122,7 +194,7 @@ int ParseRequest(const DesignArgs& parsed, PlotRequest& r, std::ostream& err) {
     return 2;
   }
   r.aligned = style == "aligned" && r.type != 1;
-  if (r.out.empty() || !(EndsWith(r.out, ".png") || EndsWith(r.out, ".svg") || EndsWith(r.out, ".pdf"))) {
+  if (r.out.empty() || !PictureFile(r.out)) {
     err << "zorvan-cli: plot needs -o FILE.png, FILE.svg or FILE.pdf, not '" << r.out << "'\n";
     return 2;
   }
@@ -164,14 +236,79 @@ bool AsksForFlywheel(const PlotRequest& r) {
   return std::any_of(r.slots.begin(), r.slots.end(), [](const auto& s) { return s.first == 19; });
 }
 
+// The polar plot of one function the design offers; 2 after a message for one it does not.
+int SelectPolar(const EngineDesignRecord& d, const PlotRequest& r, PlotSelection& s, std::ostream& err) {
+  const auto f = FunctionNumber(r.polarFunction);
+  if (!f) {
+    err << "zorvan-cli: '" << r.polarFunction << "' is not a plot function\n";
+    return 2;
+  }
+  const std::string name = PlotFunction(*f).shortName;
+  const auto offered = PolarVariableList(d);
+  if (std::find(offered.begin(), offered.end(), name) == offered.end()) {
+    err << "zorvan-cli: " << name << " (function " << *f << ") is not offered for a polar plot of this design\n";
+    return 2;
+  }
+  Set_Variable(s, name, 1);
+  s.CoordinateSystem = s.CoordinateChoiceAllowed ? r.coord : 0;
+  s.FunctionCount = s.WindowCount = 1;
+  s.PlotType = 4;
+  return 0;
+}
+
+// The picture and its numbers of the polar plot, the power chart or the phasors.
+int OtherPicture(const EngineDesignRecord& d, const PlotRequest& r, MessageLog& ui, std::ostream& err) {
+  std::function<void(Canvas&)> draw;
+  std::string csv;
+  if (r.picture == Picture::Polar) {
+    PlotSelection s;
+    if (int code = SelectPolar(d, r, s, err)) return code;
+    auto m = std::make_shared<PolarPlotModel>(BuildPolarPlot(d, s, r.mode));
+    if (!m->overflowMessage.empty()) err << m->overflowMessage;
+    draw = [m](Canvas& c) { PaintPolarPlot(c, *m); };
+    csv = PolarCsv(*m);
+  } else if (r.picture == Picture::Power) {
+    auto m = std::make_shared<PowerChartModel>();
+    if (!Guarded(ui, "Chart_Setup", [&] { *m = BuildPowerChart(d); })) return 1;
+    m->arrangementText = FiringArrangementText(d);
+    draw = [m](Canvas& c) { PaintPowerChart(c, *m); };
+    csv = PowerChartCsv(*m);
+  } else {
+    auto m = std::make_shared<PhasorModel>(r.orders.empty() ? BuildPhasors(d, r.phasors)
+                                                            : BuildPhasors(d, r.phasors, r.orders));
+    draw = [m](Canvas& c) { PaintPhasors(c, *m); };
+    csv = PhasorCsv(*m);
+  }
+  EnsurePictureSupport();
+  return Guarded(ui, "Plot", [&] {
+           SavePictureFile(draw, r.out, r.width, r.height);
+           if (!r.csv.empty()) ReplaceFileAtomically(r.csv, csv);
+         })
+             ? 0
+             : 1;
+}
+
 }  // namespace
 
 int Plot(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+  // --power is the one option without a value.
+  static const std::vector<std::string> kValued = {"--type", "--format", "--functions", "--style", "--coord", "-o",
+                                                   "--size", "--csv", "--mode", "--phasors", "--order", "--preset",
+                                                   "--set"};
+  std::vector<std::string> rest;
+  bool power = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const bool isValue = i > 0 && std::find(kValued.begin(), kValued.end(), args[i - 1]) != kValued.end();
+    if (i > 0 && !isValue && args[i] == "--power") power = true;
+    else rest.push_back(args[i]);
+  }
   DesignArgs parsed;
-  if (int code = ParseDesignArgs(args, 1, parsed, err,
-                                 {"--type", "--format", "--functions", "--style", "--coord", "-o", "--size", "--csv"}))
+  if (int code = ParseDesignArgs(rest, 1, parsed, err,
+                                 {"--type", "--format", "--functions", "--style", "--coord", "-o", "--size", "--csv",
+                                  "--mode", "--phasors", "--order"}))
     return code;
   PlotRequest request;
+  if (power) request.picture = Picture::Power;
   if (int code = ParseRequest(parsed, request, err)) return code;
 
   auto d = std::make_unique<EngineDesignRecord>();
@@ -185,6 +322,11 @@ int Plot(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
   if (built.endNow) return built.exitCode;
   if (!ok) return 1;
 
+  if (request.picture != Picture::Cartesian) {
+    const int code = OtherPicture(*d, request, ui, err);
+    WriteMessages(ui, err);
+    return code;
+  }
   PlotSelection selection;
   if (int code = Select(*d, request, selection, err)) return code;
   const PlotModel model = BuildPlot(*d, selection, request.aligned);

@@ -53,7 +53,7 @@ class PlotSelectGuiTest : public QObject {
   void plotTypeLeadsToEachSelectionScreen() {
     Open();
     QVERIFY(!Gui().Enabled(Type, "cmd_PickPlotDone"));
-    QVERIFY(!Gui().Enabled(Type, "opt_PickPlot_3"));  // no polar selection screen yet
+    QVERIFY(Gui().Enabled(Type, "opt_PickPlot_3"));  // the polar selection screen is there
     QVERIFY(Gui().Screen(Type)->windowTitle().endsWith("Select Plot Type"));
     ToSelection(1);
     QCOMPARE(S().PlotType, int16_t(2));

@@ -1,0 +1,140 @@
+#include "plots/phasors.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "core/harmonics.h"
+#include "core/numeric.h"
+#include "core/runtime_error.h"
+
+namespace zorvan {
+
+namespace {
+
+constexpr const char* kSetNames[4] = {"All Cylinders", "Right Bank", "Left Bank", "Centre Bank"};
+
+const Pen kAxis{palette::Grey, 0.5, Dash::Dotted};
+const Pen kArrow{palette::Blue, 1.25, Dash::Solid};
+const Pen kResultant{palette::Red, 1.5, Dash::Solid};
+
+// Doubles with 17 digits, so each reads back exactly.
+std::string Text(double v) {
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.17g", v);
+  return buf;
+}
+
+void Arrow(Canvas& c, double x1, double y1, double x2, double y2, double head, const Pen& pen) {
+  c.Line(x1, y1, x2, y2, pen);
+  const double len = std::hypot(x2 - x1, y2 - y1);
+  if (len < head * 0.2) return;
+  const double ux = (x2 - x1) / len, uy = (y2 - y1) / len, h = std::min(head, len * 0.5);
+  c.Line(x2, y2, x2 - h * (ux * 0.94 - uy * 0.34), y2 - h * (uy * 0.94 + ux * 0.34), pen);
+  c.Line(x2, y2, x2 - h * (ux * 0.94 + uy * 0.34), y2 - h * (uy * 0.94 - ux * 0.34), pen);
+}
+
+}  // namespace
+
+std::vector<int> PhasorSets(const EngineDesignRecord& d) {
+  switch (d.Arrangement) {
+    case 2:
+    case 3: return {0, 1, 2};
+    case 4: return {0, 1, 3, 2};
+    default: return {0};
+  }
+}
+
+PhasorModel BuildPhasors(const EngineDesignRecord& d, int kind, std::vector<int> orders) {
+  if (kind != kPhasorForces && kind != kPhasorMoments) RaiseError(err::SubscriptOutOfRange);
+  PhasorModel m;
+  m.kind = kind;
+  m.orders = std::move(orders);
+  m.sets = PhasorSets(d);
+  m.title = kind == kPhasorForces ? "Inertia Force Phasors: sum of cos and sin of n Phi"
+                                  : "Inertia Moment Phasors: sum of Zi * cos and sin of n Phi";
+  const std::vector<HarmonicTerm> terms = HarmonicTerms(d);
+  for (int n : m.orders) {
+    if (n < 1 || n > 6) RaiseError(err::SubscriptOutOfRange);
+    for (int set : m.sets) {
+      PhasorDiagram g;
+      g.order = n;
+      g.set = set;
+      g.title = "Order " + std::to_string(n) + " - " + kSetNames[set];
+      double x = 0, y = 0, far = 0;
+      for (const HarmonicTerm& t : terms) {
+        if (set != 0 && t.set != set) continue;
+        const auto [cx, sy] = HarmonicShare(d, t, n, kind);
+        g.arrows.push_back({t.cylinder, x, y, x + cx, y + sy});
+        x += cx;
+        y += sy;
+        far = std::max({far, std::fabs(x), std::fabs(y)});
+      }
+      g.rx = d.HarmonicSums[n][kind][0][set];
+      g.ry = d.HarmonicSums[n][kind][1][set];
+      g.length = std::hypot(g.rx, g.ry);
+      g.lengthText = "Resultant " + FNRoundStr(g.length, 2);
+      far = std::max({far, std::fabs(g.rx), std::fabs(g.ry)});
+      g.extent = (far > 0 ? far : 1.0) * 1.15;
+      m.diagrams.push_back(std::move(g));
+    }
+  }
+  return m;
+}
+
+void PaintPhasors(Canvas& c, const PhasorModel& m) {
+  const double width = c.WidthPt(), height = c.HeightPt();
+  c.Viewport(0, 0, 0, 0);
+  c.Scale(0, 0, width, height);
+  c.Clear(palette::White);
+  const double size = std::clamp(std::min(width, height) / 50, 6.0, 10.0);
+  c.Text(width / 2, size * 1.6, m.title, palette::Black, size + 1, Align::Centre);
+  // One row an order and a column a set; the orders side by side when there is one set.
+  const bool oneSet = m.sets.size() == 1;
+  const int rows = oneSet ? 1 : std::max<int>(1, static_cast<int>(m.orders.size()));
+  const int cols = std::max<int>(1, static_cast<int>(oneSet ? m.orders.size() : m.sets.size()));
+  const double top = size * 2.5, cellW = width / cols, cellH = (height - top) / rows;
+  for (std::size_t i = 0; i < m.diagrams.size(); ++i) {
+    const PhasorDiagram& g = m.diagrams[i];
+    const double x0 = (i % cols) * cellW, y0 = top + static_cast<double>(i / cols) * cellH;
+    c.Viewport(0, 0, 0, 0);
+    c.Scale(0, 0, width, height);
+    c.Text(x0 + cellW / 2, y0 + size * 1.3, g.title, palette::Black, size, Align::Centre);
+    c.Text(x0 + cellW / 2, y0 + cellH - size * 0.6, g.lengthText, palette::Red, size, Align::Centre);
+    // A square in the middle of the cell, so the vectors keep their angles.
+    const double side = std::max(10.0, std::min(cellW - 8, cellH - size * 4));
+    const double sx = x0 + (cellW - side) / 2, sy = y0 + size * 1.9 + (cellH - size * 4 - side) / 2;
+    const double e = g.extent;
+    c.Viewport(sx, sy, side, side);
+    c.Scale(-e, e, e, -e);
+    c.Line(-e, 0, e, 0, kAxis);
+    c.Line(0, -e, 0, e, kAxis);
+    const double head = 0.07 * e;
+    for (const PhasorArrow& a : g.arrows) {
+      Arrow(c, a.x1, a.y1, a.x2, a.y2, head, kArrow);
+      const double len = std::hypot(a.x2 - a.x1, a.y2 - a.y1);
+      if (len > 0) {
+        // The cylinder's number beside the middle of its arrow, on its left.
+        const double mx = (a.x1 + a.x2) / 2 - (a.y2 - a.y1) / len * 0.06 * e;
+        const double my = (a.y1 + a.y2) / 2 + (a.x2 - a.x1) / len * 0.06 * e;
+        c.Text(mx, my, std::to_string(a.cylinder), palette::Blue, size * 0.8, Align::Centre);
+      }
+    }
+    if (g.length > 1e-6 * e) Arrow(c, 0, 0, g.rx, g.ry, head, kResultant);
+    else c.Circle(0, 0, 0.03 * e, kResultant);
+  }
+  c.Viewport(0, 0, 0, 0);
+}
+
+std::string PhasorCsv(const PhasorModel& m) {
+  std::string text = "Order,Set,Cylinder,X,Y\r\n";
+  for (const PhasorDiagram& g : m.diagrams) {
+    const std::string head = std::to_string(g.order) + "," + kSetNames[g.set] + ",";
+    for (const PhasorArrow& a : g.arrows)
+      text += head + std::to_string(a.cylinder) + "," + Text(a.x2 - a.x1) + "," + Text(a.y2 - a.y1) + "\r\n";
+    text += head + "0," + Text(g.rx) + "," + Text(g.ry) + "\r\n";
+  }
+  return text;
+}
+
+}  // namespace zorvan

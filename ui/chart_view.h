@@ -1,0 +1,61 @@
+#pragma once
+// A picture drawn by one of the chart painters at the widget's own size: the
+// polar plot, the power chart, the phasor diagrams. It can follow the pointer
+// with a cursor row, and offers Save Image…, Copy Image and, where the
+// picture has numbers, Copy Data and Save Data… in its context menu.
+#include <QAction>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "platform/canvas.h"
+
+namespace zorvan::ui {
+
+class Application;
+
+class ChartView : public QWidget {
+ public:
+  using Paint = std::function<void(Canvas&, int cursorRow)>;
+  // A row under the pointer (points from the widget's top left), or -1.
+  using RowAt = std::function<int(double x, double y)>;
+
+  ChartView(QWidget* parent, const char* name, bool withData);
+  void SetPaint(Paint paint);
+  void SetRowAt(RowAt rowAt) { rowAt_ = std::move(rowAt); }
+  int CursorRow() const { return cursor_; }
+  void SetCursorRow(int row);
+  // The actions of the context menu, for a screen's Graph menu too.
+  QList<QAction*> Actions() const { return actions_; }
+  std::function<void()> onSaveImage, onCopyImage, onCopyData, onSaveData;
+
+  // The picture at this size, as drawn for files and the clipboard.
+  void Draw(Canvas& c) const {
+    if (paint_) paint_(c, -1);
+  }
+  // The size a picture of the view is made at: the view's own, or a page when it is not laid out.
+  QSize PictureSize() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  Paint paint_;
+  RowAt rowAt_;
+  int cursor_ = -1;
+  QList<QAction*> actions_;
+};
+
+// The usual answers of a chart view's actions: a picture file chosen in the
+// save dialog (PNG, SVG or PDF by its extension), the picture or the text
+// to the clipboard, the text to a CSV file; failures under `procedure`.
+using DrawChart = std::function<void(Canvas&)>;
+void SaveChartImage(Application& app, const DrawChart& draw, QSize size, const std::string& procedure);
+void CopyChartImage(const DrawChart& draw, QSize size);
+void CopyChartText(const std::string& text);
+void SaveChartData(Application& app, const std::string& text, const std::string& procedure);
+
+}  // namespace zorvan::ui

@@ -1,0 +1,93 @@
+#include "ui/frm_phasors.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/captions.h"
+#include "core/error_report.h"
+#include "core/presets.h"
+#include "ui/application.h"
+#include "ui/qt_platform.h"
+#include "ui/screen_base.h"
+
+namespace zorvan::ui {
+
+FrmPhasors::FrmPhasors(Application& app) : FormScreen(app, "frm_Phasors") {
+  auto* body = new QVBoxLayout;
+  auto* kinds = new QGroupBox("Vectors", this);
+  kinds->setObjectName("fra_Kind");
+  auto* kindLayout = new QHBoxLayout(kinds);
+  const char* captions[2] = {"&Forces", "&Moments"};
+  for (int i = 0; i < 2; ++i) {
+    kindOption_[i] = new QRadioButton(captions[i], kinds);
+    kindOption_[i]->setObjectName(QString("opt_Kind_%1").arg(i));
+    kindLayout->addWidget(kindOption_[i]);
+    connect(kindOption_[i], &QRadioButton::clicked, this, [this] { Run([this] { Redraw(); }); });
+  }
+  kindLayout->addStretch(1);
+  body->addWidget(kinds);
+  view_ = new ChartView(this, "pct_Phasors", true);
+  view_->SetPaint([this](Canvas& c, int) { PaintPhasors(c, model_); });
+  auto draw = [this](Canvas& c) { PaintPhasors(c, model_); };
+  view_->onSaveImage = [this, draw] { SaveChartImage(app_, draw, view_->PictureSize(), "frm_Phasors.SaveImage"); };
+  view_->onCopyImage = [this, draw] { CopyChartImage(draw, view_->PictureSize()); };
+  view_->onCopyData = [this] { CopyChartText(PhasorCsv(model_)); };
+  view_->onSaveData = [this] { SaveChartData(app_, PhasorCsv(model_), "frm_Phasors.SaveData"); };
+  body->addWidget(view_, 1);
+
+  auto* row = new QWidget(this);
+  auto* commands = new QHBoxLayout(row);
+  QPushButton* print = NamedButton(row, "cmd_PlotPrint", "&Print Form");
+  QPushButton* done = NamedButton(row, "cmd_Done", "&Next >");
+  commands->addWidget(print);
+  commands->addStretch();
+  commands->addWidget(done);
+  connect(print, &QPushButton::clicked, this, [this] { PrintThisForm(); });
+  connect(done, &QPushButton::clicked, this, [this] { hide(); });
+  Lay(body, row);
+
+  QMenu* graph = menuBar()->addMenu("&Graph");
+  graph->setObjectName("mnu_Graph");
+  graph->addActions(view_->Actions());
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("mnu_HelpMenu");
+  QAction* page = help->addAction("Phasor Diagrams");
+  page->setObjectName("mnu_Help");
+  page->setShortcut(QKeySequence::HelpContents);
+  connect(page, &QAction::triggered, this, [this] {
+    Guarded(app_.GetUi(), "frm_Phasors.mnu_Help", [&] { app_.ShowHelp(HelpTopic::Phasors); });
+  });
+  resize(1000, 720);
+}
+
+void FrmPhasors::ReadWidgets() { kind_ = kindOption_[1]->isChecked() ? kPhasorMoments : kPhasorForces; }
+
+void FrmPhasors::WriteWidgets() {
+  SetTitlebox(this, app_.Values());
+  kindOption_[kind_ == kPhasorMoments ? 1 : 0]->setChecked(true);
+}
+
+void FrmPhasors::Redraw() {
+  Guarded(app_.GetUi(), "frm_Phasors.Draw", [&] { model_ = BuildPhasors(app_.Design(), kind_); });
+  view_->update();
+}
+
+void FrmPhasors::Activate() {
+  setWindowTitle(QtText(ScreenCaption(app_.Values(), "Phasor Diagrams")));
+  Run([this] { Redraw(); });
+}
+
+void RegisterPhasors(Application& app) {
+  auto screen = std::make_unique<FrmPhasors>(app);
+  FrmPhasors* s = screen.get();
+  auto picture = [&app, s] {
+    LoadExample(app.Design(), 2, app.GetUi());
+    s->Activate();
+  };
+  app.Register({ScreenId::Phasors, std::move(screen), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
+}
+
+}  // namespace zorvan::ui

@@ -1,0 +1,104 @@
+#include "ui/frm_power.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "config/notices.h"
+#include "core/captions.h"
+#include "core/error_report.h"
+#include "core/presets.h"
+#include "ui/application.h"
+#include "ui/qt_platform.h"
+#include "ui/screen_base.h"
+
+namespace zorvan::ui {
+
+FrmPower::FrmPower(Application& app) : FormScreen(app, "frm_Power") {
+  auto draw = [this](Canvas& c) { Draw(c); };
+  auto wire = [this, draw](ChartView* v) {
+    v->onSaveImage = [this, draw] { SaveChartImage(app_, draw, QSize(1280, 900), "frm_Power.SaveImage"); };
+    v->onCopyImage = [draw] { CopyChartImage(draw, QSize(1280, 900)); };
+  };
+  auto* body = new QHBoxLayout;
+  text_ = new ChartView(this, "Picture1", false);
+  text_->SetPaint([this](Canvas& c, int) { PaintPowerText(c, model_.arrangementText); });
+  text_->setMinimumWidth(270);
+  wire(text_);
+  body->addWidget(text_);
+  auto* charts = new QVBoxLayout;
+  for (int i = 0; i < 3; ++i) {
+    titles_[i] = NamedLabel(this, QString("lbl_Title_%1").arg(i + 1).toUtf8().constData(), "");
+    titles_[i]->setAlignment(Qt::AlignCenter);
+    charts_[i] = new ChartView(this, QString("pct_Pict_%1").arg(i + 1).toUtf8().constData(), false);
+    charts_[i]->SetPaint([this, i](Canvas& c, int) { PaintPowerPanel(c, model_.charts[i]); });
+    wire(charts_[i]);
+    charts->addWidget(titles_[i]);
+    charts->addWidget(charts_[i], 1);
+  }
+  body->addLayout(charts, 1);
+
+  auto* row = new QWidget(this);
+  auto* commands = new QHBoxLayout(row);
+  QPushButton* redraw = NamedButton(row, "cmd_Redraw", "Redraw");
+  QPushButton* done = NamedButton(row, "cmd_Done", "&Next >");
+  commands->addWidget(redraw);
+  commands->addStretch();
+  commands->addWidget(done);
+  connect(redraw, &QPushButton::clicked, this, [this] { Redraw(); });
+  connect(done, &QPushButton::clicked, this, [this] { hide(); });
+  Lay(body, row);
+
+  QMenu* graph = menuBar()->addMenu("&Graph");
+  graph->setObjectName("mnu_Graph");
+  graph->addActions(text_->Actions());
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("mnu_HelpMenu");
+  QAction* page = help->addAction("Power Charts");
+  page->setObjectName("mnu_Help");
+  page->setShortcut(QKeySequence::HelpContents);
+  connect(page, &QAction::triggered, this, [this] {
+    Guarded(app_.GetUi(), "frm_Power.mnu_Help", [&] { app_.ShowHelp(HelpTopic::PowerChart); });
+  });
+
+  redrawTimer_.setSingleShot(true);
+  redrawTimer_.setInterval(250);
+  connect(&redrawTimer_, &QTimer::timeout, this, [this] { Redraw(); });
+  resize(1100, 800);
+}
+
+void FrmPower::WriteWidgets() {
+  SetTitlebox(this, app_.Values());
+  for (int i = 0; i < 3; ++i) titles_[i]->setText(QtText(model_.charts[i].title));
+}
+
+void FrmPower::Redraw() {
+  Guarded(app_.GetUi(), "Chart_Setup", [&] {
+    PowerChartModel m = BuildPowerChart(app_.Design());
+    m.arrangementText = FiringArrangementText(app_.Design());
+    model_ = std::move(m);
+  });
+  Refill();
+  text_->update();
+  for (ChartView* v : charts_) v->update();
+}
+
+void FrmPower::Activate() {
+  setWindowTitle(QtText(ScreenCaption(app_.Values(), "Power Charts")));
+  Redraw();
+  redrawTimer_.start();
+}
+
+void RegisterPower(Application& app) {
+  auto screen = std::make_unique<FrmPower>(app);
+  FrmPower* s = screen.get();
+  auto picture = [&app, s] {
+    LoadExample(app.Design(), 5, app.GetUi());
+    s->Activate();
+  };
+  app.Register({ScreenId::PowerChart, std::move(screen), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
+}
+
+}  // namespace zorvan::ui
