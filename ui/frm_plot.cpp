@@ -39,7 +39,6 @@ QSize PictureSize(const QWidget* view) {
 }  // namespace
 
 FrmPlot::FrmPlot(Application& app, const PlotScreenKind& kind) : FormScreen(app, kind.name), kind_(kind) {
-  BuildMenus();
   auto* body = new QVBoxLayout;
   for (int i = 0; i < 3; ++i) {
     headers_[i] = NamedLabel(this, QString("lbl_Header%1").arg(i + 2).toUtf8().constData(), "");
@@ -51,6 +50,7 @@ FrmPlot::FrmPlot(Application& app, const PlotScreenKind& kind) : FormScreen(app,
   row->addWidget(BuildSummary());
   body->addLayout(row, 1);
   Lay(body, BuildCommands());
+  BuildMenus();
   view_->onSaveImage = [this] { SaveImage(); };
   view_->onCopyImage = [this] { CopyImage(); };
   view_->onCopyData = [this] { CopyData(); };
@@ -122,10 +122,8 @@ void FrmPlot::BuildMenus() {
   QMenu* graph = menuBar()->addMenu("&Graph");
   graph->setObjectName("mnu_Graph");
   // The view creates the actions; the menu shows the same ones.
-  QTimer::singleShot(0, this, [this, graph] {
-    graph->addActions(view_->PlotActions());
-    view_->PlotActions()[1]->setShortcut(QKeySequence::Copy);
-  });
+  graph->addActions(view_->PlotActions());
+  view_->PlotActions()[1]->setShortcut(QKeySequence::Copy);
   QMenu* help = menuBar()->addMenu("&Help");
   help->setObjectName("mnu_HelpMenu");
   QAction* page = help->addAction("Plotting");
@@ -189,6 +187,13 @@ void FrmPlot::Back() {
   app_.Show(kind_.selection, Modality::Modal);
 }
 
+PlotModel FrmPlot::Picture() const {
+  PlotModel model = view_->Model();
+  const EngineDesignRecord& d = app_.Design();
+  if (d.EngineResultsValid) model.header = {PhaseLine(d), FiringOrderLine(d), FiringAngleLine(d)};
+  return model;
+}
+
 void FrmPlot::SaveImage() {
   const QSize size = PictureSize(view_);
   Guarded(app_.GetUi(), Procedure("SaveImage"), [&] {
@@ -196,7 +201,7 @@ void FrmPlot::SaveImage() {
                               app_.Values().FileName + ".png", app_.Values().FilePath, true};
     const auto path = app_.GetDialogs().SaveFileName(request);
     if (!path) return;
-    const PlotModel model = BuildPlot(app_.Design(), app_.Selection(), kind_.aligned, options_);
+    const PlotModel model = Picture();
     std::string file = *path;
     if (!PictureBytes([](Canvas&) {}, file, 1, 1)) file += ".png";
     EnsurePictureSupport();
@@ -206,7 +211,7 @@ void FrmPlot::SaveImage() {
 
 void FrmPlot::CopyImage() {
   const QSize size = PictureSize(view_);
-  const PlotModel model = BuildPlot(app_.Design(), app_.Selection(), kind_.aligned, options_);
+  const PlotModel model = Picture();
   const std::string png = PicturePngBytes([&model](Canvas& c) { PaintPlot(c, model); }, size.width(), size.height());
   QGuiApplication::clipboard()->setImage(
       QImage::fromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG"));

@@ -43,6 +43,8 @@ class FrmPlot : public FormScreen {
   QWidget* BuildCommands();
   void BuildMenus();
   void Replot();
+  // What the view shows, with the header lines the screen shows above it.
+  PlotModel Picture() const;
   void SaveImage();
   void CopyImage();
   void CopyData();
