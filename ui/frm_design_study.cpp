@@ -18,6 +18,7 @@
 #include "files/atomic_file.h"
 #include "render/picture_files.h"
 #include "ui/application.h"
+#include "ui/chart_view.h"
 #include "ui/qt_platform.h"
 #include "ui/screen_base.h"
 
@@ -43,34 +44,15 @@ FrmDesignStudy::FrmDesignStudy(Application& app) : FormScreen(app, "frm_DesignSt
   connect(back, &QPushButton::clicked, this, [this] { Back(); });
   connect(calc, &QPushButton::clicked, this, [this] { Calculate(); });
   Lay(body, row);
-  view_->onSaveImage = [this] {
-    Guarded(app_.GetUi(), "frm_DesignStudy.SaveImage", [&] {
-      const auto path = app_.GetDialogs().SaveFileName(
-          {"Save Image", "PNG image (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document (*.pdf)|*.pdf|",
-           app_.Values().FileName + "_study.png", app_.Values().FilePath, true});
-      if (!path) return;
-      std::string file = *path;
-      if (!PictureBytes([](Canvas&) {}, file, 1, 1)) file += ".png";
-      const PlotModel model = view_->Model();
-      SavePictureFile([model](Canvas& c) { PaintPlot(c, model); }, file, std::max(view_->width(), 800),
-                      std::max(view_->height(), 500));
-    });
-  };
-  view_->onCopyData = [this] { QGuiApplication::clipboard()->setText(QtText(PlotCsv(view_->Model()))); };
-  view_->onSaveData = [this] {
-    Guarded(app_.GetUi(), "frm_DesignStudy.SaveData", [&] {
-      const auto path = app_.GetDialogs().SaveFileName({"Save Data", "CSV data (*.csv)|*.csv|All (*.*)|*.*|",
-                                                        app_.Values().FileName + "_study.csv",
-                                                        app_.Values().FilePath, true});
-      if (path) ReplaceFileAtomically(*path, PlotCsv(view_->Model()));
-    });
-  };
-  view_->onCopyImage = [this] {
+  auto draw = [this] {
     const PlotModel model = view_->Model();
-    const std::string png = PicturePngBytes([model](Canvas& c) { PaintPlot(c, model); }, 800, 500);
-    QGuiApplication::clipboard()->setImage(
-        QImage::fromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG"));
+    return DrawChart([model](Canvas& c) { PaintPlot(c, model); });
   };
+  const QSize size(900, 560);
+  view_->onSaveImage = [this, draw, size] { SaveChartImage(app_, draw(), size, "frm_DesignStudy.SaveImage"); };
+  view_->onCopyImage = [draw, size] { CopyChartImage(draw(), size); };
+  view_->onCopyData = [this] { CopyChartText(PlotCsv(view_->Model())); };
+  view_->onSaveData = [this] { SaveChartData(app_, PlotCsv(view_->Model()), "frm_DesignStudy.SaveData"); };
   resize(1000, 760);
 }
 

@@ -20,6 +20,7 @@
 #include "render/picture_files.h"
 #include "shell/summary_report.h"
 #include "ui/application.h"
+#include "ui/chart_view.h"
 #include "ui/qt_platform.h"
 #include "ui/screen_base.h"
 
@@ -133,37 +134,14 @@ void FrmFlywheel::BuildMenus() {
 
 void FrmFlywheel::WirePlot(int i) {
   PlotView* view = views_[i];
-  view->onSaveImage = [this, view] {
-    const QSize size = PictureSize(view);
-    Guarded(app_.GetUi(), "frm_Flywheel.SaveImage", [&] {
-      FileDialogRequest request{"Save Image",
-                                "PNG image (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document (*.pdf)|*.pdf|",
-                                app_.Values().FileName + ".png", app_.Values().FilePath, true};
-      const auto path = app_.GetDialogs().SaveFileName(request);
-      if (!path) return;
-      std::string file = *path;
-      if (!PictureBytes([](Canvas&) {}, file, 1, 1)) file += ".png";
-      const PlotModel model = view->Model();
-      EnsurePictureSupport();
-      SavePictureFile([&model](Canvas& c) { PaintPlot(c, model); }, file, size.width(), size.height());
-    });
-  };
-  view->onCopyImage = [view] {
-    const QSize size = PictureSize(view);
+  auto draw = [view] {
     const PlotModel model = view->Model();
-    const std::string png = PicturePngBytes([&model](Canvas& c) { PaintPlot(c, model); }, size.width(), size.height());
-    QGuiApplication::clipboard()->setImage(
-        QImage::fromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG"));
+    return DrawChart([model](Canvas& c) { PaintPlot(c, model); });
   };
-  view->onCopyData = [view] { QGuiApplication::clipboard()->setText(QtText(PlotCsv(view->Model()))); };
-  view->onSaveData = [this, view] {
-    Guarded(app_.GetUi(), "frm_Flywheel.SaveData", [&] {
-      FileDialogRequest request{"Save Data", "CSV data (*.csv)|*.csv|All (*.*)|*.*|", app_.Values().FileName + ".csv",
-                                app_.Values().FilePath, true};
-      const auto path = app_.GetDialogs().SaveFileName(request);
-      if (path) ReplaceFileAtomically(*path, PlotCsv(view->Model()));
-    });
-  };
+  view->onSaveImage = [this, view, draw] { SaveChartImage(app_, draw(), PictureSize(view), "frm_Flywheel.SaveImage"); };
+  view->onCopyImage = [view, draw] { CopyChartImage(draw(), PictureSize(view)); };
+  view->onCopyData = [view] { CopyChartText(PlotCsv(view->Model())); };
+  view->onSaveData = [this, view] { SaveChartData(app_, PlotCsv(view->Model()), "frm_Flywheel.SaveData"); };
 }
 
 void FrmFlywheel::ReadWidgets() { coefText_ = coef_->text().toStdString(); }

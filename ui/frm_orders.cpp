@@ -14,6 +14,7 @@
 #include "files/atomic_file.h"
 #include "plots/orders_chart.h"
 #include "ui/application.h"
+#include "ui/chart_view.h"
 #include "ui/qt_platform.h"
 #include "ui/screen_base.h"
 
@@ -53,26 +54,12 @@ void FrmOrders::BuildMenus() {
     connect(a, &QAction::triggered, this, std::move(run));
     return a;
   };
-  add(graph, "mnu_SaveImage", "Save &Image...", [this] {
-    Guarded(app_.GetUi(), "frm_Orders.SaveImage", [&] {
-      const auto path = app_.GetDialogs().SaveFileName(
-          {"Save Image", "PNG image (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document (*.pdf)|*.pdf|",
-           app_.Values().FileName + "_orders.png", app_.Values().FilePath, true});
-      if (!path) return;
-      std::string file = *path;
-      if (!PictureBytes([](Canvas&) {}, file, 1, 1)) file += ".png";
-      SavePictureFile(chart_->Drawing(), file, std::max(chart_->width(), 800), std::max(chart_->height(), 500));
-    });
-  });
-  add(graph, "mnu_CopyImage", "Copy I&mage", [this] {
-    const std::string png = PicturePngBytes(chart_->Drawing(), std::max(chart_->width(), 800),
-                                            std::max(chart_->height(), 500));
-    QGuiApplication::clipboard()->setImage(
-        QImage::fromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG"));
-  })->setShortcut(QKeySequence::Copy);
-  add(graph, "mnu_CopyData", "Copy &Data", [this] {
-    QGuiApplication::clipboard()->setText(QtText(OrdersCsv(app_.Design(), columns_)));
-  });
+  const QSize size(900, 560);
+  add(graph, "mnu_SaveImage", "Save &Image...",
+      [this, size] { SaveChartImage(app_, chart_->Drawing(), size, "frm_Orders.SaveImage"); });
+  add(graph, "mnu_CopyImage", "Copy I&mage", [this, size] { CopyChartImage(chart_->Drawing(), size); })
+      ->setShortcut(QKeySequence::Copy);
+  add(graph, "mnu_CopyData", "Copy &Data", [this] { CopyChartText(OrdersCsv(app_.Design(), columns_)); });
   QMenu* help = menuBar()->addMenu("&Help");
   help->setObjectName("mnu_HelpMenu");
   add(help, "mnu_Help", "Orders", [this] {

@@ -15,6 +15,7 @@
 #include "files/atomic_file.h"
 #include "render/picture_files.h"
 #include "ui/application.h"
+#include "ui/chart_view.h"
 #include "ui/qt_platform.h"
 #include "ui/screen_base.h"
 
@@ -195,38 +196,18 @@ PlotModel FrmPlot::Picture() const {
 }
 
 void FrmPlot::SaveImage() {
-  const QSize size = PictureSize(view_);
-  Guarded(app_.GetUi(), Procedure("SaveImage"), [&] {
-    FileDialogRequest request{"Save Image", "PNG image (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document (*.pdf)|*.pdf|",
-                              app_.Values().FileName + ".png", app_.Values().FilePath, true};
-    const auto path = app_.GetDialogs().SaveFileName(request);
-    if (!path) return;
-    const PlotModel model = Picture();
-    std::string file = *path;
-    if (!PictureBytes([](Canvas&) {}, file, 1, 1)) file += ".png";
-    EnsurePictureSupport();
-    SavePictureFile([&model](Canvas& c) { PaintPlot(c, model); }, file, size.width(), size.height());
-  });
+  const PlotModel model = Picture();
+  SaveChartImage(app_, [&model](Canvas& c) { PaintPlot(c, model); }, PictureSize(view_), Procedure("SaveImage"));
 }
 
 void FrmPlot::CopyImage() {
-  const QSize size = PictureSize(view_);
   const PlotModel model = Picture();
-  const std::string png = PicturePngBytes([&model](Canvas& c) { PaintPlot(c, model); }, size.width(), size.height());
-  QGuiApplication::clipboard()->setImage(
-      QImage::fromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG"));
+  CopyChartImage([&model](Canvas& c) { PaintPlot(c, model); }, PictureSize(view_));
 }
 
-void FrmPlot::CopyData() { QGuiApplication::clipboard()->setText(QtText(PlotCsv(view_->Model()))); }
+void FrmPlot::CopyData() { CopyChartText(PlotCsv(view_->Model())); }
 
-void FrmPlot::SaveData() {
-  Guarded(app_.GetUi(), Procedure("SaveData"), [&] {
-    FileDialogRequest request{"Save Data", "CSV data (*.csv)|*.csv|All (*.*)|*.*|", app_.Values().FileName + ".csv",
-                              app_.Values().FilePath, true};
-    const auto path = app_.GetDialogs().SaveFileName(request);
-    if (path) ReplaceFileAtomically(*path, PlotCsv(view_->Model()));
-  });
-}
+void FrmPlot::SaveData() { SaveChartData(app_, PlotCsv(view_->Model()), Procedure("SaveData")); }
 
 void RegisterPlots(Application& app) {
   const PlotScreenKind kinds[] = {

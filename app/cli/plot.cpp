@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/cli/design_args.h"
+#include "app/cli/function_list.h"
 #include "app/cli/message_log.h"
 #include "config/notices.h"
 #include "core/error_report.h"
@@ -41,41 +42,6 @@ struct PlotRequest {
 
 // Slots each allow this many functions.
 bool CountFits(int type, std::size_t n) { return type == 1 ? n >= 1 && n <= 4 : n == (type == 2 ? 2u : 4u); }
-
-std::optional<int> FunctionNumber(const std::string& text) {
-  for (int f = 1; f <= 19; ++f)
-    if (text == PlotFunction(f).shortName || text == std::to_string(f)) return f;
-  return std::nullopt;
-}
-
-std::optional<int16_t> ComponentCode(const std::string& text) {
-  for (int16_t c = 0; c < 4; ++c)
-    if (text == kComponentTexts[c]) return c;
-  return std::nullopt;
-}
-
-// "F:C[,F:C...]"; false after a message naming what is wrong.
-bool ParseFunctions(const std::string& list, PlotRequest& r, std::ostream& err) {
-  std::size_t start = 0;
-  while (start <= list.size()) {
-    const std::size_t comma = std::min(list.find(',', start), list.size());
-    const std::string item = list.substr(start, comma - start);
-    const std::size_t colon = item.rfind(':');
-    const auto f = FunctionNumber(item.substr(0, colon));
-    const auto c = colon == std::string::npos ? std::nullopt : ComponentCode(item.substr(colon + 1));
-    if (!f) {
-      err << "zorvan-cli: '" << item.substr(0, colon) << "' is not a plot function\n";
-      return false;
-    }
-    if (!c) {
-      err << "zorvan-cli: '" << item << "' needs a component X, Y, Mag or Ang\n";
-      return false;
-    }
-    r.slots.emplace_back(*f, *c);
-    start = comma + 1;
-  }
-  return true;
-}
 
 bool EndsWith(const std::string& s, const char* tail) {
   const std::string t = tail;
@@ -147,7 +113,7 @@ int ParseRequest(const DesignArgs& parsed, PlotRequest& r, std::ostream& err) {
     } else if (name == "--format") {
       r.format = value;
     } else if (name == "--functions") {
-      if (!ParseFunctions(value, r, err)) return 2;
+      if (!ParseFunctionList(value, "plot", r.slots, err)) return 2;
     } else if (name == "--style") {
       style = value;
     }

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/cli/design_args.h"
+#include "app/cli/function_list.h"
 #include "app/cli/message_log.h"
 #include "app/cli/text_commands.h"
 #include "core/captions.h"
@@ -30,38 +31,9 @@ struct TableRequest {
   std::string out, printout;
 };
 
-std::optional<int> FunctionNumber(const std::string& text) {
-  for (int f = 1; f <= 19; ++f)
-    if (text == PlotFunction(f).shortName || text == std::to_string(f)) return f;
-  return std::nullopt;
-}
-
-std::optional<int16_t> ComponentCode(const std::string& text) {
-  for (int16_t c = 0; c < 4; ++c)
-    if (text == kComponentTexts[c]) return c;
-  return std::nullopt;
-}
-
-// "F:C[,F:C...]"; false after a message naming what is wrong.
+// "F:C[,F:C...]", at most four; false after a message naming what is wrong.
 bool ParseColumns(const std::string& list, TableRequest& r, std::ostream& err) {
-  std::size_t start = 0;
-  while (start <= list.size()) {
-    const std::size_t comma = std::min(list.find(',', start), list.size());
-    const std::string item = list.substr(start, comma - start);
-    const std::size_t colon = item.rfind(':');
-    const auto f = FunctionNumber(item.substr(0, colon));
-    const auto c = colon == std::string::npos ? std::nullopt : ComponentCode(item.substr(colon + 1));
-    if (!f) {
-      err << "zorvan-cli: '" << item.substr(0, colon) << "' is not a result function\n";
-      return false;
-    }
-    if (!c) {
-      err << "zorvan-cli: '" << item << "' needs a component X, Y, Mag or Ang\n";
-      return false;
-    }
-    r.columns.emplace_back(*f, *c);
-    start = comma + 1;
-  }
+  if (!ParseFunctionList(list, "result", r.columns, err)) return false;
   if (r.columns.size() > 4) {
     err << "zorvan-cli: a table has at most 4 columns; '" << list << "' asks for column " << r.columns.size()
         << "\n";
