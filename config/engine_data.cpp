@@ -27,7 +27,6 @@ constexpr const char* CR = "\r";
 constexpr const char* kEvenText = "A vee or opposed engine must have an even number of cylinders";
 constexpr const char* kMulticylinderText = "You have not yet created a multicylinder engine.";
 constexpr const char* kFillInText = "Please fill in the Firing Order, Phase Angles, and Firing Angles for this engine";
-constexpr const char* kCopyText = "Use the Alt-PrintScrn key combo to copy the screen to the clipboard";
 
 // Boxes show the shortest text that reads back to the value held, so reading
 // them again changes nothing.
@@ -362,7 +361,7 @@ void EngineDataLogic::Balance() {
     dialogs_.FixedWidthMessage(BalanceNoticeText(d_, kind));
 }
 
-void EngineDataLogic::Copy() { ui_.Message(kCopyText, Buttons::Ok, Icon::Information); }
+void EngineDataLogic::Copy() { ui_.Message(kCopyScreenText, Buttons::Ok, Icon::Information); }
 void EngineDataLogic::Suggestions() { dialogs_.FixedWidthMessage(SuggestionsNoticeText()); }
 void EngineDataLogic::Guidelines() { dialogs_.FixedWidthMessage(GuidelinesNoticeText(d_.StrokeCycle)); }
 void EngineDataLogic::PhaseAngles() { dialogs_.FixedWidthMessage(PhaseAngleAdviceText(d_)); }

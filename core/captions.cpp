@@ -5,6 +5,8 @@
 
 namespace zorvan {
 
+const char* const kCopyScreenText = "Use the Alt-PrintScrn key combo to copy the screen to the clipboard";
+
 std::string TitleboxText(const ProgramValues& v) {
   std::string text = v.UserName + "\r Design No. " + std::to_string(v.DesignNumber) + "\r\n" +
                      v.SaveDate + "\r at " + v.SaveTime;

@@ -10,6 +10,9 @@ namespace zorvan {
 // with CR and CR LF line breaks.
 std::string TitleboxText(const ProgramValues& v);
 
+// What a screen's Copy command tells.
+extern const char* const kCopyScreenText;
+
 // "ZORVAN - " with release, revision and date, twenty blanks and the screen's name.
 std::string ScreenCaption(const ProgramValues& v, const std::string& screenName);
 

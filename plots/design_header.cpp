@@ -73,4 +73,10 @@ std::vector<SummaryRow> EngineSummary(const EngineDesignRecord& d) {
   return rows;
 }
 
+std::string SummaryText(const std::vector<SummaryRow>& rows) {
+  std::string s;
+  for (const SummaryRow& r : rows) s += r.caption + ":  " + r.value + (r.unit.empty() ? "" : " " + r.unit) + "\n";
+  return s;
+}
+
 }  // namespace zorvan

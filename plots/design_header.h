@@ -24,5 +24,7 @@ struct SummaryRow {
 // The panel's rows: the cylinder's, then the engine's (those the flags offer).
 std::vector<SummaryRow> CylinderSummary(const EngineDesignRecord& d);
 std::vector<SummaryRow> EngineSummary(const EngineDesignRecord& d);
+// The rows as the summary panels show them: "caption:  value unit", one a line.
+std::string SummaryText(const std::vector<SummaryRow>& rows);
 
 }  // namespace zorvan

@@ -18,8 +18,6 @@ namespace zorvan::ui {
 
 namespace {
 
-constexpr const char* kCopyText = "Use the Alt-PrintScrn key combo to copy the screen to the clipboard";
-
 QLabel* Value(QWidget* parent, const QString& name) {
   QLabel* l = NamedLabel(parent, name.toUtf8().constData(), "");
   l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -176,7 +174,7 @@ QWidget* FrmBalance::BuildCommands() {
   add("cmd_Back", "&< Back", [this] { Back(); });
   calc_ = add("cmd_Calc", "&Calculate", [this] { Run([this] { logic_.Calculate(); }); });
   print_ = add("cmd_Print", "&Print Form", [this] { PrintThisForm(); });
-  copy_ = add("cmd_copy", "C&opy", [this] { app_.GetUi().Message(kCopyText, Buttons::Ok, Icon::Information); });
+  copy_ = add("cmd_copy", "C&opy", [this] { app_.GetUi().Message(kCopyScreenText, Buttons::Ok, Icon::Information); });
   layout->addStretch(1);
   done_ = add("cmd_Done", "&Next >", [this] {
     app_.Selection().ResultsExist = true;

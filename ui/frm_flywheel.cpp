@@ -28,8 +28,6 @@ namespace zorvan::ui {
 
 namespace {
 
-constexpr const char* kCopyText = "Use the Alt-PrintScrn key combo to copy the screen to the clipboard";
-
 std::string Joined(const std::vector<std::string>& lines) {
   std::string s;
   for (const std::string& l : lines) s += l + "\n";
@@ -115,7 +113,7 @@ QWidget* FrmFlywheel::BuildCommands() {
   add("cmd_Cancel", "< &Back", [this] { Back(); });
   add("cmd_Calc", "C&alculate", [this] { Run([this] { Calculate(); }); });
   add("cmd_Print", "&Print Form", [this] { PrintThisForm(); });
-  add("cmd_copy", "&Copy", [this] { app_.GetUi().Message(kCopyText, Buttons::Ok, Icon::Information); });
+  add("cmd_copy", "&Copy", [this] { app_.GetUi().Message(kCopyScreenText, Buttons::Ok, Icon::Information); });
   layout->addStretch(1);
   done_ = add("cmd_Done", "&Next >", [this] { ReturnHome(); });
   return row;

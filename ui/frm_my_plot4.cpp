@@ -15,18 +15,6 @@
 
 namespace zorvan::ui {
 
-namespace {
-
-constexpr const char* kCopyText = "Use the Alt-PrintScrn key combo to copy the screen to the clipboard";
-
-std::string SummaryText(const std::vector<SummaryRow>& rows) {
-  std::string s;
-  for (const SummaryRow& r : rows) s += r.caption + ":  " + r.value + (r.unit.empty() ? "" : " " + r.unit) + "\n";
-  return s;
-}
-
-}  // namespace
-
 FrmMyPlot4::FrmMyPlot4(Application& app) : FormScreen(app, "frm_MyPlot4") {
   auto* body = new QVBoxLayout;
   for (int i = 0; i < 3; ++i) {
@@ -90,7 +78,7 @@ FrmMyPlot4::FrmMyPlot4(Application& app) : FormScreen(app, "frm_MyPlot4") {
     connect(b, &QPushButton::clicked, this, std::move(run));
   };
   add("cmd_Replot", "< &Back", [this] { Back(); });
-  add("cmd_Copy", "&Copy", [this] { app_.GetUi().Message(kCopyText, Buttons::Ok, Icon::Information); });
+  add("cmd_Copy", "&Copy", [this] { app_.GetUi().Message(kCopyScreenText, Buttons::Ok, Icon::Information); });
   add("cmd_PlotPrint", "&Print Form", [this] { PrintThisForm(); });
   add("cmd_PlotDone", "&Next >", [this] {
     app_.Selection().ResultsExist = true;

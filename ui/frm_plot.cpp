@@ -23,14 +23,6 @@ namespace zorvan::ui {
 
 namespace {
 
-constexpr const char* kCopyText = "Use the Alt-PrintScrn key combo to copy the screen to the clipboard";
-
-std::string SummaryText(const std::vector<SummaryRow>& rows) {
-  std::string s;
-  for (const SummaryRow& r : rows) s += r.caption + ":  " + r.value + (r.unit.empty() ? "" : " " + r.unit) + "\n";
-  return s;
-}
-
 // A picture of the plot the size of the view, or of a standard page when the
 // view has not been laid out.
 QSize PictureSize(const QWidget* view) {
@@ -110,7 +102,7 @@ QWidget* FrmPlot::BuildCommands() {
   } else {
     add("cmd_Replot", "< &Back", [this] { Back(); });
   }
-  add("cmd_Copy", "&Copy", [this] { app_.GetUi().Message(kCopyText, Buttons::Ok, Icon::Information); });
+  add("cmd_Copy", "&Copy", [this] { app_.GetUi().Message(kCopyScreenText, Buttons::Ok, Icon::Information); });
   add("cmd_PlotPrint", "&Print Form", [this] { PrintThisForm(); });
   add(kind_.aligned ? "cmd_PlotDone" : "cmd_Done", "&Next >", [this] {
     app_.Selection().ResultsExist = true;

@@ -19,14 +19,7 @@ namespace zorvan::ui {
 
 namespace {
 
-constexpr const char* kCopyText = "Use the Alt-PrintScrn key combo to copy the screen to the clipboard";
 constexpr int kHeadingRows = 5;  // function, component, unit, Min, Max
-
-std::string SummaryText(const std::vector<SummaryRow>& rows) {
-  std::string s;
-  for (const SummaryRow& r : rows) s += r.caption + ":  " + r.value + (r.unit.empty() ? "" : " " + r.unit) + "\n";
-  return s;
-}
 
 void SetCell(QTableWidget* grid, int row, int column, const std::string& text, bool heading) {
   auto* item = new QTableWidgetItem(QString::fromStdString(text));
@@ -79,7 +72,7 @@ QWidget* FrmPrintData::BuildCommands() {
     connect(b, &QPushButton::clicked, this, std::move(run));
   };
   add("cmd_Reprint", "< &Back", [this] { Back(); });
-  add("cmd_Copy", "&Copy", [this] { app_.GetUi().Message(kCopyText, Buttons::Ok, Icon::Information); });
+  add("cmd_Copy", "&Copy", [this] { app_.GetUi().Message(kCopyScreenText, Buttons::Ok, Icon::Information); });
   add("cmd_PrintForm", "&Print Form",
       [this] { PrintForm(*this, app_.GetUi(), app_.Printer(), "frm_Printdata.PrintForm"); });
   layout->addStretch(1);
