@@ -6,6 +6,7 @@
 
 #include "core/design.h"
 #include "core/design_figures.h"
+#include "core/display_units.h"
 #include "core/error_report.h"
 #include "core/field_table.h"
 #include "core/flywheel.h"
@@ -93,8 +94,10 @@ PlotModel StudyPlot(const EngineDesignRecord& base, const StudyRequest& r, const
   PlotModel m;
   m.xName = r.field;
   const DesignField& field = Field(r.field);
-  m.xUnit = HeldUnitLabel(base, field.unitSlot);
-  for (const StudyPoint& p : points) m.crankAngle.push_back(static_cast<float>(p.value));
+  // The input as the screens show it.
+  const int16_t system = base.UnitSystem;
+  m.xUnit = field.unitSlot > 0 ? base.UnitLabel[field.unitSlot] : "";
+  for (const StudyPoint& p : points) m.crankAngle.push_back(static_cast<float>(ToDisplay(p.value, field.unitSlot, system)));
   for (std::size_t i = 0; i < r.figures.size(); ++i) {
     const DesignFigure& f = DesignFigures()[r.figures[i]];
     PlotWindow w;
@@ -121,7 +124,8 @@ PlotModel StudyPlot(const EngineDesignRecord& base, const StudyRequest& r, const
     c.min = static_cast<float>(lo);
     c.max = static_cast<float>(hi);
     NiceYAxis(w, lo, hi);
-    NiceXAxis(w, std::min(r.from, r.to), std::max(r.from, r.to));
+    const double from = ToDisplay(r.from, field.unitSlot, system), to = ToDisplay(r.to, field.unitSlot, system);
+    NiceXAxis(w, std::min(from, to), std::max(from, to));
     w.curves.push_back(std::move(c));
     m.windows.push_back(std::move(w));
   }

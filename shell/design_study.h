@@ -31,8 +31,9 @@ std::vector<std::string> StudyFields();
 std::optional<std::string> CheckStudy(const StudyRequest& r);
 // Every design of the study, in order of the varied value.
 std::vector<StudyPoint> RunStudy(const EngineDesignRecord& base, const StudyRequest& r);
-// One window per figure against the varied input; failed designs leave gaps
-// (their value repeats the neighbour's, so the curve stays continuous).
+// One window per figure against the varied input, shown in the units the
+// screens use; a failed design repeats its neighbour's value, so the curve
+// stays continuous.
 PlotModel StudyPlot(const EngineDesignRecord& base, const StudyRequest& r, const std::vector<StudyPoint>& points);
 
 }  // namespace zorvan

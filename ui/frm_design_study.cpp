@@ -11,6 +11,7 @@
 
 #include "core/captions.h"
 #include "core/design_figures.h"
+#include "core/display_units.h"
 #include "core/entry_number.h"
 #include "core/error_report.h"
 #include "core/field_table.h"
@@ -113,13 +114,15 @@ void FrmDesignStudy::BuildMenus() {
 void FrmDesignStudy::FieldChosen() {
   const DesignField* f = FindDesignField(field_->currentText().toStdString());
   if (!f) return;
-  const double v = FieldNumber(app_.Design(), *f);
+  const EngineDesignRecord& d = app_.Design();
+  // The boxes take the input as the screens show it (cm, mm, cc, MPa).
+  const double v = ToDisplay(FieldNumber(d, *f), f->unitSlot, d.UnitSystem);
   const bool whole = IsWholeNumber(*f);
   const double from = whole ? v : v * 0.8, to = whole ? v + 10 : v * 1.2;
   from_->setText(Number(from));
   to_->setText(Number(to == from ? from + 1 : to));
   step_->setText(Number(whole ? 1 : (to == from ? 0.1 : (to - from) / 10)));
-  unit_->setText(QtText(HeldUnitLabel(app_.Design(), f->unitSlot)));
+  unit_->setText(QtText(f->unitSlot > 0 ? d.UnitLabel[f->unitSlot] : ""));
 }
 
 void FrmDesignStudy::Calculate() {
@@ -133,6 +136,9 @@ void FrmDesignStudy::Calculate() {
       app_.GetUi().Message(EntryReadMessage(read, names[i]), Buttons::Ok, Icon::Warning);
       return;
     }
+  }
+  if (const DesignField* f = FindDesignField(r.field)) {
+    for (double* v : {&r.from, &r.to, &r.step}) *v = FromDisplay(*v, f->unitSlot, app_.Design().UnitSystem);
   }
   r.figures.push_back(static_cast<std::size_t>(figure1_->currentIndex()));
   if (figure2_->currentIndex() > 0) r.figures.push_back(static_cast<std::size_t>(figure2_->currentIndex() - 1));

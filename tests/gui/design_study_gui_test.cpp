@@ -53,6 +53,28 @@ class DesignStudyGuiTest : public QObject {
     QCOMPARE(ModelFileText(g.app->Design(), g.app->Values()), before);
   }
 
+  // In the cm system the boxes and the plot show centimetres; the designs hold metres.
+  void inputsAreInTheUnitsTheScreensShow() {
+    test::GuiApp g;
+    QVERIFY(Initialize(g.app->Design(), g.p) && LoadExample(g.app->Design(), 2, g.p));
+    g.app->GetShell().PickUnits(4);
+    QVERIFY(LoadExample(g.app->Design(), 2, g.p));
+    g.app->GetShell().ShowChart(kChartStudy);
+    auto gui = g.Gui();
+    auto* field = gui.Find<QComboBox>(ScreenId::DesignStudy, "cmb_Field");
+    field->setCurrentText("Bore");
+    emit field->activated(field->currentIndex());
+    QCOMPARE(gui.Text(ScreenId::DesignStudy, "lbl_Unit"), QString("cm"));
+    gui.Type(ScreenId::DesignStudy, "txt_From", "7");
+    gui.Type(ScreenId::DesignStudy, "txt_To", "9");
+    gui.Type(ScreenId::DesignStudy, "txt_Step", "1");
+    gui.Click(ScreenId::DesignStudy, "cmd_Calc");
+    auto* screen = g.app->Screen<ui::FrmDesignStudy>(ScreenId::DesignStudy);
+    QCOMPARE(screen->Points().size(), std::size_t(3));
+    QCOMPARE(static_cast<float>(screen->Points()[1].value), 0.08f);
+    QCOMPARE(screen->View()->Model().crankAngle[1], 8.0f);
+  }
+
   void badRangesAreTold() {
     test::GuiApp g;
     g.app->GetShell().ShowChart(kChartStudy);
