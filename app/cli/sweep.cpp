@@ -67,14 +67,14 @@ std::string Text(double v) {
 }
 
 // FIELD=FROM:TO:STEP or LIST[K]=FROM:TO:STEP; false with a message on err.
-bool ParseVaried(const std::string& spec, Varied& v, std::ostream& err) {
+bool ParseVaried(const std::string& setting, Varied& v, std::ostream& err) {
   auto refuse = [&](const std::string& why) {
-    err << "zorvan-cli: --vary " << spec << ": " << why << "\n";
+    err << "zorvan-cli: --vary " << setting << ": " << why << "\n";
     return false;
   };
-  const std::size_t eq = spec.find('=');
+  const std::size_t eq = setting.find('=');
   if (eq == std::string::npos) return refuse("needs FIELD=FROM:TO:STEP");
-  std::string name = spec.substr(0, eq);
+  std::string name = setting.substr(0, eq);
   if (const std::size_t open = name.find('['); open != std::string::npos) {
     if (name.back() != ']') return refuse("needs FIELD[K] for one cylinder's entry");
     double k;
@@ -91,7 +91,7 @@ bool ParseVaried(const std::string& spec, Varied& v, std::ostream& err) {
     return refuse(v.entry > 0 ? name + " has one value, not one per cylinder"
                               : name + " takes one cylinder's entry: " + name + "[K]");
   v.field = name;
-  const std::string range = spec.substr(eq + 1);
+  const std::string range = setting.substr(eq + 1);
   const std::size_t c1 = range.find(':'), c2 = c1 == std::string::npos ? c1 : range.find(':', c1 + 1);
   double from, to, step;
   if (c2 == std::string::npos || range.find(':', c2 + 1) != std::string::npos ||
