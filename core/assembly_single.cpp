@@ -18,9 +18,12 @@ void SingleCylinderRows(EngineDesignRecord& d) {
     }
     t.InertiaTorque[row] = t.SingleInertiaTorque[row];
   }
-  ForEachCounterweightForce(d, kLastRow, [&](int row, float fx, float fy) {
-    AddCounterweightToShaking(t.ShakingForce[row], fx, fy);
-  });
+  CounterweightColumns force;
+  CounterweightForces(d, kLastRow, force);
+  int faults = 0;
+  for (int row = 0; row <= kLastRow; ++row)
+    AddCounterweightToShaking(t.ShakingForce[row], force.x[row], force.y[row], faults);
+  if (faults != 0) RaiseError(err::Overflow);
 }
 
 }  // namespace zorvan

@@ -3,9 +3,6 @@
 // with the new bearing load.
 #include "core/counterweight.h"
 
-#include <array>
-#include <cmath>
-
 #include "core/checked.h"
 #include "core/counterweight_force.h"
 #include "core/forces.h"
@@ -17,36 +14,20 @@ namespace zorvan {
 
 namespace {
 
-// cos and sin of the crank angle of each row, and of the turn through minus
-// that angle into the crank's frame, formed as the one-cylinder pass and
-// Rotate form them so that the columns agree to the last bit.
-struct RowTurn {
-  double cosTheta, sinTheta, cosBack, sinBack;
-};
-
-std::array<RowTurn, kRows> MakeRowTurns() {
-  std::array<RowTurn, kRows> turns{};
-  for (int row = 0; row < kRows; ++row) {
-    const CrankRow& k = CrankRowOf(row);
-    turns[row] = {k.cos1, k.sin1, k.cosBack, k.sinBack};
-  }
-  return turns;
-}
-
-const RowTurn& TurnOf(int row) {
-  static const std::array<RowTurn, kRows> turns = MakeRowTurns();
-  return turns.at(row);
-}
-
-void AddToMainBearing(EngineDesignRecord& d, int row, float fx, float fy) {
-  auto& x = d.table.PinForceX.at(row);
-  auto& y = d.table.PinForceY.at(row);
-  x[kMainBearing] = Sng(static_cast<double>(x[kMainBearing]) + fx);
-  y[kMainBearing] = Sng(static_cast<double>(y[kMainBearing]) + fy);
-  // Rotate(column 4, minus the crank angle) into column 9.
-  const RowTurn& t = TurnOf(row);
-  RotateCosSin(x[kMainBearing], y[kMainBearing], t.cosBack, t.sinBack, x[kMainBearing + kRotatedOffset],
-               y[kMainBearing + kRotatedOffset]);
+// The counterweight force joins the main bearing, which is turned again into
+// the crank's frame (column 9); friction follows the new bearing load.
+int AddToMainBearing(const CylinderFigures& f, CrankAngleTable& t, int row, float fx, float fy) {
+  const CrankColumns& k = Crank();
+  auto& x = t.PinForceX[row];
+  auto& y = t.PinForceY[row];
+  int faults = 0;
+  x[kMainBearing] = Single(static_cast<double>(x[kMainBearing]) + fx, faults);
+  y[kMainBearing] = Single(static_cast<double>(y[kMainBearing]) + fy, faults);
+  Turned(x[kMainBearing], y[kMainBearing], k.cosBack[row], k.sinBack[row], x[kMainBearing + kRotatedOffset],
+         y[kMainBearing + kRotatedOffset], faults);
+  t.FrictionTorque[row] = FrictionOf(f, y[kWall], x[kCrankpin], y[kCrankpin], x[kMainBearing], y[kMainBearing],
+                                     k.sin1[row], k.cos1[row], faults);
+  return faults;
 }
 
 // The multi-cylinder pass sums the engine from these columns, never from the
@@ -60,11 +41,15 @@ void KeepOneCylinderColumns(CrankAngleTable& t) {
 
 void RunPass(EngineDesignRecord& d) {
   if (d.LastStep > kLastRow) RaiseError(err::SubscriptOutOfRange);
-  ForEachCounterweightForce(d, d.LastStep, [&](int row, float fx, float fy) {
-    AddCounterweightToShaking(d.table.ShakingForce.at(row), fx, fy);
-    AddToMainBearing(d, row, fx, fy);
-    d.table.FrictionTorque.at(row) = FrictionTorqueOf(d, row, TurnOf(row).sinTheta, TurnOf(row).cosTheta);
-  });
+  CounterweightColumns force;
+  CounterweightForces(d, d.LastStep, force);
+  const CylinderFigures f = FiguresOf(d);
+  int faults = 0;
+  for (int row = 0; row <= d.LastStep; ++row) {
+    AddCounterweightToShaking(d.table.ShakingForce[row], force.x[row], force.y[row], faults);
+    faults += AddToMainBearing(f, d.table, row, force.x[row], force.y[row]);
+  }
+  if (faults != 0) RaiseError(err::Overflow);
   KeepOneCylinderColumns(d.table);
   d.BalanceResultsValid = true;
 }

@@ -1,5 +1,4 @@
 // Shaking forces, torques, pin forces and friction of one cylinder, row by row.
-// x lies along the cylinder axis (towards the head), y across it.
 #include "core/forces.h"
 
 #include <cmath>
@@ -9,121 +8,143 @@
 
 namespace zorvan {
 
-namespace {
-
-void PutShaking(EngineDesignRecord& d, int row, int component, int group, float v) {
-  CrankAngleTable& t = d.table;
-  t.ShakingForce.at(row).at(ShakingColumn(1, component, group)) = v;
-  t.ShakingForce.at(row).at(ShakingColumn(0, component, group)) = v;
-  t.SingleShakingForce.at(row).at(ShakingColumn(0, component, group)) = v;
-}
-
-// Float components squared in double cannot overflow, so the plain root is exact enough.
-double Magnitude(float x, float y) {
-  const double dx = x, dy = y;
-  return std::sqrt(dx * dx + dy * dy);
-}
-
-float Zeroed(double v) { return ZeroBelow(Sng(v), kOneCylinderZero); }
-
-}  // namespace
-
-void StoreShakingForces(EngineDesignRecord& d, int row, const CrankRow& k) {
-  const double rw2 = Chk(static_cast<double>(d.CrankRadius) * d.OmegaSquared);
-  const double mA = d.MassAtCrankpin, mB = d.MassAtWristpin;
-
-  const float primaryX = Zeroed(Chk(Chk((mB + mA) * rw2) * k.cos1));
-  const float secondaryX = Zeroed(Chk(Chk(Div(mB, d.LRRatio) * rw2) * k.cos2));
-  // The totals are formed from the parts as stored, after their own zeroing.
-  const float totalX = Zeroed(static_cast<double>(primaryX) + secondaryX);
-  const float primaryY = Zeroed(Chk(Chk(mA * rw2) * k.sin1));
-  const float secondaryY = 0;
-  const float totalY = Zeroed(static_cast<double>(secondaryY) + primaryY);
-
-  PutShaking(d, row, kX, kPrimary, primaryX);
-  PutShaking(d, row, kY, kPrimary, primaryY);
-  PutShaking(d, row, kX, kSecondary, secondaryX);
-  PutShaking(d, row, kY, kSecondary, secondaryY);
-  PutShaking(d, row, kX, kTotal, totalX);
-  PutShaking(d, row, kY, kTotal, totalY);
-}
-
-void StoreTorques(EngineDesignRecord& d, int row, const CrankRow& k) {
-  CrankAngleTable& t = d.table;
-  const double r = d.CrankRadius, h = d.HalfRadiusOverLength;
-  const double inertiaShape = Chk(h * k.sin1) - k.sin2 - Chk(3 * h * k.sin3);
-  const double inertiaAmp = Chk(Chk(r * Chk(d.MassAtWristpin * 0.5 * r)) * d.OmegaSquared);
-  const float inertia = Sng(Chk(inertiaShape * inertiaAmp));
-  const double leverage = Chk(Chk(d.RadiusOverLength * k.cos1) + 1);
-  const float gas = Sng(Chk(Chk(r * t.GasForce.at(row)) * k.sin1) * leverage);
-  const float total = Sng(static_cast<double>(gas) + inertia);
-
-  t.InertiaTorque.at(row) = inertia;
-  t.GasTorque.at(row) = gas;
-  t.TotalTorque.at(row) = total;
-  t.ShakingTorque.at(row) = -total;
-}
-
-void StorePinForces(EngineDesignRecord& d, int row, const CrankRow& k) {
-  CrankAngleTable& t = d.table;
-  const double rw2 = Chk(static_cast<double>(d.CrankRadius) * d.OmegaSquared);
-  const double g = -static_cast<double>(t.GasForce.at(row));
-  const double aB = t.PistonAcceleration.at(row);
-  const double tanRod = t.TanConrodAngle.at(row);
-  const double mu = d.FrictionCoefficient;
-  const double rodRotating = Chk(d.RodMassAtCrankpin * rw2);
-  const double crankRotating = Chk(d.CrankMassAtCrankpin * rw2);
-  const double axial = Chk(Chk(d.MassAtWristpin * aB) + g);  // reciprocating inertia and gas along the axis
-
-  const float f32x = Sng(Chk(rodRotating * k.cos1) - Chk(d.MassAtWristpin * aB) + g);
-  const float f32y = Sng(Chk(axial * tanRod) + Chk(rodRotating * k.sin1));
-  const float f34x = Sng(Chk(d.PistonMass * aB) - g);
-  const float f34y = Sng(-Chk(axial * tanRod));
-  const float f41y = Sng(-Chk(axial * tanRod));
-  const float f41x = Sng(Chk(-mu * f41y));
-  const float f21x = Sng(Chk(crankRotating * k.cos1) + f32x);
-  const float f21y = Sng(Chk(crankRotating * k.sin1) + f32y);
-
-  auto& x = t.PinForceX.at(row);
-  auto& y = t.PinForceY.at(row);
-  x.at(kCrankpin) = f32x;
-  y.at(kCrankpin) = f32y;
-  x.at(kWristpin) = f34x;
-  y.at(kWristpin) = f34y;
-  x.at(kWall) = f41x;
-  y.at(kWall) = f41y;
-  x.at(kMainBearing) = f21x;
-  y.at(kMainBearing) = f21y;
+// Products of a few single-precision figures: finite in double, so nothing
+// to check here; the rows count what does not fit a float.
+CylinderFigures FiguresOf(const EngineDesignRecord& d) {
+  CylinderFigures f{};
+  f.r = d.CrankRadius;
+  const double rw2 = f.r * d.OmegaSquared;
+  const double mA = d.MassAtCrankpin;
+  f.mB = d.MassAtWristpin;
+  f.pistonMass = d.PistonMass;
+  f.mu = d.FrictionCoefficient;
+  f.half = d.HalfRadiusOverLength;
+  f.radiusOverLength = d.RadiusOverLength;
+  f.primaryX = (f.mB + mA) * rw2;
+  f.secondaryX = f.mB / d.LRRatio * rw2;  // the one-cylinder pass has checked the ratio
+  f.primaryY = mA * rw2;
+  f.inertiaAmp = f.r * (d.MassAtWristpin * 0.5 * f.r) * d.OmegaSquared;
+  f.rodRotating = d.RodMassAtCrankpin * rw2;
+  f.crankRotating = d.CrankMassAtCrankpin * rw2;
+  f.crankpinJournal = d.CrankpinJournalDiameter;
+  f.mainJournal = d.MainJournalDiameter;
+  return f;
 }
 
 float FrictionTorqueOf(const EngineDesignRecord& d, int row, double sinTheta, double cosTheta) {
-  const CrankAngleTable& t = d.table;
-  const double f41y = t.PinForceY.at(row).at(kWall);
-  const double f32 = Magnitude(t.PinForceX.at(row).at(kCrankpin), t.PinForceY.at(row).at(kCrankpin));
-  const double f21 = Magnitude(t.PinForceX.at(row).at(kMainBearing), t.PinForceY.at(row).at(kMainBearing));
-  // The wall loss is the side force times the piston's travel per radian of
-  // crank; both change sign over the stroke, so its size is taken: friction
-  // opposes the motion and never drives the crank.
-  const double travel = Chk(Chk(d.CrankRadius * sinTheta) * Chk(Chk(d.RadiusOverLength * cosTheta) + 1));
-  const double wall = std::fabs(Chk(f41y * travel));
-  const double journals =
-      Chk(Chk(d.CrankpinJournalDiameter * f32) / 2) + Chk(Chk(d.MainJournalDiameter * f21) / 2);
-  return Sng(Chk(-static_cast<double>(d.FrictionCoefficient) * Chk(wall + journals)));
+  const auto& x = d.table.PinForceX.at(row);
+  const auto& y = d.table.PinForceY.at(row);
+  int faults = 0;
+  const float torque = FrictionOf(FiguresOf(d), y[kWall], x[kCrankpin], y[kCrankpin], x[kMainBearing],
+                                  y[kMainBearing], sinTheta, cosTheta, faults);
+  if (faults != 0) RaiseError(err::Overflow);
+  return torque;
 }
 
-void StoreRotatedPinForces(EngineDesignRecord& d, int row, const CrankRow& k) {
-  auto& x = d.table.PinForceX.at(row);
-  auto& y = d.table.PinForceY.at(row);
-  for (int j = 0; j <= kMainBearing; ++j)
-    RotateCosSin(x.at(j), y.at(j), k.cosBack, k.sinBack, x.at(j + kRotatedOffset), y.at(j + kRotatedOffset));
+namespace {
+
+// The row-major tables' part of the rows, formed as columns first so that
+// the arithmetic runs over contiguous rows, then written out row by row.
+struct PinColumns {
+  Column f32x, f32y, f34x, f34y, f41x, f41y, f21x, f21y;
+  [[gnu::always_inline]] void Set(int row, const PinRow& p) {
+    f32x[row] = p.f32x;
+    f32y[row] = p.f32y;
+    f34x[row] = p.f34x;
+    f34y[row] = p.f34y;
+    f41x[row] = p.f41x;
+    f41y[row] = p.f41y;
+    f21x[row] = p.f21x;
+    f21y[row] = p.f21y;
+  }
+  PinRow Get(int row) const {
+    return {f32x[row], f32y[row], f34x[row], f34y[row], f41x[row], f41y[row], f21x[row], f21y[row]};
+  }
+};
+struct TableParts {
+  Column primaryX, secondaryX, totalX, primaryY;
+  PinColumns pins, turned;
+};
+
+[[gnu::always_inline]] inline void PutShakingSlot(std::array<float, kShakingColumns>& row, int slot,
+                                                  const ShakingRow& s) {
+  row[ShakingColumn(slot, kX, kPrimary)] = s.primaryX;
+  row[ShakingColumn(slot, kY, kPrimary)] = s.primaryY;
+  row[ShakingColumn(slot, kX, kSecondary)] = s.secondaryX;
+  row[ShakingColumn(slot, kY, kSecondary)] = 0.0f;
+  row[ShakingColumn(slot, kX, kTotal)] = s.totalX;
+  row[ShakingColumn(slot, kY, kTotal)] = s.primaryY;
 }
 
-void StoreForcesAndTorques(EngineDesignRecord& d, int row, const CrankRow& crank) {
-  StoreShakingForces(d, row, crank);
-  StoreTorques(d, row, crank);
-  StorePinForces(d, row, crank);
-  d.table.FrictionTorque.at(row) = FrictionTorqueOf(d, row, crank.sin1, crank.cos1);
-  StoreRotatedPinForces(d, row, crank);
+// Pin columns 1..4, or their turn 6..9 with offset kRotatedOffset.
+void PutPins(std::array<float, kPinColumns>& x, std::array<float, kPinColumns>& y, int offset, const PinRow& p) {
+  x[kCrankpin + offset] = p.f32x;
+  y[kCrankpin + offset] = p.f32y;
+  x[kWristpin + offset] = p.f34x;
+  y[kWristpin + offset] = p.f34y;
+  x[kWall + offset] = p.f41x;
+  y[kWall + offset] = p.f41y;
+  x[kMainBearing + offset] = p.f21x;
+  y[kMainBearing + offset] = p.f21y;
+}
+
+[[gnu::always_inline]] inline PinRow TurnedPins(const PinRow& p, double c, double s, int& faults) {
+  PinRow q;
+  Turned(p.f32x, p.f32y, c, s, q.f32x, q.f32y, faults);
+  Turned(p.f34x, p.f34y, c, s, q.f34x, q.f34y, faults);
+  Turned(p.f41x, p.f41y, c, s, q.f41x, q.f41y, faults);
+  Turned(p.f21x, p.f21y, c, s, q.f21x, q.f21y, faults);
+  return q;
+}
+
+ZORVAN_ROW_LOOP int FormRows(const CylinderFigures& f, CrankAngleTable& __restrict t, TableParts& __restrict parts,
+                             int last) {
+  const CrankColumns& k = Crank();
+  int faults = 0;
+  for (int row = 0; row <= last; ++row) {
+    const ShakingRow s = ShakingOf(f, k.cos1[row], k.sin1[row], k.cos2[row], faults);
+    parts.primaryX[row] = s.primaryX;
+    parts.secondaryX[row] = s.secondaryX;
+    parts.totalX[row] = s.totalX;
+    parts.primaryY[row] = s.primaryY;
+    const TorqueRow q = TorquesOf(f, t.GasForce[row], k.cos1[row], k.sin1[row], k.sin2[row], k.sin3[row], faults);
+    t.InertiaTorque[row] = q.inertia;
+    t.GasTorque[row] = q.gas;
+    t.TotalTorque[row] = q.total;
+    t.ShakingTorque[row] = -q.total;
+    const PinRow p =
+        PinForcesOf(f, t.GasForce[row], t.PistonAcceleration[row], t.TanConrodAngle[row], k.cos1[row], k.sin1[row], faults);
+    parts.pins.Set(row, p);
+    parts.turned.Set(row, TurnedPins(p, k.cosBack[row], k.sinBack[row], faults));
+    t.FrictionTorque[row] = FrictionOf(f, p.f41y, p.f32x, p.f32y, p.f21x, p.f21y, k.sin1[row], k.cos1[row], faults);
+  }
+  return faults;
+}
+
+void PutRows(CrankAngleTable& t, const TableParts& parts, int last) {
+  const CrankColumns& k = Crank();
+  int faults = 0;
+  for (int row = 0; row <= last; ++row) {
+    const ShakingRow s{parts.primaryX[row], parts.secondaryX[row], parts.totalX[row], parts.primaryY[row]};
+    PutShakingSlot(t.ShakingForce[row], 1, s);
+    PutShakingSlot(t.ShakingForce[row], 0, s);
+    PutShakingSlot(t.SingleShakingForce[row], 0, s);
+    auto& x = t.PinForceX[row];
+    auto& y = t.PinForceY[row];
+    PutPins(x, y, 0, parts.pins.Get(row));
+    PutPins(x, y, kRotatedOffset, parts.turned.Get(row));
+    // Column 0 holds no force; it is turned as the others are.
+    Turned(x[0], y[0], k.cosBack[row], k.sinBack[row], x[kRotatedOffset], y[kRotatedOffset], faults);
+  }
+}
+
+}  // namespace
+
+int StoreForces(const EngineDesignRecord& d, CrankAngleTable& t, int last) {
+  TableParts parts;
+  const int faults = FormRows(FiguresOf(d), t, parts, last);
+  PutRows(t, parts, last);
+  return faults;
 }
 
 }  // namespace zorvan

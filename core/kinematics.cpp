@@ -1,4 +1,4 @@
-// Crank angle and piston motion of one row of the one-cylinder pass.
+// Crank angle and piston motion of the rows of the one-cylinder pass.
 #include "core/kinematics.h"
 
 #include <array>
@@ -6,6 +6,7 @@
 
 #include "core/checked.h"
 #include "core/numeric.h"
+#include "core/row_math.h"
 #include "core/slider_crank.h"
 
 namespace zorvan {
@@ -26,25 +27,49 @@ CrankRow MakeCrankRow(float degrees) {
   return k;
 }
 
-const CrankRow& CrankRowOf(int row) {
-  static const std::array<CrankRow, kRows> rows = [] {
-    std::array<CrankRow, kRows> all{};
-    for (int i = 0; i < kRows; ++i) all[i] = MakeCrankRow(3.0f * static_cast<float>(i));
-    return all;
-  }();
-  return rows.at(row);
+namespace {
+
+// Row i stands for 3*i degrees; the running single-precision sum 0, 3, ... 720
+// is exact, so the rows' angles and their sines and cosines are formed once.
+CrankColumns MakeCrankColumns() {
+  CrankColumns c{};
+  for (int i = 0; i < kRows; ++i) {
+    const CrankRow k = MakeCrankRow(3.0f * static_cast<float>(i));
+    c.degrees[i] = k.degrees;
+    c.cos1[i] = k.cos1;
+    c.sin1[i] = k.sin1;
+    c.cos2[i] = k.cos2;
+    c.sin2[i] = k.sin2;
+    c.cos3[i] = k.cos3;
+    c.sin3[i] = k.sin3;
+    c.cosBack[i] = k.cosBack;
+    c.sinBack[i] = k.sinBack;
+  }
+  return c;
 }
 
-void StoreKinematics(EngineDesignRecord& d, int row, const CrankRow& crank) {
-  CrankAngleTable& t = d.table;
+}  // namespace
+
+const CrankColumns& Crank() {
+  static const CrankColumns columns = MakeCrankColumns();
+  return columns;
+}
+
+ZORVAN_ROW_LOOP int StoreKinematics(const EngineDesignRecord& d, CrankAngleTable& __restrict t, int last) {
+  const CrankColumns& k = Crank();
   // The crank turns at constant speed: no angular acceleration.
-  const SliderCrankResult s =
-      SolveSliderCrank(crank.sin1, crank.cos1, d.Omega, 0.0, d.CrankRadius, d.ConrodLength, d.WristpinOffset);
-  t.CrankAngle.at(row) = crank.degrees;
-  t.PistonPosition.at(row) = Sng(s.position);
-  t.PistonVelocity.at(row) = Sng(s.velocity);
-  t.PistonAcceleration.at(row) = Sng(s.acceleration);
-  t.TanConrodAngle.at(row) = Chk(std::tan(s.theta3 - kPi));
+  const double a = d.CrankRadius, b = d.ConrodLength, c = d.WristpinOffset, omega = d.Omega;
+  int faults = 0;
+  for (int row = 0; row <= last; ++row) {
+    const SliderCrankResult s = SliderCrankOf(k.sin1[row], k.cos1[row], omega, 0.0, a, b, c);
+    faults += OutOfFloat(s.rise) + OutOfFloat(s.position) + OutOfFloat(s.velocity) + OutOfFloat(s.acceleration);
+    t.CrankAngle[row] = k.degrees[row];
+    t.PistonPosition[row] = static_cast<float>(s.position);
+    t.PistonVelocity[row] = static_cast<float>(s.velocity);
+    t.PistonAcceleration[row] = static_cast<float>(s.acceleration);
+    t.TanConrodAngle[row] = s.tanRod;
+  }
+  return faults;
 }
 
 }  // namespace zorvan

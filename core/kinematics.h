@@ -1,5 +1,5 @@
 #pragma once
-// Crank angle of a row and the piston motion of the one-cylinder pass.
+// Crank angle of the rows and the piston motion of the one-cylinder pass.
 #include "core/design_record.h"
 
 namespace zorvan {
@@ -14,11 +14,18 @@ struct CrankRow {
 };
 
 CrankRow MakeCrankRow(float degrees);
-// The crank row of row i (3*i degrees), formed once for every pass that needs it.
-const CrankRow& CrankRowOf(int row);
 
-// Solves the slider-crank for the row and stores the crank angle, piston
-// position, velocity, acceleration and the tangent of the rod angle.
-void StoreKinematics(EngineDesignRecord& d, int row, const CrankRow& crank);
+// The crank rows of the table (row i at 3*i degrees) as columns, formed once,
+// for the loops over the rows.
+struct CrankColumns {
+  Column degrees;
+  std::array<double, kRows> cos1, sin1, cos2, sin2, cos3, sin3, cosBack, sinBack;
+};
+const CrankColumns& Crank();
+
+// Solves the slider-crank for rows 0..last and stores the crank angle, piston
+// position, velocity, acceleration and the tangent of the rod angle. Returns
+// the number of results beyond the float range (the caller raises the overflow).
+int StoreKinematics(const EngineDesignRecord& d, CrankAngleTable& t, int last);
 
 }  // namespace zorvan

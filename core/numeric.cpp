@@ -8,18 +8,15 @@
 #include <cstdlib>
 
 #include "core/checked.h"
+#include "core/slider_crank.h"
 
 namespace zorvan {
 
 float FNArcSin(float x) {
   // x = ±1 deliberately gives 0, like any |x| > 1: callers treat the
   // degenerate right angle as "no angle".
-  float v = 1.0f - x * x;
-  if (!(v > 0.0f)) {
-    if (std::isnan(v)) RaiseError(err::Overflow);
-    return 0.0f;
-  }
-  return Sng(std::atan(static_cast<double>(x) / std::sqrt(static_cast<double>(v))));
+  if (std::isnan(x)) RaiseError(err::Overflow);
+  return ArcSinOfSingle(x);
 }
 
 double Atan2(float x, float y) {

@@ -84,13 +84,9 @@ void RunPass(EngineDesignRecord& d) {
   d.HalfRadiusOverLength = halfRadiusOverLength;
   FillGasForceCurve(d, d.table.GasForce);
 
-  // Row i stands for 3*i degrees; the running single-precision sum 0, 3, ... 720
-  // is exact, so the rows' angles and their sines and cosines are formed once.
-  for (int row = 0; row <= d.LastStep; ++row) {
-    const CrankRow& crank = CrankRowOf(row);
-    StoreKinematics(d, row, crank);
-    StoreForcesAndTorques(d, row, crank);
-  }
+  // First the piston's motion of every row, then the forces and torques it drives.
+  const int faults = StoreKinematics(d, d.table, d.LastStep) + StoreForces(d, d.table, d.LastStep);
+  if (faults != 0) RaiseError(err::Overflow);
   EndFlags(d);
 }
 

@@ -17,6 +17,15 @@ float Shaking(const EngineDesignRecord& d, int row, int component, int group) {
   return d.table.ShakingForce[row][ShakingColumn(1, component, group)];
 }
 
+// The shaking forces of one crank angle, as the pass stores them.
+ShakingRow ShakingAt(const EngineDesignRecord& d, float degrees) {
+  const CrankRow k = MakeCrankRow(degrees);
+  int faults = 0;
+  const ShakingRow s = ShakingOf(FiguresOf(d), k.cos1, k.sin1, k.cos2, faults);
+  EXPECT_EQ(faults, 0);
+  return s;
+}
+
 TEST(OneCylinderForces, WristpinForceIsThePistonsInertiaWithoutGasOrRodMass) {
   auto d = HandDesign();
   d->GasPressureScale = 0;
@@ -59,27 +68,21 @@ std::unique_ptr<EngineDesignRecord> ThresholdDesign(float mA, float mB, float lr
 TEST(OneCylinderForces, SmallShakingForcesAreZeroedAndTotalsUseTheZeroedParts) {
   // Primary 0.0149 and secondary 0.0100 at 0 degrees: both below the threshold,
   // so the total is 0 although their sum, 0.0249, is not.
-  auto d = ThresholdDesign(0.0f, 0.0149f, 1.49f);
-  StoreShakingForces(*d, 0, MakeCrankRow(0));
-  EXPECT_EQ(Shaking(*d, 0, kX, kPrimary), 0.0f);
-  EXPECT_EQ(Shaking(*d, 0, kX, kSecondary), 0.0f);
-  EXPECT_EQ(Shaking(*d, 0, kX, kTotal), 0.0f);
+  ShakingRow s = ShakingAt(*ThresholdDesign(0.0f, 0.0149f, 1.49f), 0);
+  EXPECT_EQ(s.primaryX, 0.0f);
+  EXPECT_EQ(s.secondaryX, 0.0f);
+  EXPECT_EQ(s.totalX, 0.0f);
 
   // Exactly the single-precision threshold stays: the comparison is in single precision.
-  d = ThresholdDesign(0.0f, 0.015f, 100.0f);
-  StoreShakingForces(*d, 0, MakeCrankRow(0));
-  EXPECT_EQ(Shaking(*d, 0, kX, kPrimary), 0.015f);
-  EXPECT_EQ(Shaking(*d, 0, kX, kTotal), 0.015f);  // secondary 0.00015 dropped first
+  s = ShakingAt(*ThresholdDesign(0.0f, 0.015f, 100.0f), 0);
+  EXPECT_EQ(s.primaryX, 0.015f);
+  EXPECT_EQ(s.totalX, 0.015f);  // secondary 0.00015 dropped first
 
   // Across the axis only the rotating mass shakes; 0.0149 is dropped, 0.02 kept.
-  d = ThresholdDesign(0.0149f, 0.0f, 3.0f);
-  StoreShakingForces(*d, 30, MakeCrankRow(90));
-  EXPECT_EQ(Shaking(*d, 30, kY, kPrimary), 0.0f);
-  EXPECT_EQ(Shaking(*d, 30, kY, kTotal), 0.0f);
-  d = ThresholdDesign(0.02f, 0.0f, 3.0f);
-  StoreShakingForces(*d, 30, MakeCrankRow(90));
-  EXPECT_FLOAT_EQ(Shaking(*d, 30, kY, kTotal), 0.02f);
-  EXPECT_EQ(Shaking(*d, 30, kY, kSecondary), 0.0f);
+  EXPECT_EQ(ShakingAt(*ThresholdDesign(0.0149f, 0.0f, 3.0f), 90).primaryY, 0.0f);
+  s = ShakingAt(*ThresholdDesign(0.02f, 0.0f, 3.0f), 90);
+  EXPECT_FLOAT_EQ(s.primaryY, 0.02f);
+  EXPECT_EQ(s.secondaryX, 0.0f);
 }
 
 TEST(OneCylinderForces, ShakingForcesGoToTheCylinderTheEngineAndTheKeptCopy) {
