@@ -18,18 +18,22 @@ void CheckEngineShape(const EngineDesignRecord& d) {
   if (d.Arrangement < 0 || d.Arrangement > 4) RaiseError(err::InvalidCall);
 }
 
+// The slots the rows of this engine do not write: above the banks (a single
+// cylinder writes slots 0 and 1 of the force, an inline engine slot 0).
+void ClearUnwrittenSlots(EngineDesignRecord& d) {
+  const int written = d.Arrangement == 0 ? 0 : d.Arrangement == 1 ? 1 : d.Arrangement == 4 ? 4 : 3;
+  ClearAllBut(d.table.ShakingForce, d.Arrangement == 0 ? 2 : written);
+  ClearAllBut(d.table.ShakingMoment, written);
+}
+
 void ShakingRows(EngineDesignRecord& d) {
   if (d.Arrangement == 0) {
     SingleCylinderRows(d);
     return;
   }
   const RowContext x = MakeRowContext(d);
-  for (int row = 0; row <= kLastRow; ++row) {
-    if (d.Arrangement == 1)
-      InlineRow(d, row, x);
-    else
-      BankRow(d, row, x);
-  }
+  const int faults = d.Arrangement == 1 ? InlineRows(d.table, x) : BankRows(d.table, x);
+  if (faults != 0) RaiseError(err::Overflow);
 }
 
 void RunPass(EngineDesignRecord& d, Ui& ui) {
@@ -38,12 +42,18 @@ void RunPass(EngineDesignRecord& d, Ui& ui) {
   EngineGasSums(d, delays);
   ComputeHarmonicSums(d);
 
-  d.table.ShakingForce = {};
-  d.table.ShakingMoment = {};
-  if (d.Arrangement > 1) FillBankAngleTable(d);
-  ComputeAmplitudes(d);
-  CheckCrankBalance(d, ui);
-  ShakingRows(d);
+  ClearUnwrittenSlots(d);
+  try {
+    if (d.Arrangement > 1) FillBankAngleTable(d);
+    ComputeAmplitudes(d);
+    CheckCrankBalance(d, ui);
+    ShakingRows(d);
+  } catch (...) {
+    // No engine stands: no part of one is left in the tables either.
+    d.table.ShakingForce = {};
+    d.table.ShakingMoment = {};
+    throw;
+  }
   EngineTorques(d, delays);
 }
 

@@ -1,27 +1,14 @@
-// What the rows of the shaking step share: the crank angles of the rows, the
-// harmonic sums of each cylinder set, the amplitudes and the bank tilts.
+// What the rows of the shaking step share: the harmonic sums of each
+// cylinder set, the amplitudes and the bank tilts.
 #include <algorithm>
 #include <cmath>
 
 #include "core/assembly_steps.h"
-#include "core/kinematics.h"
 #include "core/numeric.h"
 
 namespace zorvan {
 
 namespace {
-
-std::array<AngleMultiples, kRows> MakeCrankTable() {
-  std::array<AngleMultiples, kRows> table{};
-  float degrees = -3.0f;  // the rows' angles as the one-cylinder pass forms them
-  for (int row = 0; row < kRows; ++row) {
-    degrees += 3.0f;
-    const CrankRow k = MakeCrankRow(degrees);
-    table[row].c = {0, k.cos1, k.cos2, k.cos3};
-    table[row].s = {0, k.sin1, k.sin2, k.sin3};
-  }
-  return table;
-}
 
 // Rods sharing a crankpin share its throw: the throw's rotating mass and its
 // counterweight are counted once per throw, not once per cylinder.
@@ -30,11 +17,6 @@ double CylindersPerThrow(const EngineDesignRecord& d) {
 }
 
 }  // namespace
-
-const AngleMultiples& CrankMultiples(int row) {
-  static const std::array<AngleMultiples, kRows> table = MakeCrankTable();
-  return table.at(row);
-}
 
 SetSums SumsOfSet(const HarmonicTable& h, int set) {
   SetSums s;
@@ -64,6 +46,8 @@ RowContext MakeRowContext(const EngineDesignRecord& d) {
   for (int b = 1; b <= 3; ++b) {
     x.cosTilt[b] = std::cos(static_cast<double>(d.BankAngleRad[b]));
     x.sinTilt[b] = std::sin(static_cast<double>(d.BankAngleRad[b]));
+    x.bankCos[b] = d.BankCos[b];
+    x.bankSin[b] = d.BankSin[b];
   }
   return x;
 }

@@ -8,21 +8,18 @@ namespace zorvan {
 
 void SingleCylinderRows(EngineDesignRecord& d) {
   CrankAngleTable& t = d.table;
-  for (int row = 0; row <= kLastRow; ++row) {
-    for (int group : {kPrimary, kSecondary, kTotal}) {
-      for (int component : {kX, kY}) {
-        const float v = t.SingleShakingForce[row][ShakingColumn(0, component, group)];
-        t.ShakingForce[row][ShakingColumn(0, component, group)] = v;
-        t.ShakingForce[row][ShakingColumn(1, component, group)] = v;
-      }
+  for (int group : {kPrimary, kSecondary, kTotal}) {
+    for (int component : {kX, kY}) {
+      const Column& kept = t.SingleShakingForce.column(ShakingColumn(0, component, group));
+      t.ShakingForce.column(ShakingColumn(0, component, group)) = kept;
+      t.ShakingForce.column(ShakingColumn(1, component, group)) = kept;
     }
-    t.InertiaTorque[row] = t.SingleInertiaTorque[row];
   }
+  t.InertiaTorque = t.SingleInertiaTorque;
   CounterweightColumns force;
   CounterweightForces(d, kLastRow, force);
   int faults = 0;
-  for (int row = 0; row <= kLastRow; ++row)
-    AddCounterweightToShaking(t.ShakingForce[row], force.x[row], force.y[row], faults);
+  for (int row = 0; row <= kLastRow; ++row) AddCounterweightToShaking(t.ShakingForce, row, force.x[row], force.y[row], faults);
   if (faults != 0) RaiseError(err::Overflow);
 }
 

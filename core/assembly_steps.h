@@ -17,8 +17,10 @@ namespace zorvan {
 // Multi-cylinder results below this size are stored as 0.
 constexpr float kEngineZero = 0.12f;
 
-inline float EngineValue(double v) {
-  if (!(std::fabs(v) <= std::numeric_limits<float>::max())) RaiseError(err::Overflow);  // also NaN
+// A multi-cylinder result as stored: single precision, zeroed below the
+// threshold; a value beyond the float range (or NaN) is counted as a fault.
+[[gnu::always_inline]] inline float EngineValue(double v, int& faults) {
+  faults += std::fabs(v) <= std::numeric_limits<float>::max() ? 0 : 1;
   const float f = static_cast<float>(v);
   return std::fabs(f) < kEngineZero ? 0.0f : f;
 }
@@ -54,7 +56,7 @@ void CheckCrankBalance(EngineDesignRecord& d, Ui& ui);
 struct AngleMultiples {
   std::array<double, 4> c{}, s{};
 };
-inline AngleMultiples MultiplesOf(double cosU, double sinU) {
+[[gnu::always_inline]] inline AngleMultiples MultiplesOf(double cosU, double sinU) {
   AngleMultiples m;
   m.c[1] = cosU;
   m.s[1] = sinU;
@@ -78,17 +80,16 @@ struct RowContext {
   double cosCounterweight, sinCounterweight;                     // of CounterweightAngle
   std::array<SetSums, 4> sets;                                   // sets 0..3
   std::array<double, 4> cosTilt{}, sinTilt{};                    // banks 1..3
+  std::array<float, 4> bankCos{}, bankSin{};                     // banks 1..3, as stored
   int banks = 0;                                                 // 2 vee/opposed, 3 W
 };
 RowContext MakeRowContext(const EngineDesignRecord& d);
 
-// The crank angle of row i: cos and sin of theta, 2 theta, 3 theta.
-const AngleMultiples& CrankMultiples(int row);
-
-// One row of each arrangement; each writes its slots of ShakingForce and
-// ShakingMoment and the engine's InertiaTorque.
-void InlineRow(EngineDesignRecord& d, int row, const RowContext& x);
-void BankRow(EngineDesignRecord& d, int row, const RowContext& x);
+// The shaking step of each arrangement over all rows; each writes its slots
+// of ShakingForce and ShakingMoment and the engine's InertiaTorque, and
+// returns the number of results beyond the float range.
+int InlineRows(CrankAngleTable& t, const RowContext& x);
+int BankRows(CrankAngleTable& t, const RowContext& x);
 // A single cylinder: the one-cylinder shaking force with its counterweight.
 void SingleCylinderRows(EngineDesignRecord& d);
 

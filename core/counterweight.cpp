@@ -14,19 +14,26 @@ namespace zorvan {
 
 namespace {
 
-// The counterweight force joins the main bearing, which is turned again into
-// the crank's frame (column 9); friction follows the new bearing load.
-int AddToMainBearing(const CylinderFigures& f, CrankAngleTable& t, int row, float fx, float fy) {
+// The counterweight force joins the shaking force and the main bearing, which
+// is turned again into the crank's frame (column 9); friction follows the new
+// bearing load.
+ZORVAN_ROW_LOOP int AddCounterweight(const CylinderFigures& f, const CounterweightColumns& force,
+                                     CrankAngleTable& __restrict t, int last) {
   const CrankColumns& k = Crank();
-  auto& x = t.PinForceX[row];
-  auto& y = t.PinForceY[row];
+  Column& x = t.PinForceX.column(kMainBearing);
+  Column& y = t.PinForceY.column(kMainBearing);
   int faults = 0;
-  x[kMainBearing] = Single(static_cast<double>(x[kMainBearing]) + fx, faults);
-  y[kMainBearing] = Single(static_cast<double>(y[kMainBearing]) + fy, faults);
-  Turned(x[kMainBearing], y[kMainBearing], k.cosBack[row], k.sinBack[row], x[kMainBearing + kRotatedOffset],
-         y[kMainBearing + kRotatedOffset], faults);
-  t.FrictionTorque[row] = FrictionOf(f, y[kWall], x[kCrankpin], y[kCrankpin], x[kMainBearing], y[kMainBearing],
-                                     k.sin1[row], k.cos1[row], faults);
+  for (int row = 0; row <= last; ++row) {
+    const float fx = force.x[row], fy = force.y[row];
+    AddCounterweightToShaking(t.ShakingForce, row, fx, fy, faults);
+    x[row] = Single(static_cast<double>(x[row]) + fx, faults);
+    y[row] = Single(static_cast<double>(y[row]) + fy, faults);
+    Turned(x[row], y[row], k.cosBack[row], k.sinBack[row], t.PinForceX.column(kMainBearing + kRotatedOffset)[row],
+           t.PinForceY.column(kMainBearing + kRotatedOffset)[row], faults);
+    t.FrictionTorque[row] = FrictionOf(f, t.PinForceY.column(kWall)[row], t.PinForceX.column(kCrankpin)[row],
+                                       t.PinForceY.column(kCrankpin)[row], x[row], y[row], k.sin1[row], k.cos1[row],
+                                       faults);
+  }
   return faults;
 }
 
@@ -43,13 +50,7 @@ void RunPass(EngineDesignRecord& d) {
   if (d.LastStep > kLastRow) RaiseError(err::SubscriptOutOfRange);
   CounterweightColumns force;
   CounterweightForces(d, d.LastStep, force);
-  const CylinderFigures f = FiguresOf(d);
-  int faults = 0;
-  for (int row = 0; row <= d.LastStep; ++row) {
-    AddCounterweightToShaking(d.table.ShakingForce[row], force.x[row], force.y[row], faults);
-    faults += AddToMainBearing(f, d.table, row, force.x[row], force.y[row]);
-  }
-  if (faults != 0) RaiseError(err::Overflow);
+  if (AddCounterweight(FiguresOf(d), force, d.table, d.LastStep) != 0) RaiseError(err::Overflow);
   KeepOneCylinderColumns(d.table);
   d.BalanceResultsValid = true;
 }

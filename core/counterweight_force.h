@@ -16,16 +16,19 @@ void CounterweightForces(const EngineDesignRecord& d, int last, CounterweightCol
 
 // Adds the counterweight force to the primary and total columns of slot 1
 // (the cylinder) and slot 0 (the engine) of one row of ShakingForce.
-[[gnu::always_inline]] inline void AddCounterweightToShaking(std::array<float, kShakingColumns>& row, float fx,
-                                                             float fy, int& faults) {
-  for (int slot : {1, 0}) {
-    for (int group : {kPrimary, kTotal}) {
-      float& x = row[ShakingColumn(slot, kX, group)];
-      float& y = row[ShakingColumn(slot, kY, group)];
-      x = Zeroed(static_cast<double>(x) + fx, faults);
-      y = Zeroed(static_cast<double>(y) + fy, faults);
-    }
-  }
+[[gnu::always_inline]] inline void AddCounterweightToShaking(ShakingTable& table, int row, float fx, float fy,
+                                                             int& faults) {
+  auto add = [&](int slot, int group) {
+    float& x = table.column(ShakingColumn(slot, kX, group))[row];
+    float& y = table.column(ShakingColumn(slot, kY, group))[row];
+    x = Zeroed(static_cast<double>(x) + fx, faults);
+    y = Zeroed(static_cast<double>(y) + fy, faults);
+  };
+  // Written out, so that the loops over the rows stay straight runs of arithmetic.
+  add(1, kPrimary);
+  add(1, kTotal);
+  add(0, kPrimary);
+  add(0, kTotal);
 }
 
 }  // namespace zorvan

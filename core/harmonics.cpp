@@ -3,7 +3,10 @@
 // crankshaft for the inertia moments.
 #include "core/harmonics.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <tuple>
 
 #include "core/banks.h"
 #include "core/runtime_error.h"
@@ -73,16 +76,41 @@ std::pair<double, double> HarmonicShare(const EngineDesignRecord& d, const Harmo
   return q == 1 ? std::pair{cn * lever, sn * lever} : std::pair{cn, sn};
 }
 
+namespace {
+
+// cos and sin of n times a cylinder's phase, n = 1..6. Cylinders of the same
+// phase (most of them share one of a few) share one set.
+struct PhaseTurns {
+  uint32_t phaseBits = 0;
+  std::array<double, 7> c{}, s{};
+};
+
+const PhaseTurns& TurnsOf(const EngineDesignRecord& d, int cylinder, std::vector<PhaseTurns>& known) {
+  const uint32_t bits = std::bit_cast<uint32_t>(d.PhaseAngle[cylinder]);
+  for (const PhaseTurns& k : known)
+    if (k.phaseBits == bits) return k;
+  PhaseTurns& k = known.emplace_back();
+  k.phaseBits = bits;
+  const HarmonicTerm term{cylinder, 0, 0};
+  for (int n = 1; n <= 6; ++n) std::tie(k.c[n], k.s[n]) = HarmonicShare(d, term, n, 0);
+  return k;
+}
+
+}  // namespace
+
 void ComputeHarmonicSums(EngineDesignRecord& d) {
   d.HarmonicSums = {};
+  std::vector<PhaseTurns> known;
+  known.reserve(kMaxCylinders);
   for (const HarmonicTerm& t : HarmonicTerms(d)) {
+    const PhaseTurns& turns = TurnsOf(d, t.cylinder, known);
+    const double lever = t.arm * d.CylinderSpacing;
     for (int n = 1; n <= 6; ++n) {
       auto& h = d.HarmonicSums[n];
-      for (int q = 0; q <= 1; ++q) {
-        const auto [c, s] = HarmonicShare(d, t, n, q);
-        h[q][0][t.set] += c;
-        h[q][1][t.set] += s;
-      }
+      h[0][0][t.set] += turns.c[n];
+      h[0][1][t.set] += turns.s[n];
+      h[1][0][t.set] += turns.c[n] * lever;
+      h[1][1][t.set] += turns.s[n] * lever;
     }
   }
   for (auto& harmonic : d.HarmonicSums)

@@ -77,8 +77,9 @@ void RunPass(EngineDesignRecord& d) {
   const float halfRadiusOverLength = Sng(Div(d.CrankRadius, Chk(2.0 * d.ConrodLength)));
   CheckDesign(d);
 
-  d.table.ShakingForce = {};
-  d.table.ShakingMoment = {};
+  // The rows write slots 0 and 1 of the shaking force; the rest is cleared.
+  ClearAllBut(d.table.ShakingForce, d.LastStep == kLastRow ? 2 : 0);
+  ClearAllBut(d.table.ShakingMoment, 0);
   BeginFlags(d);
   d.RadiusOverLength = radiusOverLength;
   d.HalfRadiusOverLength = halfRadiusOverLength;
