@@ -1,9 +1,7 @@
 // The rows of a vee, opposed or W engine. Each bank's reciprocating forces and
 // moments act along its own cylinder axis, at the crank angle measured from
 // that axis (theta - tilt); the rotating masses and counterweights of the
-// throws join the engine slot once. The banks are worked one after the other
-// over all rows, their parts summed row by row in bank order; then the engine
-// slot.
+// throws join the engine slot once.
 #include "core/assembly_rows.h"
 
 namespace zorvan {
@@ -38,77 +36,69 @@ struct BankValues {
   return WithTotal(v, faults);
 }
 
-// Running sums of the bank slots of every row, before the engine slot is stored.
-struct SlotSums {
-  std::array<double, kRows> px{}, py{}, sx{}, sy{}, tx{}, ty{};
-  [[gnu::always_inline]] void Add(int row, const SlotValues& v) {
-    px[row] += v.primary.x;
-    py[row] += v.primary.y;
-    sx[row] += v.secondary.x;
-    sy[row] += v.secondary.y;
-    tx[row] += v.total.x;
-    ty[row] += v.total.y;
+// Running sums of the bank slots, before the engine slot is stored.
+struct SlotSum {
+  Planar primary, secondary, total;
+  [[gnu::always_inline]] void Add(const SlotValues& v) {
+    primary.x += v.primary.x;
+    primary.y += v.primary.y;
+    secondary.x += v.secondary.x;
+    secondary.y += v.secondary.y;
+    total.x += v.total.x;
+    total.y += v.total.y;
   }
   // The engine slot: the banks plus the throws' rotating part.
-  [[gnu::always_inline]] SlotValues Engine(int row, const Planar& rotating, int& faults) const {
+  [[gnu::always_inline]] SlotValues Engine(const Planar& rotating, int& faults) const {
     SlotValues v;
-    v.primary = {EngineValue(px[row] + rotating.x, faults), EngineValue(py[row] + rotating.y, faults)};
-    v.secondary = {EngineValue(sx[row], faults), EngineValue(sy[row], faults)};
-    v.total = {EngineValue(tx[row] + rotating.x, faults), EngineValue(ty[row] + rotating.y, faults)};
+    v.primary = {EngineValue(primary.x + rotating.x, faults), EngineValue(primary.y + rotating.y, faults)};
+    v.secondary = {EngineValue(secondary.x, faults), EngineValue(secondary.y, faults)};
+    v.total = {EngineValue(total.x + rotating.x, faults), EngineValue(total.y + rotating.y, faults)};
     return v;
   }
 };
-struct EngineSums {
-  SlotSums force, moment;
-  std::array<double, kRows> inertia{};
-};
 
-// Every column lies in the one table or the sums, so the loop vectorises
-// without overlap checks.
-ZORVAN_ROW_LOOP int OneBank(const RowContext& context, int b, CrankAngleTable& __restrict t, EngineSums& __restrict sums) {
-  const RowContext x = context;  // a copy of its own: nothing the loop writes can touch it
-  const CrankColumns& k = Crank();
-  const SetSums& set = x.sets[b];
-  const double cosTilt = x.cosTilt[b], sinTilt = x.sinTilt[b];
-  int faults = 0;
-  for (int row = 0; row <= kLastRow; ++row) {
-    // cos and sin of u = theta - tilt
-    const double cosU = k.cos1[row] * cosTilt + k.sin1[row] * sinTilt;
-    const double sinU = k.sin1[row] * cosTilt - k.cos1[row] * sinTilt;
-    const AngleMultiples u = MultiplesOf(cosU, sinU);
-    const BankValues v = AlongBankAxis(x, u, set, faults);
-    const SlotValues f = Resolved(v.primaryForce, v.secondaryForce, x.bankCos[b], x.bankSin[b], faults);
-    const SlotValues m = Resolved(v.primaryMoment, v.secondaryMoment, x.bankCos[b], x.bankSin[b], faults);
-    PutSlot(t.ShakingForce, b, row, f);
-    PutSlot(t.ShakingMoment, b, row, m);
-    sums.force.Add(row, f);
-    sums.moment.Add(row, m);
-    sums.inertia[row] += InertiaShape(u, set, x.half);
-  }
-  return faults;
-}
-
-ZORVAN_ROW_LOOP int EngineSlot(const RowContext& context, const EngineSums& __restrict sums, CrankAngleTable& __restrict t) {
-  const RowContext x = context;  // a copy of its own: nothing the loop writes can touch it
+// Every row: the banks in order, then the engine slot. Banks is a constant,
+// so the bank loop unrolls and the row loop vectorises.
+template <int Banks>
+[[gnu::always_inline]] inline int AllBanks(const RowContext& x, CrankAngleTable& t) {
   const CrankColumns& k = Crank();
   const SetSums& all = x.sets[0];
   int faults = 0;
   for (int row = 0; row <= kLastRow; ++row) {
     const AngleMultiples a = CrankMultiplesOf(k, row);
-    PutSlot(t.ShakingForce, 0, row, sums.force.Engine(row, RotatingPart(x, a, all.C[1], all.S[1]), faults));
-    PutSlot(t.ShakingMoment, 0, row, sums.moment.Engine(row, RotatingPart(x, a, all.CZ[1], all.SZ[1]), faults));
-    t.InertiaTorque[row] = EngineValue(sums.inertia[row] * x.inertiaTorque, faults);
+    SlotSum forceSum, momentSum;
+    double inertia = 0;
+#pragma GCC unroll 3
+    for (int b = 1; b <= Banks; ++b) {
+      // cos and sin of u = theta - tilt
+      const double cosU = a.c[1] * x.cosTilt[b] + a.s[1] * x.sinTilt[b];
+      const double sinU = a.s[1] * x.cosTilt[b] - a.c[1] * x.sinTilt[b];
+      const AngleMultiples u = MultiplesOf(cosU, sinU);
+      const BankValues v = AlongBankAxis(x, u, x.sets[b], faults);
+      const SlotValues force = Resolved(v.primaryForce, v.secondaryForce, x.bankCos[b], x.bankSin[b], faults);
+      const SlotValues moment = Resolved(v.primaryMoment, v.secondaryMoment, x.bankCos[b], x.bankSin[b], faults);
+      PutSlot(t.ShakingForce, b, row, force);
+      PutSlot(t.ShakingMoment, b, row, moment);
+      forceSum.Add(force);
+      momentSum.Add(moment);
+      inertia += InertiaShape(u, x.sets[b], x.half);
+    }
+    PutSlot(t.ShakingForce, 0, row, forceSum.Engine(RotatingPart(x, a, all.C[1], all.S[1]), faults));
+    PutSlot(t.ShakingMoment, 0, row, momentSum.Engine(RotatingPart(x, a, all.CZ[1], all.SZ[1]), faults));
+    t.InertiaTorque[row] = EngineValue(inertia * x.inertiaTorque, faults);
   }
   return faults;
 }
 
+// Every column lies in the one table, so the loop vectorises without overlap
+// checks; the context is a copy of its own, which nothing the loop writes can touch.
+ZORVAN_ROW_LOOP int BankColumns(const RowContext& context, CrankAngleTable& __restrict t) {
+  const RowContext x = context;
+  return x.banks == 3 ? AllBanks<3>(x, t) : AllBanks<2>(x, t);
+}
+
 }  // namespace
 
-int BankRows(CrankAngleTable& t, const RowContext& x) {
-  EngineSums sums;
-  int faults = 0;
-  for (int b = 1; b <= x.banks; ++b) faults += OneBank(x, b, t, sums);
-  return faults + EngineSlot(x, sums, t);
-}
+int BankRows(CrankAngleTable& t, const RowContext& x) { return BankColumns(x, t); }
 
 }  // namespace zorvan

@@ -6,6 +6,7 @@
 
 #include "core/assembly_steps.h"
 #include "core/number_text.h"
+#include "core/row_math.h"
 
 namespace zorvan {
 
@@ -78,13 +79,13 @@ FiringDelays ReadFiringDelays(const EngineDesignRecord& d, Ui& ui) {
 namespace {
 
 // to[k] += from[k] for k < count; the two never overlap.
-void AddRows(float* __restrict to, const float* __restrict from, int count) {
+[[gnu::always_inline]] inline void AddRows(float* __restrict to, const float* __restrict from, int count) {
   for (int k = 0; k < count; ++k) to[k] += from[k];
 }
 
 }  // namespace
 
-void SumDelayed(const Column& single, Column& engine, const FiringDelays& delays) {
+ZORVAN_ROW_LOOP void SumDelayed(const Column& single, Column& engine, const FiringDelays& delays) {
   if (&single == &engine) RaiseError(err::InvalidCall);
   engine = single;
   for (int j = 0; j < delays.count; ++j) {
@@ -96,8 +97,9 @@ void SumDelayed(const Column& single, Column& engine, const FiringDelays& delays
     engine[kLastRow] += single[e == 0 ? 0 : kCycleRows - e];
   }
   // Single-precision sums of finite values: an overflow shows as infinity.
-  for (float v : engine)
-    if (!std::isfinite(v)) RaiseError(err::Overflow);
+  int faults = 0;
+  for (float v : engine) faults += OutOfFloat(v);
+  if (faults != 0) RaiseError(err::Overflow);
 }
 
 void EngineGasSums(EngineDesignRecord& d, const FiringDelays& delays) {

@@ -26,7 +26,7 @@ std::string UnitLine(const EngineDesignRecord& d) {
 
 std::string AreaText(float area) { return Str(static_cast<float>(FNRound(area, 1))); }
 
-std::vector<std::string> EnergyTable(const EngineDesignRecord& d, const PulseCount& pulses, float average) {
+std::vector<std::string> EnergyLines(const EngineDesignRecord& d, const PulseCount& pulses, float average) {
   std::vector<std::string> lines = {" Areas of Camshaft Torque", " Pulses in Order over 1 cycle ", "",
                                     "    in Energy Units of :", UnitLine(d), ""};
   const bool negativeFirst = pulses.firstSign < 0;
@@ -71,7 +71,6 @@ void Calculate(EngineDesignRecord& d, FlywheelResult& result) {
   result.pulseCount = pulses.count;
   result.firstSign = pulses.firstSign;
   result.averageTorque = average;
-  result.energyTable = EnergyTable(d, pulses, average);
 
   for (int row = 0; row <= last; ++row)
     t.SmoothedTorque[row] =
@@ -86,6 +85,10 @@ void Calculate(EngineDesignRecord& d, FlywheelResult& result) {
 }
 
 }  // namespace
+
+std::vector<std::string> EnergyTable(const EngineDesignRecord& d, const FlywheelResult& result) {
+  return EnergyLines(d, PulseCount{result.pulseCount, result.firstSign}, result.averageTorque);
+}
 
 bool FlywheelCalculation(EngineDesignRecord& d, Ui& ui, FlywheelResult& result) {
   d.FlywheelResultsValid = false;

@@ -13,10 +13,14 @@ struct FlywheelResult {
   float averageTorque = 0;
   double energySwing = 0;               // largest energy swing over the cycle
   double flywheelInertia = 0;           // energySwing / (CoefFluct * Omega^2)
-  std::vector<std::string> energyTable; // the lines of the energy table
 };
 
 // The flywheel calculation; failures reported under "Flywheel". False on failure.
 bool FlywheelCalculation(EngineDesignRecord& d, Ui& ui, FlywheelResult& result);
+
+// The lines of the energy table: the pulse areas the calculation left in the
+// record, in the design's units. Formed when shown, not by the calculation,
+// which a design study runs many thousands of times.
+std::vector<std::string> EnergyTable(const EngineDesignRecord& d, const FlywheelResult& result);
 
 }  // namespace zorvan

@@ -152,7 +152,7 @@ void FrmFlywheel::WriteWidgets() {
   std::string block;
   Guarded(app_.GetUi(), "Flywheel", [&] { block = FlywheelSummaryBlock(d); });
   summary_->setText(QtText(block));
-  table_->setText(calculated_ ? QtText(Joined(result_.energyTable)) : QString());
+  table_->setText(calculated_ ? QtText(Joined(energyTable_)) : QString());
   size_->setText(calculated_ ? QtText(Joined(FlywheelSizeLines(d, result_))) : QString());
   const std::vector<std::string> extremes =
       calculated_ ? TorqueExtremeTexts(d) : std::vector<std::string>(4, std::string());
@@ -164,6 +164,7 @@ void FrmFlywheel::WriteWidgets() {
 void FrmFlywheel::Calculate() {
   EngineDesignRecord& d = app_.Design();
   calculated_ = FlywheelCalculation(d, app_.GetUi(), result_);
+  energyTable_ = calculated_ ? EnergyTable(d, result_) : std::vector<std::string>();
   if (!calculated_) return;
   Guarded(app_.GetUi(), "Flywheel", [&] {
     views_[0]->SetModel(FlywheelTorquePlot(d, false));

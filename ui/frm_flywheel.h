@@ -36,6 +36,7 @@ class FrmFlywheel : public FormScreen {
   void WirePlot(int i);
 
   FlywheelResult result_;
+  std::vector<std::string> energyTable_;  // as the calculation left it
   bool calculated_ = false, graphsShown_ = false, doneEnabled_ = false;
   std::string coefText_;
   QLineEdit* coef_ = nullptr;

@@ -31,7 +31,8 @@ int Flywheel(const std::vector<std::string>& args, std::ostream& out, std::ostre
   std::string block;
   const bool ok = Guarded(c->ui, "Flywheel", [&] { block = FlywheelSummaryBlock(c->d); }) && c->ok;
   WriteMessages(c->ui, err);
-  for (const std::string& line : c->flywheel.energyTable) WriteText(line, out);
+  if (c->d.FlywheelResultsValid)
+    for (const std::string& line : EnergyTable(c->d, c->flywheel)) WriteText(line, out);
   if (!block.empty()) WriteText(block, out);
   return ok ? 0 : 1;
 }

@@ -69,24 +69,24 @@ TEST(Flywheel, EnergyTableOfFourPulsesEachWay) {
                                              "",
                                              "    Average Torque:",
                                              "    0  lb-in"};
-  EXPECT_EQ(r.energyTable, expected);
+  EXPECT_EQ(EnergyTable(*d, r), expected);
   EXPECT_NEAR(d->PositiveAreas[1], 29 * 10 * kStep, 1e-4);  // the jumps themselves add nothing
   EXPECT_NEAR(r.energySwing, 29 * 10 * kStep, 1e-4);
 
   auto negative = SquareTorque(30, -10);
   const FlywheelResult n = Calculated(*negative);
   EXPECT_EQ(n.firstSign, -1);
-  EXPECT_EQ(n.energyTable[6], " Order   Neg Area   Pos Area");
-  EXPECT_EQ(n.energyTable[8], " 1   -15.2    15.2");
+  EXPECT_EQ(EnergyTable(*negative, n)[6], " Order   Neg Area   Pos Area");
+  EXPECT_EQ(EnergyTable(*negative, n)[8], " 1   -15.2    15.2");
   negative->UnitSystem = 5;  // metres whatever the display length
   SetUnitLabels(*negative);
-  EXPECT_EQ(Calculated(*negative).energyTable[4], "     m - N - Radians");
+  EXPECT_EQ(EnergyTable(*negative, Calculated(*negative))[4], "     m - N - Radians");
 }
 
 TEST(Flywheel, TwentyPulsesOfASignFitAndMoreAreReported) {
   auto fits = SquareTorque(6, 10);  // 20 positive, 20 negative
   const FlywheelResult r = Calculated(*fits);
-  EXPECT_EQ(r.energyTable.size(), 8u + 20 + 3);
+  EXPECT_EQ(EnergyTable(*fits, r).size(), 8u + 20 + 3);
 
   auto tooMany = SquareTorque(5, 10);  // 24 of each
   tooMany->NegativeAreas.fill(-1);
