@@ -25,7 +25,7 @@ struct ArmGroup {
   int firstArm;
 };
 
-void AddGroup(std::vector<HarmonicTerm>& terms, const ArmGroup& g) {
+void AddGroup(HarmonicTermList& terms, const ArmGroup& g) {
   if (g.cylinders.first < 1 || g.cylinders.last > kMaxCylinders) RaiseError(err::SubscriptOutOfRange);
   for (int c = g.cylinders.first; c <= g.cylinders.last; ++c)
     terms.push_back({c, g.set, static_cast<double>(g.firstArm + (c - g.cylinders.first))});
@@ -39,7 +39,7 @@ int SecondBankFirstArm(const EngineDesignRecord& d, CylinderGroup second) {
   return d.PhaseAngle[second.first] == d.PhaseAngle[1] ? 0 : second.first - 1;
 }
 
-void AddGroups(const EngineDesignRecord& d, std::vector<HarmonicTerm>& terms) {
+void AddGroups(const EngineDesignRecord& d, HarmonicTermList& terms) {
   const int n = d.NumCylinders;
   switch (d.Arrangement) {
     case 1: AddGroup(terms, {{1, n}, 1, 0}); break;
@@ -62,9 +62,14 @@ void AddGroups(const EngineDesignRecord& d, std::vector<HarmonicTerm>& terms) {
 
 }  // namespace
 
-std::vector<HarmonicTerm> HarmonicTerms(const EngineDesignRecord& d) {
+void HarmonicTermList::push_back(const HarmonicTerm& t) {
+  if (count_ == kMaxCylinders) RaiseError(err::SubscriptOutOfRange);
+  terms_[count_++] = t;
+}
+
+HarmonicTermList HarmonicTerms(const EngineDesignRecord& d) {
   if (d.NumCylinders > kMaxCylinders) RaiseError(err::SubscriptOutOfRange);
-  std::vector<HarmonicTerm> terms;
+  HarmonicTermList terms;
   if (d.NumCylinders >= 1) AddGroups(d, terms);
   return terms;
 }
@@ -85,11 +90,16 @@ struct PhaseTurns {
   std::array<double, 7> c{}, s{};
 };
 
-const PhaseTurns& TurnsOf(const EngineDesignRecord& d, int cylinder, std::vector<PhaseTurns>& known) {
+struct KnownTurns {
+  std::array<PhaseTurns, kMaxCylinders> turns;
+  int count = 0;
+};
+
+const PhaseTurns& TurnsOf(const EngineDesignRecord& d, int cylinder, KnownTurns& known) {
   const uint32_t bits = std::bit_cast<uint32_t>(d.PhaseAngle[cylinder]);
-  for (const PhaseTurns& k : known)
-    if (k.phaseBits == bits) return k;
-  PhaseTurns& k = known.emplace_back();
+  for (int i = 0; i < known.count; ++i)
+    if (known.turns[i].phaseBits == bits) return known.turns[i];
+  PhaseTurns& k = known.turns[known.count++];  // a term a cylinder: never more than kMaxCylinders
   k.phaseBits = bits;
   const HarmonicTerm term{cylinder, 0, 0};
   for (int n = 1; n <= 6; ++n) std::tie(k.c[n], k.s[n]) = HarmonicShare(d, term, n, 0);
@@ -100,8 +110,7 @@ const PhaseTurns& TurnsOf(const EngineDesignRecord& d, int cylinder, std::vector
 
 void ComputeHarmonicSums(EngineDesignRecord& d) {
   d.HarmonicSums = {};
-  std::vector<PhaseTurns> known;
-  known.reserve(kMaxCylinders);
+  KnownTurns known;
   for (const HarmonicTerm& t : HarmonicTerms(d)) {
     const PhaseTurns& turns = TurnsOf(d, t.cylinder, known);
     const double lever = t.arm * d.CylinderSpacing;

@@ -1,6 +1,6 @@
 #pragma once
+#include <array>
 #include <utility>
-#include <vector>
 
 #include "core/design_record.h"
 
@@ -15,8 +15,19 @@ struct HarmonicTerm {
   int set;
   double arm;
 };
-// Every cylinder's term, in the order the sums add them; none for a single cylinder.
-std::vector<HarmonicTerm> HarmonicTerms(const EngineDesignRecord& d);
+// Every cylinder's term, in the order the sums add them; none for a single
+// cylinder. At most one a cylinder, so the list needs no allocation.
+class HarmonicTermList {
+ public:
+  void push_back(const HarmonicTerm& t);
+  const HarmonicTerm* begin() const { return terms_.data(); }
+  const HarmonicTerm* end() const { return terms_.data() + count_; }
+
+ private:
+  std::array<HarmonicTerm, kMaxCylinders> terms_{};
+  int count_ = 0;
+};
+HarmonicTermList HarmonicTerms(const EngineDesignRecord& d);
 // The cosine and sine the term adds to harmonic n: q 0 the force sums, 1 the
 // moment sums (weighted with arm x CylinderSpacing).
 std::pair<double, double> HarmonicShare(const EngineDesignRecord& d, const HarmonicTerm& t, int n, int q);

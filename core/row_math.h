@@ -79,8 +79,8 @@ constexpr double kReducibleAngle = 1.0e5;
 [[gnu::always_inline]] inline double AtanOf(double y) {
   const double a = std::fabs(y);
   const bool big = a > 2.41421356237309504880, mid = a > 0.66;
-  const double inverse = -1.0 / a, ratio = (a - 1.0) / (a + 1.0);
-  const double x = big ? inverse : (mid ? ratio : a);
+  // One division serves all three ranges: -1/a, (a - 1)/(a + 1) or a/1.
+  const double x = (big ? -1.0 : (mid ? a - 1.0 : a)) / (big ? a : (mid ? a + 1.0 : 1.0));
   const double base = big ? 1.57079632679489661923 : (mid ? 0.78539816339744830962 : 0.0);
   const double extra = big ? 6.123233995736765886130e-17 : (mid ? 3.061616997868382943065e-17 : 0.0);
   const double z = x * x;

@@ -53,7 +53,7 @@ PhasorModel BuildPhasors(const EngineDesignRecord& d, int kind, std::vector<int>
   m.sets = PhasorSets(d);
   m.title = kind == kPhasorForces ? "Inertia Force Phasors: sum of cos and sin of n Phi"
                                   : "Inertia Moment Phasors: sum of Zi * cos and sin of n Phi";
-  const std::vector<HarmonicTerm> terms = HarmonicTerms(d);
+  const HarmonicTermList terms = HarmonicTerms(d);
   for (int n : m.orders) {
     if (n < 1 || n > 6) RaiseError(err::SubscriptOutOfRange);
     for (int set : m.sets) {
