@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/field_table.h"
+#include "core/runtime_error.h"
 
 namespace zorvan {
 
@@ -30,57 +31,60 @@ std::string Subject(const InputLimit& l, int cylinder) {
 // The value as the field holds it: whole-number fields rounded half to even,
 // float fields in single precision (a value beyond it is left to the
 // assignment, which reports the overflow).
-double AsStored(std::string_view field, double v) {
-  const DesignField* f = FindDesignField(field);
+double AsStored(const DesignField* f, double v) {
   if (f && IsWholeNumber(*f)) return std::nearbyint(v);
   if (std::fabs(v) <= std::numeric_limits<float>::max()) return static_cast<float>(v);
   return v;
 }
 
-std::optional<std::string> Check(const InputLimit& l, double value, int cylinder, int cycleDegrees, int cylinders) {
-  const std::string subject = Subject(l, cylinder);
-  const double v = AsStored(l.field, value);
-  if (!std::isfinite(v)) return subject + " must be a finite number.";
-  bool ok = true;
-  std::string rule;
+bool Within(const InputLimit& l, double v, int cycleDegrees, int cylinders) {
   switch (l.kind) {
     case K::Finite:
-    case K::DeviceType:
-      break;
-    case K::Positive:
-      ok = v > 0, rule = "be above 0";
-      break;
-    case K::NotNegative:
-      ok = v >= 0, rule = "not be negative";
-      break;
+    case K::DeviceType: return true;
+    case K::Positive: return v > 0;
+    case K::NotNegative: return v >= 0;
     case K::Closed:
-      ok = v >= l.low && v <= l.high, rule = "be at least " + Number(l.low) + " and at most " + Number(l.high);
-      break;
-    case K::AboveLow:
-      ok = v > l.low && v <= l.high, rule = "be above " + Number(l.low) + " and at most " + Number(l.high);
-      break;
-    case K::Code:
-      ok = v >= l.low && v <= l.high, rule = "be " + Number(l.low) + " to " + Number(l.high);
-      break;
-    case K::StrokeCycle:
-      ok = v == 2 || v == 4, rule = "be 2 or 4";
-      break;
-    case K::Angle:
-      ok = v >= 0 && v < 360, rule = "be at least 0 and below 360";
-      break;
-    case K::FiringAngle:
-      ok = v >= 0 && v < cycleDegrees, rule = "be at least 0 and below " + std::to_string(cycleDegrees);
-      break;
-    case K::Cylinder:
-      ok = v >= 1 && v <= cylinders && v == std::floor(v),
-      rule = "be a cylinder from 1 to " + std::to_string(cylinders);
-      break;
+    case K::Code: return v >= l.low && v <= l.high;
+    case K::AboveLow: return v > l.low && v <= l.high;
+    case K::StrokeCycle: return v == 2 || v == 4;
+    case K::Angle: return v >= 0 && v < 360;
+    case K::FiringAngle: return v >= 0 && v < cycleDegrees;
+    case K::Cylinder: return v >= 1 && v <= cylinders && v == std::floor(v);
   }
-  if (ok) return std::nullopt;
-  return subject + " must " + rule + ".";
+  return true;
+}
+
+// What the value must be; written only for a value that is not.
+std::string Rule(const InputLimit& l, int cycleDegrees, int cylinders) {
+  switch (l.kind) {
+    case K::Positive: return "be above 0";
+    case K::NotNegative: return "not be negative";
+    case K::Closed: return "be at least " + Number(l.low) + " and at most " + Number(l.high);
+    case K::AboveLow: return "be above " + Number(l.low) + " and at most " + Number(l.high);
+    case K::Code: return "be " + Number(l.low) + " to " + Number(l.high);
+    case K::StrokeCycle: return "be 2 or 4";
+    case K::Angle: return "be at least 0 and below 360";
+    case K::FiringAngle: return "be at least 0 and below " + std::to_string(cycleDegrees);
+    case K::Cylinder: return "be a cylinder from 1 to " + std::to_string(cylinders);
+    default: return {};
+  }
+}
+
+std::optional<std::string> Check(const InputLimit& l, const DesignField* f, double value, int cylinder,
+                                 int cycleDegrees, int cylinders) {
+  const double v = AsStored(f, value);
+  if (!std::isfinite(v)) return Subject(l, cylinder) + " must be a finite number.";
+  if (Within(l, v, cycleDegrees, cylinders)) return std::nullopt;
+  return Subject(l, cylinder) + " must " + Rule(l, cycleDegrees, cylinders) + ".";
 }
 
 int CycleDegrees(const EngineDesignRecord& d) { return d.StrokeCycle == 2 ? 360 : 720; }
+
+std::optional<std::string> CheckOf(const EngineDesignRecord& d, const InputLimit& l, const DesignField* f,
+                                   double value, int cylinder = 0) {
+  const int cylinders = d.NumCylinders >= 1 && d.NumCylinders <= kMaxCylinders ? d.NumCylinders : kMaxCylinders;
+  return Check(l, f, value, cylinder, CycleDegrees(d), cylinders);
+}
 
 }  // namespace
 
@@ -133,15 +137,14 @@ const InputLimit* FindInputLimit(std::string_view field) {
 std::optional<std::string> CheckInputValue(std::string_view field, double value, int cylinder) {
   const InputLimit* l = FindInputLimit(field);
   if (!l) return std::nullopt;
-  return Check(*l, value, cylinder, 720, kMaxCylinders);
+  return Check(*l, FindDesignField(field), value, cylinder, 720, kMaxCylinders);
 }
 
 std::optional<std::string> CheckInputValue(const EngineDesignRecord& d, std::string_view field, double value,
                                            int cylinder) {
   const InputLimit* l = FindInputLimit(field);
   if (!l) return std::nullopt;
-  const int cylinders = d.NumCylinders >= 1 && d.NumCylinders <= kMaxCylinders ? d.NumCylinders : kMaxCylinders;
-  return Check(*l, value, cylinder, CycleDegrees(d), cylinders);
+  return CheckOf(d, *l, FindDesignField(field), value, cylinder);
 }
 
 std::optional<std::string> CheckMachineType(std::string_view type) {
@@ -164,14 +167,22 @@ std::optional<std::string> CheckFiringOrder(const EngineDesignRecord& d) {
 }
 
 std::optional<std::string> CheckDesignInputs(const EngineDesignRecord& d) {
-  for (const InputLimit& l : InputLimits()) {
+  // The field of each limit, looked up once: a design study checks every design.
+  static const std::vector<const DesignField*> fields = [] {
+    std::vector<const DesignField*> all;
+    for (const InputLimit& l : InputLimits()) all.push_back(FindDesignField(l.field));
+    return all;
+  }();
+  for (std::size_t i = 0; i < InputLimits().size(); ++i) {
+    const InputLimit& l = InputLimits()[i];
     if (l.kind == K::DeviceType) {
       if (auto m = CheckMachineType(d.MachineType)) return m;
       continue;
     }
-    const DesignField& f = Field(l.field);
+    if (!fields[i]) RaiseError(err::SubscriptOutOfRange);
+    const DesignField& f = *fields[i];
     if (!IsList(l)) {
-      if (auto m = CheckInputValue(d, l.field, FieldNumber(d, f))) return m;
+      if (auto m = CheckOf(d, l, &f, FieldNumber(d, f))) return m;
       continue;
     }
     // The firing order is judged as a whole. Only the rows of the engine's
@@ -181,7 +192,7 @@ std::optional<std::string> CheckDesignInputs(const EngineDesignRecord& d) {
       continue;
     }
     for (int k = 1; k <= d.NumCylinders; ++k)
-      if (auto m = CheckInputValue(d, l.field, FieldNumber(d, f, k), k)) return m;
+      if (auto m = CheckOf(d, l, &f, FieldNumber(d, f, k), k)) return m;
   }
   return std::nullopt;
 }

@@ -35,6 +35,7 @@ constexpr std::size_t kMaxVaried = 3;
 constexpr double kMaxDesigns = 10'000'000;
 constexpr int kMaxJobs = 256;
 constexpr std::size_t kWindowPerJob = 64;  // rows that may wait for an earlier one, per worker
+constexpr std::size_t kRowsPerTake = 16;   // rows a worker takes at once, so that it seldom waits for the lock
 
 struct Varied {
   std::string field;  // as the field table names it
@@ -347,18 +348,21 @@ void RunGrid(const EngineDesignRecord& base, const DesignArgs& args, const Sweep
   auto work = [&] {
     try {
       DesignRunner runner(base, args, o);
-      std::string row;
+      std::vector<std::string> rows(kRowsPerTake);
       std::unique_lock lock(m);
       while (true) {
         roomCv.wait(lock, [&] { return stop || next >= total || next < written + window; });
         if (stop || next >= total) return;
-        const std::size_t index = next++;
+        const std::size_t first = next, count = std::min({kRowsPerTake, total - next, written + window - next});
+        next += count;
         lock.unlock();
-        runner.Row(index, row);
+        for (std::size_t k = 0; k < count; ++k) runner.Row(first + k, rows[k]);
         lock.lock();
-        std::swap(slots[index % window], row);
-        ready[index % window] = 1;
-        if (index == written) rowCv.notify_one();
+        for (std::size_t k = 0; k < count; ++k) {
+          std::swap(slots[(first + k) % window], rows[k]);
+          ready[(first + k) % window] = 1;
+        }
+        if (first <= written && written < first + count) rowCv.notify_one();
       }
     } catch (const std::exception& e) {  // memory for a worker's design
       std::lock_guard lock(m);
