@@ -169,6 +169,22 @@ TEST(Assembly, RunningThePassAgainGivesTheSameEngine) {
   }
 }
 
+// The engine pass over the shaking tables of another engine (a W12's three
+// banks): nothing of the earlier one is left.
+TEST(Assembly, AnEngineOverAnotherIsTheEngineAlone) {
+  auto earlier = Example(6);
+  for (int preset : {0, 2, 5, 10}) {
+    const auto alone = Example(preset);
+    auto d = std::make_unique<EngineDesignRecord>(*alone);
+    d->table.ShakingForce = earlier->table.ShakingForce;
+    d->table.ShakingMoment = earlier->table.ShakingMoment;
+    RecordingUi ui;
+    ASSERT_TRUE(MultiCylinderPass(*d, ui));
+    EXPECT_EQ(d->table.ShakingForce, alone->table.ShakingForce) << preset;
+    EXPECT_EQ(d->table.ShakingMoment, alone->table.ShakingMoment) << preset;
+  }
+}
+
 // A two-cylinder inline whose second cylinder fires at the given angle.
 std::unique_ptr<EngineDesignRecord> TwinFiringAt(float angle) {
   auto d = StartUp();
