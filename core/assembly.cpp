@@ -36,25 +36,33 @@ void ShakingRows(EngineDesignRecord& d) {
   if (faults != 0) RaiseError(err::Overflow);
 }
 
+// No engine stands: no part of one is left in the tables either. The
+// columns the engine shares with the one cylinder hold the cylinder's again.
+void ForgetEngine(CrankAngleTable& t) {
+  t.ShakingForce = {};
+  t.ShakingMoment = {};
+  t.GasForce = t.SingleGasForce;
+  t.GasTorque = t.SingleGasTorque;
+  t.InertiaTorque = t.SingleInertiaTorque;
+  t.FrictionTorque = t.SingleFrictionTorque;
+}
+
 void RunPass(EngineDesignRecord& d, Ui& ui) {
   CheckEngineShape(d);
   const FiringDelays delays = ReadFiringDelays(d, ui);
-  EngineGasSums(d, delays);
-  ComputeHarmonicSums(d);
-
   ClearUnwrittenSlots(d);
   try {
+    EngineGasSums(d, delays);
+    ComputeHarmonicSums(d);
     if (d.Arrangement > 1) FillBankAngleTable(d);
     ComputeAmplitudes(d);
     CheckCrankBalance(d, ui);
     ShakingRows(d);
+    EngineTorques(d, delays);
   } catch (...) {
-    // No engine stands: no part of one is left in the tables either.
-    d.table.ShakingForce = {};
-    d.table.ShakingMoment = {};
+    ForgetEngine(d.table);
     throw;
   }
-  EngineTorques(d, delays);
 }
 
 }  // namespace

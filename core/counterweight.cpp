@@ -3,6 +3,8 @@
 // with the new bearing load.
 #include "core/counterweight.h"
 
+#include <array>
+
 #include "core/checked.h"
 #include "core/counterweight_force.h"
 #include "core/forces.h"
@@ -37,6 +39,37 @@ ZORVAN_ROW_LOOP int AddCounterweight(const CylinderFigures& f, const Counterweig
   return faults;
 }
 
+// The columns the pass changes, kept so that a pass that overflows leaves
+// the table as it was: slots 1 and 0 of the shaking force (primary and total),
+// the main bearing in both frames and the friction torque.
+class TouchedColumns {
+ public:
+  explicit TouchedColumns(CrankAngleTable& t) : kept_(Of(t)) {}
+  void Restore(CrankAngleTable& t) const {
+    const auto places = Places(t);
+    for (std::size_t i = 0; i < places.size(); ++i) *places[i] = kept_[i];
+  }
+
+ private:
+  static std::array<Column*, 13> Places(CrankAngleTable& t) {
+    auto shaking = [&](int slot, int component, int group) {
+      return &t.ShakingForce.column(ShakingColumn(slot, component, group));
+    };
+    return {shaking(1, kX, kPrimary), shaking(1, kY, kPrimary), shaking(1, kX, kTotal), shaking(1, kY, kTotal),
+            shaking(0, kX, kPrimary), shaking(0, kY, kPrimary), shaking(0, kX, kTotal), shaking(0, kY, kTotal),
+            &t.PinForceX.column(kMainBearing), &t.PinForceY.column(kMainBearing),
+            &t.PinForceX.column(kMainBearing + kRotatedOffset), &t.PinForceY.column(kMainBearing + kRotatedOffset),
+            &t.FrictionTorque};
+  }
+  static std::array<Column, 13> Of(CrankAngleTable& t) {
+    std::array<Column, 13> copy;
+    const auto places = Places(t);
+    for (std::size_t i = 0; i < places.size(); ++i) copy[i] = *places[i];
+    return copy;
+  }
+  std::array<Column, 13> kept_;
+};
+
 // The multi-cylinder pass sums the engine from these columns, never from the
 // columns it overwrites.
 void KeepOneCylinderColumns(CrankAngleTable& t) {
@@ -50,7 +83,11 @@ void RunPass(EngineDesignRecord& d) {
   if (d.LastStep > kLastRow) RaiseError(err::SubscriptOutOfRange);
   CounterweightColumns force;
   CounterweightForces(d, d.LastStep, force);
-  if (AddCounterweight(FiguresOf(d), force, d.table, d.LastStep) != 0) RaiseError(err::Overflow);
+  const TouchedColumns before(d.table);
+  if (AddCounterweight(FiguresOf(d), force, d.table, d.LastStep) != 0) {
+    before.Restore(d.table);
+    RaiseError(err::Overflow);
+  }
   KeepOneCylinderColumns(d.table);
   d.BalanceResultsValid = true;
 }

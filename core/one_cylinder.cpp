@@ -95,8 +95,13 @@ void RunPass(EngineDesignRecord& d) {
 
 bool OneCylinderPass(EngineDesignRecord& d, Ui& ui) {
   const bool ok = Guarded(ui, kOneCylinderProcedure, [&] { RunPass(d); });
-  // A pass stopped part-way leaves a half-written table: nothing built on it stands.
-  if (!ok) ClearResultFlags(d);
+  // A pass stopped part-way leaves a half-written table: nothing built on it
+  // stands, and no shaking of an earlier design is left in it.
+  if (!ok) {
+    ClearResultFlags(d);
+    d.table.ShakingForce = {};
+    d.table.ShakingMoment = {};
+  }
   return ok;
 }
 

@@ -11,7 +11,7 @@
 // (x86-64 level 4), with AVX2 (level 3) and for any other; the loader picks
 // the one the processor runs. Products are never fused into multiply-adds
 // (the build says so), so all three round alike and give the same bits.
-#if defined(__x86_64__) && defined(__GNUC__)
+#if defined(__x86_64__) && !defined(__clang__) && defined(__GNUC__) && __GNUC__ >= 12  // the level names
 #define ZORVAN_ROW_LOOP [[gnu::target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")]]
 #else
 #define ZORVAN_ROW_LOOP
@@ -88,8 +88,8 @@ constexpr double kReducibleAngle = 1.0e5;
                      7.500855792314704667340e+01) * z - 1.228866684490136173410e+02) * z - 6.485021904942025371773e+01;
   const double q = ((((z + 2.485846490142306297962e+01) * z + 1.650270098316988542046e+02) * z +
                      4.328810604912902668951e+02) * z + 4.853903996359136964868e+02) * z + 1.945506571482613964425e+02;
-  const double r = base + ((x * (z * p / q) + x) + extra), minusR = -r;
-  return y < 0 ? minusR : r;
+  const double r = base + ((x * (z * p / q) + x) + extra);
+  return std::copysign(r, y);  // r >= 0; -0 keeps its sign
 }
 
 // 1 when v is NaN or beyond the float range: the loops count these and raise

@@ -15,7 +15,7 @@ SliderCrankResult SolveSliderCrank(double theta2, double omega2, double alpha2, 
 
 SliderCrankResult SolveSliderCrank(double s2, double c2, double omega2, double alpha2, double a, double b,
                                    double c) {
-  if (b == 0.0) RaiseError(err::DivisionByZero);
+  Div(-Chk(Chk(a * s2) - c), b);  // a rod of length 0: the classic fault of the division
   const SliderCrankResult r = SliderCrankOf(s2, c2, omega2, alpha2, a, b, c);
   Sng(r.rise);
   for (double v : {r.position, r.omega3, r.velocity, r.alpha3, r.acceleration}) Chk(v);

@@ -88,5 +88,16 @@ TEST(CounterweightPass, AnUnreadableAngleIsReportedNotComputed) {
   EXPECT_FALSE(d->BalanceResultsValid);
 }
 
+TEST(CounterweightPass, AnOverflowOnOneRowLeavesEveryRowAsItWas) {
+  auto d = OneCylinder(1e33f, 0);  // about 1.9e38 at the crank's speed, half of it along x at row 100
+  d->table.PinForceX[100][kMainBearing] = 3e38f;
+  const CrankAngleTable before = d->table;
+  RecordingUi ui;
+  EXPECT_FALSE(CounterweightPass(*d, ui));
+  EXPECT_EQ(d->table.PinForceX, before.PinForceX);
+  EXPECT_EQ(d->table.ShakingForce, before.ShakingForce);
+  EXPECT_EQ(d->table.FrictionTorque, before.FrictionTorque);
+}
+
 }  // namespace
 }  // namespace zorvan::testing
