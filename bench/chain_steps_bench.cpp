@@ -11,41 +11,42 @@
 #include "core/one_cylinder.h"
 #include "core/presets.h"
 #include "core/recalculate.h"
-#include "tests/support/recording_ui.h"
+#include "core/startup.h"
+#include "platform/messages.h"
 
 namespace zorvan {
 namespace {
 
 constexpr int kW12 = 6;
 
-bool RunSteps(EngineDesignRecord& d, Ui& ui, FlywheelResult& flywheel, int steps) {
-  bool ok = Engine_Data(d, ui);
+bool RunSteps(EngineDesignRecord& d, MessageList& told, FlywheelResult& flywheel, int steps) {
+  bool ok = Engine_Data(d, told);
   if (ok && steps >= 2) {
     SetSpeed(d);
     ApplyRodsPerThrow(d);
     ResetCounterweight(d);
-    ok = OneCylinderPass(d, ui);
+    ok = OneCylinderPass(d, told);
   }
-  if (ok && steps >= 3) ok = CounterweightPass(d, ui);
-  if (ok && steps >= 4) ok = MultiCylinderPass(d, ui);
-  if (ok && steps >= 5) ok = FlywheelCalculation(d, ui, flywheel);
+  if (ok && steps >= 3) ok = CounterweightPass(d, told);
+  if (ok && steps >= 4) ok = MultiCylinderPass(d, told);
+  if (ok && steps >= 5) ok = FlywheelCalculation(d, told, flywheel);
   return ok;
 }
 
 void BM_ChainUpTo(benchmark::State& state) {
   auto d = std::make_unique<EngineDesignRecord>();
-  RecordingUi ui;
-  if (!Initialize(*d, ui) || !ApplyPreset(*d, kW12, ui)) {
+  MessageList told;
+  if (!Initialize(*d, told) || !ApplyPreset(*d, kW12, told)) {
     state.SkipWithError("the design could not be set up");
     return;
   }
   FlywheelResult flywheel;
   for (auto _ : state) {
-    bool ok = RunSteps(*d, ui, flywheel, static_cast<int>(state.range(0)));
+    bool ok = RunSteps(*d, told, flywheel, static_cast<int>(state.range(0)));
     benchmark::DoNotOptimize(ok);
     benchmark::ClobberMemory();
   }
-  if (!ui.messages.empty()) state.SkipWithError(ui.messages.front().text.c_str());
+  if (!told.Empty()) state.SkipWithError(told[0].text.c_str());
 }
 BENCHMARK(BM_ChainUpTo)->DenseRange(1, 5);
 

@@ -8,7 +8,8 @@
 #include "core/flywheel.h"
 #include "core/presets.h"
 #include "core/recalculate.h"
-#include "tests/support/recording_ui.h"
+#include "core/startup.h"
+#include "platform/messages.h"
 
 namespace zorvan {
 namespace {
@@ -16,19 +17,19 @@ namespace {
 // preset < 0: the start-up design as it is.
 void BM_FullChain(benchmark::State& state, int preset) {
   auto d = std::make_unique<EngineDesignRecord>();
-  RecordingUi ui;
-  if (!Initialize(*d, ui) || (preset >= 0 && !ApplyPreset(*d, preset, ui))) {
+  MessageList told;
+  if (!Initialize(*d, told) || (preset >= 0 && !ApplyPreset(*d, preset, told))) {
     state.SkipWithError("the design could not be set up");
     return;
   }
   FlywheelResult flywheel;
   for (auto _ : state) {
-    bool ok = Engine_Data(*d, ui) && RecalculateAll(*d, ui) && FlywheelCalculation(*d, ui, flywheel);
+    bool ok = Engine_Data(*d, told) && RecalculateAll(*d, told) && FlywheelCalculation(*d, told, flywheel);
     benchmark::DoNotOptimize(ok);
     benchmark::DoNotOptimize(d->table.SmoothedTorque.data());
     benchmark::ClobberMemory();
   }
-  if (!ui.messages.empty()) state.SkipWithError(ui.messages.front().text.c_str());
+  if (!told.Empty()) state.SkipWithError(told[0].text.c_str());
 }
 BENCHMARK_CAPTURE(BM_FullChain, StartUpDesign, -1);
 BENCHMARK_CAPTURE(BM_FullChain, V8, 5);

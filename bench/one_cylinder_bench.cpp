@@ -6,25 +6,26 @@
 
 #include "core/design.h"
 #include "core/one_cylinder.h"
-#include "tests/support/recording_ui.h"
+#include "core/startup.h"
+#include "platform/messages.h"
 
 namespace zorvan {
 namespace {
 
 void BM_OneCylinder(benchmark::State& state, bool withEngineData) {
   auto d = std::make_unique<EngineDesignRecord>();
-  RecordingUi ui;
-  if (!Initialize(*d, ui)) {
+  MessageList told;
+  if (!Initialize(*d, told)) {
     state.SkipWithError("Initialize failed");
     return;
   }
   for (auto _ : state) {
-    bool ok = (!withEngineData || Engine_Data(*d, ui)) && OneCylinderPass(*d, ui);
+    bool ok = (!withEngineData || Engine_Data(*d, told)) && OneCylinderPass(*d, told);
     benchmark::DoNotOptimize(ok);
     benchmark::DoNotOptimize(d->table.FrictionTorque.data());
     benchmark::ClobberMemory();
   }
-  if (!ui.messages.empty()) state.SkipWithError(ui.messages.front().text.c_str());
+  if (!told.Empty()) state.SkipWithError(told[0].text.c_str());
 }
 BENCHMARK_CAPTURE(BM_OneCylinder, EngineDataAndPass, true);
 BENCHMARK_CAPTURE(BM_OneCylinder, PassAlone, false);

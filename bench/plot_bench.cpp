@@ -8,21 +8,23 @@
 
 #include "core/design.h"
 #include "core/presets.h"
+#include "core/recalculate.h"
 #include "plots/plot_model.h"
 #include "plots/plot_painter.h"
 #include "render/painter_canvas.h"
 #include "render/picture_files.h"
-#include "tests/support/recording_ui.h"
+#include "core/startup.h"
+#include "platform/messages.h"
 
 namespace zorvan {
 namespace {
 
 void BM_FourWindowAlignedPlot(benchmark::State& state) {
   EnsurePictureSupport();
-  RecordingUi ui;
+  MessageList told;
   auto d = std::make_unique<EngineDesignRecord>();
-  Initialize(*d, ui);
-  LoadExample(*d, 5, ui);
+  Initialize(*d, told);
+  LoadExample(*d, 5, told);
   PlotSelection s;
   s.WindowCount = 4;
   ApplyPlotPreset(s, "Torques - Gas, Inertia, Total, and Friction", 4);

@@ -10,6 +10,7 @@
 #include "core/number_text.h"
 #include "core/numeric.h"
 #include "core/one_cylinder.h"
+#include "core/design.h"
 #include "core/recalculate.h"
 
 namespace zorvan {
@@ -83,7 +84,10 @@ bool BalanceLogic::Calculate() {
     d_.CounterweightAngle = angle_;
   });
   // The pass adds the counterweight to the one-cylinder results: they are made afresh first.
-  if (!ok || (d_.BalanceResultsValid && !OneCylinderPass(d_, ui_)) || !CounterweightPass(d_, ui_)) return false;
+  MessageList told;
+  const bool passed = ok && (!d_.BalanceResultsValid || OneCylinderPass(d_, told)) && CounterweightPass(d_, told);
+  Show(ui_, told);
+  if (!passed) return false;
   b_.plotMode = 2;
   b_.doneEnabled = b_.copyEnabled = b_.printEnabled = true;
   b_.focus = BalanceFocus::Done;
@@ -134,7 +138,11 @@ void BalanceLogic::RodsLeft() {
   }
   d_.RodsPerCrank = static_cast<int16_t>(std::nearbyint(v));
   // The crankpin carries the new rods: its masses and the one cylinder afresh.
-  if (!Guarded(ui_, "txt_Rodnum_LostFocus", [&] { ApplyRodsPerThrow(d_); }) || !OneCylinderPass(d_, ui_)) return;
+  if (!Guarded(ui_, "txt_Rodnum_LostFocus", [&] { ApplyRodsPerThrow(d_); })) return;
+  MessageList told;
+  const bool passed = OneCylinderPass(d_, told);
+  Show(ui_, told);
+  if (!passed) return;
   Fill();
   b_.doneEnabled = false;
   Calculate();

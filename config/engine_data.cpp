@@ -274,7 +274,9 @@ bool EngineDataLogic::LoadExample(int k) {
   // An example is a new design: nothing of it comes from a file, and it is not saved.
   d_.LoadedFromFile = d_.FromDiskFile = false;
   v_.DesignSaved = false;
-  const bool ok = zorvan::LoadExample(d_, k, ui_);
+  MessageList told;
+  const bool ok = zorvan::LoadExample(d_, k, told);
+  Show(ui_, told);
   state_.exampleIndex = k;
   state_.arrangementIndex = d_.Arrangement >= 1 && d_.Arrangement <= 4 ? d_.Arrangement - 1 : 0;
   PutEngineData();
@@ -344,9 +346,10 @@ bool EngineDataLogic::Calculate() {
   EngineChanged();
   // The derivation step assigns the banks; without a vee angle it says so and
   // the calculation stops there.
-  if (!Engine_Data(d_, ui_)) return false;
-  if (d_.Arrangement > 1 && !d_.VeeAngleDefined) return false;
-  const bool ok = d_.BalanceScreenHoldsResult ? RecalculateKeepingCounterweight(d_, ui_) : RecalculateAll(d_, ui_);
+  MessageList told;
+  const bool ok = Engine_Data(d_, told) && !(d_.Arrangement > 1 && !d_.VeeAngleDefined) &&
+                  (d_.BalanceScreenHoldsResult ? RecalculateKeepingCounterweight(d_, told) : RecalculateAll(d_, told));
+  Show(ui_, told);
   if (!ok) return false;
   d_.LoadedFromFile = false;
   PutEngineData();

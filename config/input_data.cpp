@@ -239,9 +239,14 @@ bool InputDataLogic::Linkout_LostFocus(int k) {
   });
   if (!updated) return false;
   // A linkage that cannot close refuses the entry that made it so.
-  if (!Engine_Data(d_, ui_) || !LinksClose()) {
+  MessageList told;
+  const bool derived = Engine_Data(d_, told);
+  Show(ui_, told);
+  if (!derived || !LinksClose()) {
     d_ = before;
-    Engine_Data(d_, ui_);
+    told.Clear();
+    Engine_Data(d_, told);
+    Show(ui_, told);
     Put_InputData();
     return false;
   }
@@ -371,8 +376,10 @@ bool InputDataLogic::Calculate() {
     ui_.Message(speeds, Buttons::Ok, Icon::Warning);
     return false;
   }
-  if (!Engine_Data(d_, ui_)) return false;
-  if (!OneCylinderChain(d_, ui_, "frm_inputdata.cmd_calc_click")) return false;
+  MessageList told;
+  const bool calculated = Engine_Data(d_, told) && OneCylinderChain(d_, told, "frm_inputdata.cmd_calc_click");
+  Show(ui_, told);
+  if (!calculated) return false;
   Put_InputData();
   state_.doneEnabled = state_.animateEnabled = true;
   return true;

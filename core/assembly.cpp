@@ -47,16 +47,16 @@ void ForgetEngine(CrankAngleTable& t) {
   t.FrictionTorque = t.SingleFrictionTorque;
 }
 
-void RunPass(EngineDesignRecord& d, Ui& ui) {
+void RunPass(EngineDesignRecord& d, MessageList& messages) {
   CheckEngineShape(d);
-  const FiringDelays delays = ReadFiringDelays(d, ui);
+  const FiringDelays delays = ReadFiringDelays(d, messages);
   ClearUnwrittenSlots(d);
   try {
     EngineGasSums(d, delays);
     ComputeHarmonicSums(d);
     if (d.Arrangement > 1) FillBankAngleTable(d);
     ComputeAmplitudes(d);
-    CheckCrankBalance(d, ui);
+    CheckCrankBalance(d, messages);
     ShakingRows(d);
     EngineTorques(d, delays);
   } catch (...) {
@@ -67,10 +67,10 @@ void RunPass(EngineDesignRecord& d, Ui& ui) {
 
 }  // namespace
 
-bool MultiCylinderPass(EngineDesignRecord& d, Ui& ui) {
+bool MultiCylinderPass(EngineDesignRecord& d, MessageList& messages) {
   d.EngineResultsValid = false;
   d.FlywheelResultsValid = false;
-  const bool ok = Guarded(ui, "Assemble_Engine", [&] { RunPass(d, ui); });
+  const bool ok = Guarded(messages, "Assemble_Engine", [&] { RunPass(d, messages); });
   if (ok) d.EngineResultsValid = true;
   return ok;
 }

@@ -10,7 +10,7 @@
 
 #include "core/checked.h"
 #include "core/design_record.h"
-#include "platform/ui.h"
+#include "platform/messages.h"
 
 namespace zorvan {
 
@@ -39,7 +39,7 @@ struct FiringEntryFault {
 };
 // Reads the firing order and angles; entries that are not cylinder numbers,
 // and cylinders named again, are left out and named in one warning.
-FiringDelays ReadFiringDelays(const EngineDesignRecord& d, Ui& ui);
+FiringDelays ReadFiringDelays(const EngineDesignRecord& d, MessageList& messages);
 std::string FiringOrderWarning(const EngineDesignRecord& d, const std::vector<FiringEntryFault>& faults);
 // engine[k] = single[k] + the sum over the delays e of single[(k - e) mod one cycle].
 void SumDelayed(const Column& single, Column& engine, const FiringDelays& delays);
@@ -50,7 +50,7 @@ void EngineGasSums(EngineDesignRecord& d, const FiringDelays& delays);
 // the inertia torque; then the crank balance check with its message.
 void ComputeAmplitudes(EngineDesignRecord& d);
 std::string BalanceMessage(const EngineDesignRecord& d);
-void CheckCrankBalance(EngineDesignRecord& d, Ui& ui);
+void CheckCrankBalance(EngineDesignRecord& d, MessageList& messages);
 
 // cos and sin of 1, 2 and 3 times an angle (index 1..3).
 struct AngleMultiples {

@@ -26,13 +26,13 @@ std::string BalanceMessage(const EngineDesignRecord& d) {
          " You can either ignore this error if small," + cr + "or attempt to rebalance the crank to reduce it.";
 }
 
-void CheckCrankBalance(EngineDesignRecord& d, Ui& ui) {
+void CheckCrankBalance(EngineDesignRecord& d, MessageList& messages) {
   const double difference = static_cast<double>(d.RotatingForceAmp) - d.CounterweightForceAmp;
   d.BalanceError = Sng(std::fabs(FNRound(difference, 4)));
   // A single cylinder or a two-cylinder inline is not expected to have balanced throws.
   const int cylinders = d.Arrangement == 0 ? 1 : d.NumCylinders;
   const bool throwsShouldBalance = d.Arrangement > 1 || cylinders > 2;
-  if (d.BalanceError > kEngineZero && throwsShouldBalance) ui.Message(BalanceMessage(d), Buttons::Ok);
+  if (d.BalanceError > kEngineZero && throwsShouldBalance) messages.Add(BalanceMessage(d));
 }
 
 }  // namespace zorvan

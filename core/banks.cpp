@@ -52,10 +52,10 @@ CylinderGroup ThirdGroup(int n, int third) {
   RaiseError(err::SubscriptOutOfRange);
 }
 
-void AssignBanks(EngineDesignRecord& d, Ui& ui) {
+void AssignBanks(EngineDesignRecord& d, MessageList& messages) {
   if (!(d.VeeAngle > 0)) {
     d.VeeAngleDefined = false;
-    ui.Message("Please define a Vee Angle for this engine", Buttons::Ok, Icon::Warning);
+    messages.Add("Please define a Vee Angle for this engine", Icon::Warning);
     return;
   }
   const int n = d.NumCylinders;

@@ -1,7 +1,7 @@
 #pragma once
 // Which bank each cylinder belongs to, and the tilt of each bank.
 #include "core/design_record.h"
-#include "platform/ui.h"
+#include "platform/messages.h"
 
 namespace zorvan {
 
@@ -17,7 +17,7 @@ CylinderGroup HalfGroup(int n, int half);    // half 1 or 2
 CylinderGroup ThirdGroup(int n, int third);  // third 1, 2 (middle) or 3 (last)
 
 // Fills BankNumber/BankAngle (warns when there is no vee angle).
-void AssignBanks(EngineDesignRecord& d, Ui& ui);
+void AssignBanks(EngineDesignRecord& d, MessageList& messages);
 // Fills BankAngleRad, BankCos, BankSin by arrangement.
 void FillBankAngleTable(EngineDesignRecord& d);
 

@@ -94,8 +94,8 @@ void RunPass(EngineDesignRecord& d) {
 
 }  // namespace
 
-bool CounterweightPass(EngineDesignRecord& d, Ui& ui) {
-  return Guarded(ui, "Counterweight_Pass", [&] { RunPass(d); });
+bool CounterweightPass(EngineDesignRecord& d, MessageList& messages) {
+  return Guarded(messages, "Counterweight_Pass", [&] { RunPass(d); });
 }
 
 }  // namespace zorvan

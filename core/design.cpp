@@ -5,7 +5,6 @@
 
 #include "core/banks.h"
 #include "core/checked.h"
-#include "core/presets.h"
 #include "core/numeric.h"
 #include "core/units.h"
 #include "core/error_report.h"
@@ -65,13 +64,13 @@ void SetArrangementTexts(EngineDesignRecord& d) {
   if (d.Arrangement >= 1) d.VeeAngleText = FloatText(d.VeeAngle) + " deg";
 }
 
+}  // namespace
+
 void UseUnitSystem(EngineDesignRecord& d, int16_t system) {
   d.UnitSystem = system;
   SetUnitLabels(d);
   SetDigitCounts(d);
 }
-
-}  // namespace
 
 void ResetCounterweight(EngineDesignRecord& d) {
   d.CounterweightMass = d.MassAtCrankpin;
@@ -113,45 +112,23 @@ void ResetToDefaults(EngineDesignRecord& d) {
 
 void RefreshArrangementTexts(EngineDesignRecord& d) { SetArrangementTexts(d); }
 
-bool Engine_Data(EngineDesignRecord& d, Ui& ui) {
-  return Guarded(ui, "Engine_Data", [&] {
+void ApplyRodsPerThrow(EngineDesignRecord& d) {
+  if (d.Arrangement <= 1) return;
+  d.RodMassAtCrankpin = Sng(Chk(static_cast<double>(d.RodsPerCrank) * d.ConrodMassAtCrankpin));
+  d.MassAtCrankpin = Sng(static_cast<double>(d.CrankMassAtCrankpin) + d.RodMassAtCrankpin);
+}
+
+bool Engine_Data(EngineDesignRecord& d, MessageList& messages) {
+  return Guarded(messages, "Engine_Data", [&] {
     d.StepsPerRevolution = 120;
     d.LastStep = 240;
     DeriveGeometry(d);
     DeriveSpeeds(d);
     DeriveLumpedMasses(d);
     SetArrangementTexts(d);
-    if (d.Arrangement > 1) AssignBanks(d, ui);
+    if (d.Arrangement > 1) AssignBanks(d, messages);
     FillBankAngleTable(d);
   });
-}
-
-bool Initialize(EngineDesignRecord& d, Ui& ui) {
-  bool derived = true;
-  bool ok = Guarded(ui, "Initialize", [&] {
-    // A new design starts from nothing of the old one: the record's own
-    // initial values are the start-up options (spacing, gas curve, stroke
-    // cycle, arrangement, machine type, pressures).
-    d = EngineDesignRecord{};
-    UseUnitSystem(d, 1);
-    // The cylinder the start-up configuration is first derived with.
-    d.CylinderDisplacement = 25;
-    d.Bore = 3.2f;
-
-    // 4 cylinders, four-stroke, inline, crank 0-180-180-0, firing 1-3-4-2.
-    derived = ApplyPreset(d, kStartupPreset, ui) && derived;
-
-    ResetToDefaults(d);
-    derived = Engine_Data(d, ui) && derived;
-    // The reset above balanced the crank with the masses of before the
-    // defaults (none); balance it with the default masses just derived.
-    ResetCounterweight(d);
-
-    // Omega follows the chosen speed (mid range) at once, not only at the
-    // first calculation.
-    SetSpeed(d);
-  });
-  return ok && derived;
 }
 
 }  // namespace zorvan

@@ -1,7 +1,7 @@
 #pragma once
 // Defaults, start-up design and the derivation step of the one design.
 #include "core/design_record.h"
-#include "platform/ui.h"
+#include "platform/messages.h"
 
 namespace zorvan {
 
@@ -18,8 +18,11 @@ void SetSpeed(EngineDesignRecord& d);
 // ArrangementName and VeeAngleText of the arrangement (an opposed engine's banks lie at 180).
 void RefreshArrangementTexts(EngineDesignRecord& d);
 // Recomputes every derived field; failures reported under "Engine_Data". False on failure.
-bool Engine_Data(EngineDesignRecord& d, Ui& ui);
-// Resets the whole record to the start-up design and derives it ("Initialize").
-bool Initialize(EngineDesignRecord& d, Ui& ui);
+bool Engine_Data(EngineDesignRecord& d, MessageList& messages);
+// For vee, opposed and W engines the crankpin carries RodsPerCrank rod big
+// ends: RodMassAtCrankpin and MassAtCrankpin count them all.
+void ApplyRodsPerThrow(EngineDesignRecord& d);
+// Unit system `system` with its labels and digit counts; the values are taken as they are.
+void UseUnitSystem(EngineDesignRecord& d, int16_t system);
 
 }  // namespace zorvan

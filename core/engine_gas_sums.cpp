@@ -57,7 +57,7 @@ std::string FiringOrderWarning(const EngineDesignRecord& d, const std::vector<Fi
   return text + cr + " They are left out of the engine's gas force, gas torque and friction sums.";
 }
 
-FiringDelays ReadFiringDelays(const EngineDesignRecord& d, Ui& ui) {
+FiringDelays ReadFiringDelays(const EngineDesignRecord& d, MessageList& messages) {
   FiringDelays delays;
   std::vector<FiringEntryFault> faults;
   std::array<bool, kMaxCylinders + 1> named{};
@@ -72,7 +72,7 @@ FiringDelays ReadFiringDelays(const EngineDesignRecord& d, Ui& ui) {
     // The first to fire is the curve itself; the others follow with their delays.
     if (j > 1) delays.rows[delays.count++] = DelayRows(d.FiringAngle[c]);
   }
-  if (!faults.empty()) ui.Message(FiringOrderWarning(d, faults), Buttons::Ok, Icon::Warning);
+  if (!faults.empty()) messages.Add(FiringOrderWarning(d, faults), Icon::Warning);
   return delays;
 }
 

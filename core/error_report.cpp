@@ -44,14 +44,11 @@ std::string ErrorReportText(int number, std::string_view description, std::strin
 
 Icon ErrorReportIcon(int number) { return number == 7 ? Icon::None : Icon::Information; }
 
-void ErrorReport(Ui& ui, int number, std::string_view procedure) {
-  ErrorReport(ui, number, ErrorDescription(number), procedure);
+Message ErrorReportMessage(int number, std::string_view description, std::string_view procedure) {
+  return {ErrorReportText(number, description, procedure), ErrorReportIcon(number), number, std::string(procedure)};
 }
 
-void ErrorReport(Ui& ui, int number, std::string_view description, std::string_view procedure) {
-  ui.Message(ErrorReportText(number, description, procedure), Buttons::Ok, ErrorReportIcon(number));
-  ui.SetPointer(Pointer::Normal);
-}
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find_first_of("\r\n")); }
 
 int ErrorNumberOf(const std::exception& e) {
   if (auto* rt = dynamic_cast<const RunTimeError*>(&e)) return rt->Number();
@@ -64,6 +61,10 @@ int ErrorNumberOf(const std::exception& e) {
 std::string ErrorDescriptionOf(const std::exception& e) {
   if (auto* rt = dynamic_cast<const RunTimeError*>(&e)) return rt->Description();
   return ErrorDescription(ErrorNumberOf(e));
+}
+
+Message ErrorReportOf(const std::exception& e, std::string_view procedure) {
+  return ErrorReportMessage(ErrorNumberOf(e), ErrorDescriptionOf(e), procedure);
 }
 
 }  // namespace zorvan

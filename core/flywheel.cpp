@@ -90,10 +90,10 @@ std::vector<std::string> EnergyTable(const EngineDesignRecord& d, const Flywheel
   return EnergyLines(d, PulseCount{result.pulseCount, result.firstSign}, result.averageTorque);
 }
 
-bool FlywheelCalculation(EngineDesignRecord& d, Ui& ui, FlywheelResult& result) {
+bool FlywheelCalculation(EngineDesignRecord& d, MessageList& messages, FlywheelResult& result) {
   d.FlywheelResultsValid = false;
   FlywheelResult fresh;
-  const bool ok = Guarded(ui, "Flywheel", [&] { Calculate(d, fresh); });
+  const bool ok = Guarded(messages, "Flywheel", [&] { Calculate(d, fresh); });
   if (!ok) return false;
   result = std::move(fresh);
   d.FlywheelResultsValid = true;

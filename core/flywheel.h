@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/design_record.h"
-#include "platform/ui.h"
+#include "platform/messages.h"
 
 namespace zorvan {
 
@@ -16,7 +16,7 @@ struct FlywheelResult {
 };
 
 // The flywheel calculation; failures reported under "Flywheel". False on failure.
-bool FlywheelCalculation(EngineDesignRecord& d, Ui& ui, FlywheelResult& result);
+bool FlywheelCalculation(EngineDesignRecord& d, MessageList& messages, FlywheelResult& result);
 
 // The lines of the energy table: the pulse areas the calculation left in the
 // record, in the design's units. Formed when shown, not by the calculation,

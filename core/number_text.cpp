@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 #include "core/runtime_error.h"
@@ -147,6 +148,12 @@ bool ParseFloat(std::string_view text, float& value, bool& overflow) {
   }
   value = v;
   return true;
+}
+
+std::string DigitsText(double v, int digits) {
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.*g", digits, v);
+  return buf;
 }
 
 }  // namespace zorvan

@@ -21,6 +21,11 @@ std::string GeneralNumberText(float v);
 std::string Str(float v);
 std::string Str(int v);
 
+// A value with `digits` significant digits in the C library's general form
+// ("%.9g"): nine read back as the same float, seventeen as the same double.
+// The form of the CSV files and the dump.
+std::string DigitsText(double v, int digits = 9);
+
 // Reads a decimal number: optional blanks, sign, digits with an optional point
 // (".5", "5.", "0.5"), an optional exponent ("1E-05", "1e5"), optional blanks.
 // False for any other text (empty, "nan", "1,5", trailing characters).

@@ -93,8 +93,8 @@ void RunPass(EngineDesignRecord& d) {
 
 }  // namespace
 
-bool OneCylinderPass(EngineDesignRecord& d, Ui& ui) {
-  const bool ok = Guarded(ui, kOneCylinderProcedure, [&] { RunPass(d); });
+bool OneCylinderPass(EngineDesignRecord& d, MessageList& messages) {
+  const bool ok = Guarded(messages, kOneCylinderProcedure, [&] { RunPass(d); });
   // A pass stopped part-way leaves a half-written table: nothing built on it
   // stands, and no shaking of an earlier design is left in it.
   if (!ok) {

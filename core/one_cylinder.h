@@ -2,7 +2,7 @@
 // The one-cylinder pass: kinematics, gas force, forces and torques of one cylinder.
 #include "core/design_record.h"
 #include "core/slider_crank.h"
-#include "platform/ui.h"
+#include "platform/messages.h"
 
 namespace zorvan {
 
@@ -14,6 +14,6 @@ constexpr const char* kOneCylinderProcedure = "One_Cylinder";
 
 // Runs the pass over rows 0..LastStep. Failures are reported under the pass's
 // name; returns false on failure, and then no results are marked valid.
-bool OneCylinderPass(EngineDesignRecord& d, Ui& ui);
+bool OneCylinderPass(EngineDesignRecord& d, MessageList& messages);
 
 }  // namespace zorvan

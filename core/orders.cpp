@@ -86,9 +86,9 @@ std::vector<OrderColumn> OrderAnalysis(const EngineDesignRecord& d, OrderSubject
   return columns;
 }
 
-bool OrderCalculation(const EngineDesignRecord& d, OrderSubject subject, Ui& ui, std::vector<OrderColumn>& out) {
+bool OrderCalculation(const EngineDesignRecord& d, OrderSubject subject, MessageList& messages, std::vector<OrderColumn>& out) {
   std::vector<OrderColumn> fresh;
-  if (!Guarded(ui, "Orders", [&] { fresh = OrderAnalysis(d, subject); })) return false;
+  if (!Guarded(messages, "Orders", [&] { fresh = OrderAnalysis(d, subject); })) return false;
   out = std::move(fresh);
   return true;
 }

@@ -20,7 +20,7 @@
 
 #include "core/design_record.h"
 #include "core/result_catalogue.h"
-#include "platform/ui.h"
+#include "platform/messages.h"
 
 namespace zorvan {
 
@@ -57,7 +57,7 @@ struct OrderColumn {
 // A value that is not a finite number is error 6.
 std::vector<OrderColumn> OrderAnalysis(const EngineDesignRecord& d, OrderSubject subject);
 // The same reported under "Orders"; false (and `out` untouched) when it failed.
-bool OrderCalculation(const EngineDesignRecord& d, OrderSubject subject, Ui& ui, std::vector<OrderColumn>& out);
+bool OrderCalculation(const EngineDesignRecord& d, OrderSubject subject, MessageList& messages, std::vector<OrderColumn>& out);
 
 // The title of a column as tables show it: "Gas Torque", "Total Shaking Force X".
 std::string OrderColumnTitle(const OrderColumn& c);

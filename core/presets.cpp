@@ -7,7 +7,6 @@
 
 #include "core/checked.h"
 #include "core/design.h"
-#include "core/recalculate.h"
 #include "core/units.h"
 #include "core/error_report.h"
 
@@ -88,17 +87,15 @@ void BalanceThrows(EngineDesignRecord& d) {
 
 const std::string& PresetText(int k) { return PresetAt(k).text; }
 
-bool ApplyPreset(EngineDesignRecord& d, int k, Ui& ui) {
+bool ApplyPreset(EngineDesignRecord& d, int k, MessageList& messages) {
   const Preset* preset = nullptr;
-  if (!Guarded(ui, "Load_Presets", [&] {
+  if (!Guarded(messages, "Load_Presets", [&] {
         preset = &PresetAt(k);
         SetConfiguration(d, *preset);
       }))
     return false;
-  if (!Engine_Data(d, ui)) return false;
-  return Guarded(ui, "Load_Presets", [&] { BalanceThrows(d); });
+  if (!Engine_Data(d, messages)) return false;
+  return Guarded(messages, "Load_Presets", [&] { BalanceThrows(d); });
 }
-
-bool LoadExample(EngineDesignRecord& d, int k, Ui& ui) { return ApplyPreset(d, k, ui) && RecalculateAll(d, ui); }
 
 }  // namespace zorvan

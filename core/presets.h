@@ -2,7 +2,7 @@
 #include <string>
 
 #include "core/design_record.h"
-#include "platform/ui.h"
+#include "platform/messages.h"
 
 namespace zorvan {
 constexpr int kPresetCount = 11;
@@ -11,7 +11,5 @@ constexpr int kStartupPreset = 2;
 // The list text of preset k (0..10).
 const std::string& PresetText(int k);
 // Applies preset k (steps 1 to 4: configuration, Engine_Data, counterweight, rows).
-bool ApplyPreset(EngineDesignRecord& d, int k, Ui& ui);
-// What an example load does: ApplyPreset, then recalculate-all.
-bool LoadExample(EngineDesignRecord& d, int k, Ui& ui);
+bool ApplyPreset(EngineDesignRecord& d, int k, MessageList& messages);
 }  // namespace zorvan

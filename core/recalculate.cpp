@@ -6,6 +6,7 @@
 #include "core/counterweight.h"
 #include "core/design.h"
 #include "core/one_cylinder.h"
+#include "core/presets.h"
 #include "core/error_report.h"
 
 namespace zorvan {
@@ -14,8 +15,8 @@ namespace {
 
 constexpr const char* kProcedure = "Recalculate_All";
 
-bool RunPasses(EngineDesignRecord& d, Ui& ui) {
-  if (!OneCylinderPass(d, ui) || !CounterweightPass(d, ui) || !MultiCylinderPass(d, ui)) return false;
+bool RunPasses(EngineDesignRecord& d, MessageList& messages) {
+  if (!OneCylinderPass(d, messages) || !CounterweightPass(d, messages) || !MultiCylinderPass(d, messages)) return false;
   d.SingleResultsValid = true;
   d.BalanceResultsValid = true;
   d.EngineResultsValid = true;
@@ -23,8 +24,8 @@ bool RunPasses(EngineDesignRecord& d, Ui& ui) {
 }
 
 // Speed, rods on the throw and the counterweight, as every pass needs them.
-bool Prepare(EngineDesignRecord& d, Ui& ui, bool resetCounterweight, const char* procedure) {
-  return Guarded(ui, procedure, [&] {
+bool Prepare(EngineDesignRecord& d, MessageList& messages, bool resetCounterweight, const char* procedure) {
+  return Guarded(messages, procedure, [&] {
     SetSpeed(d);
     ApplyRodsPerThrow(d);
     // A counterweight read from a model file with its balance results stands.
@@ -32,24 +33,22 @@ bool Prepare(EngineDesignRecord& d, Ui& ui, bool resetCounterweight, const char*
   });
 }
 
-bool Chain(EngineDesignRecord& d, Ui& ui, bool resetCounterweight) {
-  return Prepare(d, ui, resetCounterweight, kProcedure) && RunPasses(d, ui);
+bool Chain(EngineDesignRecord& d, MessageList& messages, bool resetCounterweight) {
+  return Prepare(d, messages, resetCounterweight, kProcedure) && RunPasses(d, messages);
 }
 
 }  // namespace
 
-void ApplyRodsPerThrow(EngineDesignRecord& d) {
-  if (d.Arrangement <= 1) return;
-  d.RodMassAtCrankpin = Sng(Chk(static_cast<double>(d.RodsPerCrank) * d.ConrodMassAtCrankpin));
-  d.MassAtCrankpin = Sng(static_cast<double>(d.CrankMassAtCrankpin) + d.RodMassAtCrankpin);
+bool RecalculateAll(EngineDesignRecord& d, MessageList& messages) { return Chain(d, messages, true); }
+
+bool RecalculateKeepingCounterweight(EngineDesignRecord& d, MessageList& messages) { return Chain(d, messages, false); }
+
+bool OneCylinderChain(EngineDesignRecord& d, MessageList& messages, const char* procedure) {
+  return Prepare(d, messages, true, procedure) && OneCylinderPass(d, messages) && CounterweightPass(d, messages);
 }
 
-bool RecalculateAll(EngineDesignRecord& d, Ui& ui) { return Chain(d, ui, true); }
-
-bool RecalculateKeepingCounterweight(EngineDesignRecord& d, Ui& ui) { return Chain(d, ui, false); }
-
-bool OneCylinderChain(EngineDesignRecord& d, Ui& ui, const char* procedure) {
-  return Prepare(d, ui, true, procedure) && OneCylinderPass(d, ui) && CounterweightPass(d, ui);
+bool LoadExample(EngineDesignRecord& d, int k, MessageList& messages) {
+  return ApplyPreset(d, k, messages) && RecalculateAll(d, messages);
 }
 
 }  // namespace zorvan

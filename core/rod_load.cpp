@@ -74,9 +74,9 @@ RodLoad RodLoadOf(const EngineDesignRecord& d) {
   return r;
 }
 
-bool RodLoadCalculation(const EngineDesignRecord& d, Ui& ui, RodLoad& out) {
+bool RodLoadCalculation(const EngineDesignRecord& d, MessageList& messages, RodLoad& out) {
   RodLoad fresh;
-  if (!Guarded(ui, "Rod_Load", [&] { fresh = RodLoadOf(d); })) return false;
+  if (!Guarded(messages, "Rod_Load", [&] { fresh = RodLoadOf(d); })) return false;
   out = fresh;
   return true;
 }

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "core/design_record.h"
-#include "platform/ui.h"
+#include "platform/messages.h"
 
 namespace zorvan {
 
@@ -35,7 +35,7 @@ struct RodLoad {
 RodLoad RodLoadOf(const EngineDesignRecord& d);
 
 // The same reported under "Rod_Load"; false when it failed.
-bool RodLoadCalculation(const EngineDesignRecord& d, Ui& ui, RodLoad& out);
+bool RodLoadCalculation(const EngineDesignRecord& d, MessageList& messages, RodLoad& out);
 
 // The rod-load text of the Charts menu and of zorvan-cli notice rodload.
 std::string RodLoadText(const EngineDesignRecord& d, const RodLoad& load);

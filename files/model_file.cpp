@@ -283,15 +283,14 @@ void Writefile(std::ostream& out, const EngineDesignRecord& d, const ProgramValu
   if (!out) RaiseError(err::DeviceIO);
 }
 
-bool Readfile(std::istream& in, EngineDesignRecord& d, ProgramValues& v, Ui& ui,
+bool Readfile(std::istream& in, EngineDesignRecord& d, ProgramValues& v, MessageList& messages,
               const std::function<void()>& refreshScreens) {
   EngineDesignRecord next = d;
   ProgramValues nextValues = v;
   bool bodyRead = false;
-  Guarded(ui, "Readfile", [&] {
+  Guarded(messages, "Readfile", [&] {
     if (!ReadBody(in, next, nextValues, v)) {
-      ui.Message("This data file is not compatible with this version of " + v.ProductTitle + ". ",
-                 Buttons::Ok, Icon::Question);
+      messages.Add("This data file is not compatible with this version of " + v.ProductTitle + ". ", Icon::Question);
       return;
     }
     bodyRead = true;
@@ -307,45 +306,43 @@ bool Readfile(std::istream& in, EngineDesignRecord& d, ProgramValues& v, Ui& ui,
   v.SaveTime = nextValues.SaveTime;
   d.FromDiskFile = true;
   d.LoadedFromFile = true;
-  Engine_Data(d, ui);
+  Engine_Data(d, messages);
   // The labels stored in the file carry no meaning: they follow the unit system.
-  Guarded(ui, "Readfile", [&] {
+  Guarded(messages, "Readfile", [&] {
     SetUnitLabels(d);
     SetDigitCounts(d);
   });
   if (refreshScreens) refreshScreens();
-  ui.SetPointer(Pointer::Normal);
-  if (!v.StartingUp) ui.Message("File " + v.FilePath + " successfully read.", Buttons::Ok, Icon::Information);
+  if (!v.StartingUp) messages.Add("File " + v.FilePath + " successfully read.", Icon::Information);
   return true;
 }
 
-void SaveModelFile(const std::string& path, const EngineDesignRecord& d, const ProgramValues& v, Ui& ui) {
+void SaveModelFile(const std::string& path, const EngineDesignRecord& d, const ProgramValues& v,
+                   MessageList& messages) {
   ReplaceFileAtomically(path, ModelFileText(d, v));
-  ui.Message(std::string("The file was successfully written to ") + kCrLf + path, Buttons::Ok,
-             Icon::Information);
+  messages.Add(std::string("The file was successfully written to ") + kCrLf + path, Icon::Information);
 }
 
-bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues& v, Ui& ui,
+bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues& v, MessageList& messages,
                    const std::function<void()>& refreshScreens) {
   std::string oldPath = v.FilePath;
   v.FilePath = path;
-  BusyPointer busy(ui);
   bool read = false;
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
     // A folder, device, pipe or socket: never opened, so nothing can block or run on.
-    ErrorReport(ui, err::PathFileAccess, "Readfile");
+    ErrorReport(messages, err::PathFileAccess, "Readfile");
   } else if (std::filesystem::exists(status) && std::filesystem::file_size(path, ec) > kMaxFileBytes) {
-    ErrorReport(ui, err::PathFileAccess, "The file is too large to be a model file", "Readfile");
+    ErrorReport(messages, err::PathFileAccess, "The file is too large to be a model file", "Readfile");
   } else {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-      ErrorReport(ui, ErrorNumberForErrno(errno) == err::PathNotFound ? err::FileNotFound
+      ErrorReport(messages, ErrorNumberForErrno(errno) == err::PathNotFound ? err::FileNotFound
                                                                        : ErrorNumberForErrno(errno),
                   "Readfile");
     } else {
-      read = Readfile(in, d, v, ui, refreshScreens);
+      read = Readfile(in, d, v, messages, refreshScreens);
     }
   }
   // A failed read leaves the design as it was, so it stays tied to its own file:

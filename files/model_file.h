@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/design_record.h"
-#include "platform/ui.h"
+#include "platform/messages.h"
 #include "core/program_values.h"
 
 namespace zorvan {
@@ -21,23 +21,24 @@ void Writefile(std::ostream& out, const EngineDesignRecord& d, const ProgramValu
 
 // Reads a model file from in ("Readfile"): the design is taken over only when the
 // whole body has been read; failures are reported under "Readfile" (or the
-// incompatibility message is shown). After a read: LoadedFromFile, FromDiskFile,
-// Engine_Data, the labels of the unit system, refreshScreens (when given), the
-// normal pointer and, unless starting up, "File ... successfully read.".
+// incompatibility message is told). After a read: LoadedFromFile, FromDiskFile,
+// Engine_Data, the labels of the unit system, refreshScreens (when given) and,
+// unless starting up, "File ... successfully read.".
 // Returns true when the design was read.
-bool Readfile(std::istream& in, EngineDesignRecord& d, ProgramValues& v, Ui& ui,
+bool Readfile(std::istream& in, EngineDesignRecord& d, ProgramValues& v, MessageList& messages,
               const std::function<void()>& refreshScreens = {});
 
 // Saves to path without ever destroying the file that was there (temporary file,
 // flush, rename). Throws RunTimeError on failure (the caller reports it under its
-// own name); on success shows "The file was successfully written to ...".
-void SaveModelFile(const std::string& path, const EngineDesignRecord& d, const ProgramValues& v, Ui& ui);
+// own name); on success tells "The file was successfully written to ...".
+void SaveModelFile(const std::string& path, const EngineDesignRecord& d, const ProgramValues& v,
+                   MessageList& messages);
 
-// File, Open: sets FilePath, shows the busy pointer, opens path and runs
+// File, Open: sets FilePath, opens path and runs
 // Readfile; a file that cannot be opened is reported under "Readfile". After a
 // read FileName is the file's name without folder and extension; after a failed
 // one FilePath is what it was. Returns true when the design was read.
-bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues& v, Ui& ui,
+bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues& v, MessageList& messages,
                    const std::function<void()>& refreshScreens = {});
 
 }  // namespace zorvan

@@ -10,7 +10,8 @@
 #include "core/design.h"
 #include "core/runtime_error.h"
 #include "files/model_file.h"
-#include "tests/support/recording_ui.h"
+#include "core/startup.h"
+#include "platform/messages.h"
 
 namespace {
 
@@ -20,17 +21,17 @@ using zorvan::ProgramValues;
 const EngineDesignRecord& StartDesign() {
   static const EngineDesignRecord start = [] {
     EngineDesignRecord d;
-    zorvan::RecordingUi ui;
-    zorvan::Initialize(d, ui);
+    zorvan::MessageList told;
+    zorvan::Initialize(d, told);
     return d;
   }();
   return start;
 }
 
 bool Read(const std::string& text, EngineDesignRecord& d, ProgramValues& v) {
-  zorvan::RecordingUi ui;
+  zorvan::MessageList told;
   std::istringstream in(text);
-  return zorvan::Readfile(in, d, v, ui);
+  return zorvan::Readfile(in, d, v, told);
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 #pragma once
-// What the logic asks of the window system: message boxes, the mouse pointer.
-// Implemented with Qt in ui/, by a recording fake in tests, and on standard
-// error by the command-line front end. Screens, dialogs and drawing surfaces
-// extend this layer in their own headers.
+// What the screens ask of the window system: message boxes, the mouse pointer.
+// Implemented with Qt in ui/, by a recording fake in tests. Screens, dialogs
+// and drawing surfaces extend this layer in their own headers.
 #include <string>
+
+#include "platform/messages.h"
 
 namespace zorvan {
 
-enum class Icon { None, Information, Warning, Question, Critical };
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 enum class Pointer { Normal, Busy };
@@ -20,6 +20,12 @@ class Ui {
                          Icon icon = Icon::None, const std::string& title = {}) = 0;
   virtual void SetPointer(Pointer pointer) = 0;
 };
+
+// Shows one message of the logic in a box with an OK button; after an error
+// report the pointer is the normal arrow again.
+void Tell(Ui& ui, const Message& m);
+// Shows every message of the list, in order.
+void Show(Ui& ui, const MessageList& messages);
 
 // The busy pointer for the life of a long operation, restored also after a failure.
 class BusyPointer {

@@ -4,14 +4,11 @@
 #include <cmath>
 #include <memory>
 
-#include "core/design.h"
 #include "core/design_figures.h"
+#include "core/design_runner.h"
 #include "core/display_units.h"
-#include "core/error_report.h"
 #include "core/field_table.h"
-#include "core/flywheel.h"
-#include "core/input_limits.h"
-#include "core/recalculate.h"
+#include "core/number_text.h"
 
 namespace zorvan {
 
@@ -19,45 +16,17 @@ namespace {
 
 constexpr double kMaxStudyDesigns = 10000;
 
-// A Ui that keeps the first message: a study never opens message boxes.
-class QuietUi : public Ui {
- public:
-  Answer Message(const std::string& text, Buttons, Icon, const std::string&) override {
-    if (first.empty()) first = text.substr(0, text.find_first_of("\r\n"));
-    return Answer::Ok;
-  }
-  void SetPointer(Pointer) override {}
-  std::string first;
-};
-
 std::size_t Count(const StudyRequest& r) {
   return static_cast<std::size_t>(std::floor((r.to - r.from) / r.step + 1e-9)) + 1;
 }
 
-// One design: the base with the field set, calculated as a single design is.
-StudyPoint Evaluate(const EngineDesignRecord& base, const StudyRequest& r, double value, bool flywheel) {
-  StudyPoint p{value, {}, {}};
+// One design: the base with the field set, run as a sweep runs each of its designs.
+StudyPoint Evaluate(const EngineDesignRecord& base, RunRequest& request, double value) {
+  request.settings.front().value = DigitsText(value);
   auto d = std::make_unique<EngineDesignRecord>(base);
-  QuietUi ui;
-  if (auto refusal = CheckInputValue(*d, r.field, value)) {
-    p.failure = *refusal;
-    return p;
-  }
-  FlywheelResult fly;
-  const bool set = Guarded(ui, "Design_Study", [&] { SetFieldNumber(*d, Field(r.field), value); });
-  if (set) {
-    // Judged as a whole, as the command line judges each design of a sweep.
-    if (auto refusal = CheckDesignInputs(*d)) {
-      p.failure = *refusal;
-      return p;
-    }
-  }
-  const bool ok = set && Engine_Data(*d, ui) && RecalculateAll(*d, ui) && (!flywheel || FlywheelCalculation(*d, ui, fly));
-  if (!ok) {
-    p.failure = ui.first;
-    return p;
-  }
-  for (std::size_t f : r.figures) p.figures.push_back(FigureValue(*d, &fly, f));
+  const RunResult run = RunDesign(*d, request);
+  StudyPoint p{value, {}, run.FailureLine()};
+  if (run.ok) p.figures = run.figures;
   return p;
 }
 
@@ -82,11 +51,15 @@ std::optional<std::string> CheckStudy(const StudyRequest& r) {
 }
 
 std::vector<StudyPoint> RunStudy(const EngineDesignRecord& base, const StudyRequest& r) {
-  bool flywheel = false;
-  for (std::size_t f : r.figures) flywheel = flywheel || DesignFigures()[f].needsFlywheel;
+  RunRequest request;
+  request.settings = {{r.field, ""}};
+  request.verb = "--vary";
+  request.judgeEachSetting = true;
+  request.figures = r.figures;
+  for (std::size_t f : r.figures) request.flywheel = request.flywheel || DesignFigures()[f].needsFlywheel;
   std::vector<StudyPoint> points;
   const std::size_t n = Count(r);
-  for (std::size_t k = 0; k < n; ++k) points.push_back(Evaluate(base, r, r.from + static_cast<double>(k) * r.step, flywheel));
+  for (std::size_t k = 0; k < n; ++k) points.push_back(Evaluate(base, request, r.from + static_cast<double>(k) * r.step));
   return points;
 }
 

@@ -12,6 +12,7 @@
 #include "core/one_cylinder.h"
 #include "core/presets.h"
 #include "core/recalculate.h"
+#include "core/startup.h"
 #include "core/rod_load.h"
 #include "core/units.h"
 #include "files/atomic_file.h"
@@ -71,7 +72,9 @@ void Shell::StartUp(const StartUpFacts& facts) {
 }
 
 void Shell::ResetDesign() {
-  Initialize(d_, ui_);
+  MessageList told;
+  Initialize(d_, told);
+  Show(ui_, told);
   d_.SingleResultsValid = d_.BalanceResultsValid = false;
   d_.EngineResultsValid = d_.FlywheelResultsValid = false;
   d_.LoadedFromFile = d_.FromDiskFile = false;
@@ -121,7 +124,14 @@ void Shell::Open() {
 
 bool Shell::ReadModel(const std::string& path) {
   // The reader keeps the design, its file and its name when the read fails.
-  if (!OpenModelFile(path, d_, v_, ui_)) return false;
+  MessageList told;
+  bool read;
+  {
+    BusyPointer busy(ui_);
+    read = OpenModelFile(path, d_, v_, told);
+  }
+  Show(ui_, told);
+  if (!read) return false;
   BusyPointer busy(ui_);
   v_.DesignSaved = false;
   RecomputeAfterRead();
@@ -131,12 +141,14 @@ bool Shell::ReadModel(const std::string& path) {
 // The results in memory belong to the design that was there before the read:
 // recompute them for the design just read, as far as the file says it had been taken.
 void Shell::RecomputeAfterRead() {
+  MessageList told;
   if (d_.EngineResultsValid) {
-    RecalculateAll(d_, ui_);
-  } else if (OneCylinderPass(d_, ui_)) {
-    CounterweightPass(d_, ui_);
+    RecalculateAll(d_, told);
+  } else if (OneCylinderPass(d_, told)) {
+    CounterweightPass(d_, told);
   }
   d_.FlywheelResultsValid = false;
+  Show(ui_, told);
 }
 
 FileDialogRequest Shell::ModelSaveRequest() const {
@@ -149,23 +161,28 @@ void Shell::Save() {
     SaveAs();
     return;
   }
-  Guarded(ui_, "frm_Homescreen.Save", [&] {
-    BusyPointer busy(ui_);
-    SaveModelFile(v_.FilePath, d_, v_, ui_);
-  });
+  Guarded(ui_, "frm_Homescreen.Save", [&] { SaveModel(v_.FilePath); });
 }
 
 void Shell::SaveAs() {
   if (!d_.SingleResultsValid) return;
   Guarded(ui_, "frm_Homescreen.SaveAs", [&] {
     std::string path = WithExtension(ChosenOrCancel(dialogs_.SaveFileName(ModelSaveRequest())), ".zrv");
-    BusyPointer busy(ui_);
-    SaveModelFile(path, d_, v_, ui_);
+    SaveModel(path);
     // Only a file that was written becomes the design's file.
     v_.FilePath = path;
     v_.DesignSaved = true;
     v_.FileName = StripFilename(path);
   });
+}
+
+void Shell::SaveModel(const std::string& path) {
+  MessageList told;
+  {
+    BusyPointer busy(ui_);
+    SaveModelFile(path, d_, v_, told);
+  }
+  Show(ui_, told);
 }
 
 void Shell::ExportSpreadsheet() {
@@ -217,7 +234,9 @@ void Shell::LoadExample(int example) {
     // An example is a new design: nothing of it comes from a file, and it is not saved.
     d_.LoadedFromFile = d_.FromDiskFile = false;
     v_.DesignSaved = false;
-    loaded = zorvan::LoadExample(d_, example - 1, ui_);
+    MessageList told;
+    loaded = zorvan::LoadExample(d_, example - 1, told);
+    Show(ui_, told);
   });
   if (!loaded) return;
   homeExample_ = example;

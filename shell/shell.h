@@ -100,6 +100,8 @@ class Shell {
   bool UnsavedQuestion();
   void ResetDesign();
   void RecomputeAfterRead();
+  // Writes the model file under the busy pointer and tells the user it was written.
+  void SaveModel(const std::string& path);
   FileDialogRequest ModelSaveRequest() const;
 
   EngineDesignRecord& d_;

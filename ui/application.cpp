@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include "core/captions.h"
+#include "core/recalculate.h"
 #include "shell/registry.h"
 #include "ui/frm_help.h"
 #include "ui/frm_home_screen.h"
@@ -115,6 +116,13 @@ void Application::EndProgram() {
     if (s.id != ScreenId::Home) s.window->hide();
   if (QWidget* home = Screen<QWidget>(ScreenId::Home)) home->hide();
   QCoreApplication::quit();
+}
+
+bool Application::LoadExample(int k) {
+  MessageList told;
+  const bool ok = zorvan::LoadExample(*design_, k, told);
+  zorvan::Show(ui_, told);
+  return ok;
 }
 
 bool Application::Snapshot(const QString& dir) {

@@ -56,6 +56,8 @@ class Application : public Screens {
   PlotSelection& Selection() { return selection_; }
   Shell& GetShell() { return *shell_; }
   Ui& GetUi() { return ui_; }
+  // Loads engine preset k as the example lists do, telling what it says.
+  bool LoadExample(int k);
   Dialogs& GetDialogs() { return dialogs_; }
   FormPrinter& Printer() { return *printer_; }
   bool Ended() const { return ended_; }

@@ -9,6 +9,7 @@
 #include "core/captions.h"
 #include "core/error_report.h"
 #include "core/design.h"
+#include "core/startup.h"
 #include "core/recalculate.h"
 #include "ui/application.h"
 #include "ui/qt_platform.h"
@@ -270,8 +271,10 @@ void RegisterBalance(Application& app) {
   FrmBalance* s = window.get();
   // Picture: the start-up design after Calculate, both curves.
   auto picture = [&app, s] {
-    Initialize(app.Design(), app.GetUi());
-    OneCylinderChain(app.Design(), app.GetUi(), "Calculate");
+    MessageList told;
+    Initialize(app.Design(), told);
+    OneCylinderChain(app.Design(), told, "Calculate");
+    Show(app.GetUi(), told);
     s->Activate();
     s->findChild<QPushButton*>("cmd_Calc")->click();
   };

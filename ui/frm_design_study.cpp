@@ -167,7 +167,7 @@ void RegisterDesignStudy(Application& app) {
   auto screen = std::make_unique<FrmDesignStudy>(app);
   FrmDesignStudy* s = screen.get();
   auto picture = [&app, s] {
-    LoadExample(app.Design(), 5, app.GetUi());
+    app.LoadExample(5);
     s->Activate();
     auto* field = s->findChild<QComboBox*>("cmb_Field");
     field->setCurrentText("VeeAngle");

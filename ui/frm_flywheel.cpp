@@ -163,7 +163,9 @@ void FrmFlywheel::WriteWidgets() {
 
 void FrmFlywheel::Calculate() {
   EngineDesignRecord& d = app_.Design();
-  calculated_ = FlywheelCalculation(d, app_.GetUi(), result_);
+  MessageList told;
+  calculated_ = FlywheelCalculation(d, told, result_);
+  Show(app_.GetUi(), told);
   energyTable_ = calculated_ ? EnergyTable(d, result_) : std::vector<std::string>();
   if (!calculated_) return;
   Guarded(app_.GetUi(), "Flywheel", [&] {
@@ -195,7 +197,7 @@ void RegisterFlywheel(Application& app) {
   FrmFlywheel* s = window.get();
   // Picture: the V8 example with a coefficient of 0.05.
   auto picture = [&app, s] {
-    LoadExample(app.Design(), 5, app.GetUi());
+    app.LoadExample(5);
     app.Design().CoefFluct = 0.05f;
     s->Activate();
   };

@@ -292,7 +292,7 @@ void RegisterInputData(Application& app) {
   };
   auto example = [&app, s](int preset) {
     return [&app, s, preset] {
-      LoadExample(app.Design(), preset, app.GetUi());
+      app.LoadExample(preset);
       s->Activate();
     };
   };

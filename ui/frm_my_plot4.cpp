@@ -169,7 +169,7 @@ void RegisterMyPlot4(Application& app) {
   FrmMyPlot4* s = screen.get();
   // The picture: the V8's main-bearing force in the crank's frame, tip path and vectors.
   auto picture = [&app, s] {
-    LoadExample(app.Design(), 5, app.GetUi());
+    app.LoadExample(5);
     PlotSelection& sel = app.Selection();
     sel = PlotSelection{};
     Set_Variable(sel, "F Main", 1);

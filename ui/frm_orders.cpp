@@ -73,7 +73,9 @@ OrderSubject FrmOrders::Subject() const {
 
 void FrmOrders::Analyse() {
   std::vector<OrderColumn> columns;
-  if (!OrderCalculation(app_.Design(), Subject(), app_.GetUi(), columns)) columns.clear();
+  MessageList told;
+  if (!OrderCalculation(app_.Design(), Subject(), told, columns)) columns.clear();
+  Show(app_.GetUi(), told);
   columns_ = std::move(columns);
   Refill();
 }
@@ -95,7 +97,7 @@ void RegisterOrders(Application& app) {
   auto screen = std::make_unique<FrmOrders>(app);
   FrmOrders* s = screen.get();
   auto picture = [&app, s] {
-    LoadExample(app.Design(), 2, app.GetUi());  // the inline 4
+    app.LoadExample(2);  // the inline 4
     s->Activate();
   };
   app.Register({ScreenId::Orders, std::move(screen), [s](Modality) { s->Activate(); }, true, {{"", picture}}});

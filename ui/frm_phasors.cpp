@@ -84,7 +84,7 @@ void RegisterPhasors(Application& app) {
   auto screen = std::make_unique<FrmPhasors>(app);
   FrmPhasors* s = screen.get();
   auto picture = [&app, s] {
-    LoadExample(app.Design(), 2, app.GetUi());
+    app.LoadExample(2);
     s->Activate();
   };
   app.Register({ScreenId::Phasors, std::move(screen), [s](Modality) { s->Activate(); }, true, {{"", picture}}});

@@ -214,7 +214,7 @@ void RegisterPlots(Application& app) {
     FrmPlot* s = screen.get();
     // The picture: the V8 example with the preset format of the screen's kind.
     auto picture = [&app, s, kind] {
-      LoadExample(app.Design(), 5, app.GetUi());
+      app.LoadExample(5);
       PlotSelection& sel = app.Selection();
       sel = PlotSelection{};
       sel.WindowCount = static_cast<int16_t>(kind.windows);

@@ -144,7 +144,7 @@ void RegisterPlotSelect4(Application& app) {
   FrmPlotSelect4* s = window.get();
   // Picture: the V8 with the main-bearing force chosen, ready for the rotating frame.
   auto picture = [&app, s] {
-    LoadExample(app.Design(), 5, app.GetUi());
+    app.LoadExample(5);
     s->Activate();
     auto* list = s->findChild<QComboBox*>("cmb_Var1");
     const int k = list->findText("F Main");

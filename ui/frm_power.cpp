@@ -95,7 +95,7 @@ void RegisterPower(Application& app) {
   auto screen = std::make_unique<FrmPower>(app);
   FrmPower* s = screen.get();
   auto picture = [&app, s] {
-    LoadExample(app.Design(), 5, app.GetUi());
+    app.LoadExample(5);
     s->Activate();
   };
   app.Register({ScreenId::PowerChart, std::move(screen), [s](Modality) { s->Activate(); }, true, {{"", picture}}});

@@ -147,7 +147,7 @@ void RegisterPrintData(Application& app) {
   FrmPrintData* s = window.get();
   // Picture: the V8 with the total shaking force, every third step, two decimals.
   auto picture = [&app, s] {
-    LoadExample(app.Design(), 5, app.GetUi());
+    app.LoadExample(5);
     app.Selection() = PlotSelection{};
     ApplyPlotPreset(app.Selection(), "Total Shaking Force - X, Y, Mag, Angle", 4);
     if (auto* select = app.Screen<FrmPrintSelect>(ScreenId::Print)) select->SetSettings({PrintTarget::Screen, 3, 2});

@@ -93,7 +93,7 @@ void RegisterPrintSelect(Application& app) {
   FrmPrintSelect* s = window.get();
   // Picture: the V8 example with its first preset format chosen.
   auto picture = [&app, s] {
-    LoadExample(app.Design(), 5, app.GetUi());
+    app.LoadExample(5);
     s->Activate();
     auto* list = s->findChild<QComboBox*>("cmb_Preset");
     if (list->count() == 0) return;

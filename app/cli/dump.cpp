@@ -213,20 +213,14 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   DesignArgs parsed;
   if (int code = ParseDesignArgs(args, 1, parsed, err)) return code;
 
-  EngineDesignRecord d;
-  ProgramValues values;
-  MessageLog ui;
-  FlywheelResult flywheel;
-  BuildOutcome built = BuildDesign(parsed, d, values, ui, err);
-  bool ok = built.exitCode == 0;
-  if (ok) ok = CalculateDesign(parsed, d, ui, flywheel);
-  WriteMessages(ui, err);
-  if (built.endNow) return built.exitCode;
+  auto c = std::make_unique<CalculatedDesign>();
+  if (int code = BuildAndCalculate(parsed, *c, err)) return code;
+  WriteMessages(c->messages, err);
   // A design that could not be built or calculated has no dump, as it is never saved.
-  if (!ok) return 1;
+  if (!c->ok) return 1;
 
   std::ostringstream json;
-  WriteDumpJson(d, flywheel, json);
+  WriteDumpJson(c->d, c->flywheel, json);
   out << json.str();
   return 0;
 }

@@ -24,13 +24,13 @@ int Flywheel(const std::vector<std::string>& args, std::ostream& out, std::ostre
     coefGiven = true;
   }
   auto c = std::make_unique<CalculatedDesign>();
-  if (int code = BuildAndCalculate(parsed, *c, err, [&](EngineDesignRecord& d) {
+  if (int code = BuildAndCalculate(parsed, *c, err, true, [&](EngineDesignRecord& d) {
         if (coefGiven) d.CoefFluct = coef;
       }))
     return code;
   std::string block;
-  const bool ok = Guarded(c->ui, "Flywheel", [&] { block = FlywheelSummaryBlock(c->d); }) && c->ok;
-  WriteMessages(c->ui, err);
+  const bool ok = Guarded(c->messages, "Flywheel", [&] { block = FlywheelSummaryBlock(c->d); }) && c->ok;
+  WriteMessages(c->messages, err);
   if (c->d.FlywheelResultsValid)
     for (const std::string& line : EnergyTable(c->d, c->flywheel)) WriteText(line, out);
   if (!block.empty()) WriteText(block, out);

@@ -8,10 +8,10 @@
 namespace zorvan::cli {
 
 int ReadModelArgument(const std::string& path, EngineDesignRecord& design, ProgramValues& values,
-                      MessageLog& ui, std::ostream& err) {
+                      MessageList& messages, std::ostream& err) {
   values.StartingUp = true;
-  if (OpenModelFile(path, design, values, ui)) return 0;
-  WriteMessages(ui, err);
+  if (OpenModelFile(path, design, values, messages)) return 0;
+  WriteMessages(messages, err);
   // The report names the procedure, not the file: say which file it was.
   err << "zorvan-cli: the model file '" << path << "' could not be read\n";
   return 1;

@@ -4,12 +4,12 @@
 #include <string>
 
 #include "core/design_record.h"
-#include "app/cli/message_log.h"
+#include "platform/messages.h"
 #include "core/program_values.h"
 
 namespace zorvan::cli {
 // Reads the file into the design as File, Open does. Returns 0 on success, or the
 // exit code to end with (the message already written to err).
 int ReadModelArgument(const std::string& path, EngineDesignRecord& design, ProgramValues& values,
-                      MessageLog& ui, std::ostream& err);
+                      MessageList& messages, std::ostream& err);
 }  // namespace zorvan::cli

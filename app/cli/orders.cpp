@@ -38,8 +38,8 @@ int Orders(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (int code = BuildAndCalculate(parsed, *c, err)) return code;
   std::vector<OrderColumn> columns;
   // A design that could not be calculated has no orders to show.
-  const bool ok = c->ok && OrderCalculation(c->d, subject, c->ui, columns);
-  WriteMessages(c->ui, err);
+  const bool ok = c->ok && OrderCalculation(c->d, subject, c->messages, columns);
+  WriteMessages(c->messages, err);
   if (!ok) return 1;
   if (csv) {
     out << OrdersCsv(c->d, columns);

@@ -7,7 +7,6 @@
 
 #include "app/cli/design_args.h"
 #include "app/cli/function_list.h"
-#include "app/cli/message_log.h"
 #include "config/notices.h"
 #include "core/error_report.h"
 #include "files/atomic_file.h"
@@ -223,7 +222,7 @@ int SelectPolar(const EngineDesignRecord& d, const PlotRequest& r, PlotSelection
 }
 
 // The picture and its numbers of the polar plot, the power chart or the phasors.
-int OtherPicture(const EngineDesignRecord& d, const PlotRequest& r, MessageLog& ui, std::ostream& err) {
+int OtherPicture(const EngineDesignRecord& d, const PlotRequest& r, MessageList& messages, std::ostream& err) {
   std::function<void(Canvas&)> draw;
   std::string csv;
   if (r.picture == Picture::Polar) {
@@ -235,7 +234,7 @@ int OtherPicture(const EngineDesignRecord& d, const PlotRequest& r, MessageLog& 
     csv = PolarCsv(*m);
   } else if (r.picture == Picture::Power) {
     auto m = std::make_shared<PowerChartModel>();
-    if (!Guarded(ui, "Chart_Setup", [&] { *m = BuildPowerChart(d); })) return 1;
+    if (!Guarded(messages, "Chart_Setup", [&] { *m = BuildPowerChart(d); })) return 1;
     m->arrangementText = FiringArrangementText(d);
     draw = [m](Canvas& c) { PaintPowerChart(c, *m); };
     csv = PowerChartCsv(*m);
@@ -246,7 +245,7 @@ int OtherPicture(const EngineDesignRecord& d, const PlotRequest& r, MessageLog& 
     csv = PhasorCsv(*m);
   }
   EnsurePictureSupport();
-  return Guarded(ui, "Plot", [&] {
+  return Guarded(messages, "Plot", [&] {
            SavePictureFile(draw, r.out, r.width, r.height);
            if (!r.csv.empty()) ReplaceFileAtomically(r.csv, csv);
          })
@@ -277,32 +276,28 @@ int Plot(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
   if (power) request.picture = Picture::Power;
   if (int code = ParseRequest(parsed, request, err)) return code;
 
-  auto d = std::make_unique<EngineDesignRecord>();
-  ProgramValues values;
-  MessageLog ui;
-  FlywheelResult flywheel;
-  BuildOutcome built = BuildDesign(parsed, *d, values, ui, err);
-  const bool ok = !built.endNow && built.exitCode == 0 &&
-                  CalculateDesign(parsed, *d, ui, flywheel, AsksForFlywheel(request));
-  WriteMessages(ui, err);
-  if (built.endNow) return built.exitCode;
-  if (!ok) return 1;
+  auto c = std::make_unique<CalculatedDesign>();
+  if (int code = BuildAndCalculate(parsed, *c, err, AsksForFlywheel(request))) return code;
+  WriteMessages(c->messages, err);
+  if (!c->ok) return 1;
+  const EngineDesignRecord& d = c->d;
+  MessageList& messages = c->messages;
 
   if (request.picture != Picture::Cartesian) {
-    const int code = OtherPicture(*d, request, ui, err);
-    WriteMessages(ui, err);
+    const int code = OtherPicture(d, request, messages, err);
+    WriteMessages(messages, err);
     return code;
   }
   PlotSelection selection;
-  if (int code = Select(*d, request, selection, err)) return code;
-  const PlotModel model = BuildPlot(*d, selection, request.aligned);
+  if (int code = Select(d, request, selection, err)) return code;
+  const PlotModel model = BuildPlot(d, selection, request.aligned);
   if (!model.overflowMessage.empty()) err << model.overflowMessage << "\n";
   EnsurePictureSupport();
-  const bool written = Guarded(ui, "Plot", [&] {
+  const bool written = Guarded(messages, "Plot", [&] {
     SavePictureFile([&model](Canvas& c) { PaintPlot(c, model); }, request.out, request.width, request.height);
     if (!request.csv.empty()) ReplaceFileAtomically(request.csv, PlotCsv(model));
   });
-  WriteMessages(ui, err);
+  WriteMessages(messages, err);
   if (!written) err << "zorvan-cli: '" << request.out << "' could not be written\n";
   return written ? 0 : 1;
 }

@@ -24,14 +24,14 @@ int Save(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
   if (int code = BuildAndCalculate(parsed, *c, err)) return code;
   // A design that could not be built or calculated is never saved: the old file stays.
   if (!c->ok) {
-    WriteMessages(c->ui, err);
+    WriteMessages(c->messages, err);
     return 1;
   }
   std::string name = StripFilename(target);
   if (!name.empty()) c->values.FileName = name;
   c->values.FilePath = target;
-  const bool ok = Guarded(c->ui, "Save", [&] { ReplaceFileAtomically(target, ModelFileText(c->d, c->values)); });
-  WriteMessages(c->ui, err);
+  const bool ok = Guarded(c->messages, "Save", [&] { ReplaceFileAtomically(target, ModelFileText(c->d, c->values)); });
+  WriteMessages(c->messages, err);
   return ok ? 0 : 1;
 }
 

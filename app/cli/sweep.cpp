@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -24,7 +23,8 @@
 #include "core/design_figures.h"
 #include "core/error_report.h"
 #include "core/field_table.h"
-#include "core/input_limits.h"
+#include "core/design_runner.h"
+#include "core/number_text.h"
 #include "files/atomic_file.h"
 
 namespace zorvan::cli {
@@ -53,19 +53,10 @@ struct SweepOptions {
   std::string outPath;
 };
 
-bool Number(std::string_view text, double& v) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty()) return false;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-  return ec == std::errc() && end == text.data() + text.size() && std::isfinite(v);
-}
+// A finite number, as a setting's value is read.
+bool Number(std::string_view text, double& v) { return ParseNumber(text, v) && std::isfinite(v); }
 
-// The nine significant digits that read back as the same float.
-std::string Text(double v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.9g", v);
-  return buf;
-}
+std::string Text(double v) { return DigitsText(v); }
 
 // FIELD=FROM:TO:STEP or LIST[K]=FROM:TO:STEP; false with a message on err.
 bool ParseVaried(const std::string& setting, Varied& v, std::ostream& err) {
@@ -189,54 +180,43 @@ void PutCsvText(std::string& row, const std::string& text) {
   row += '"';
 }
 
-std::string FirstLine(const std::string& text) { return text.substr(0, text.find_first_of("\r\n")); }
-
-// The first line of a failure's report, which names its number and procedure.
-std::string FailureText(const std::vector<std::string>& messages) {
-  for (const std::string& m : messages)
-    if (m.starts_with("Error ")) return m.substr(0, m.find_first_of("\r\n"));
-  return FirstLine(ErrorReportText(51, "the calculation stopped", "sweep"));
-}
-
-// One worker: its own design, arguments and messages.
-class DesignRunner {
+// One worker: its own design and its runner's request.
+class GridWorker {
  public:
-  DesignRunner(const EngineDesignRecord& base, const DesignArgs& args, const SweepOptions& o)
-      : base_(base), options_(o), args_(args), d_(std::make_unique<EngineDesignRecord>()) {
-    for (const Varied& v : o.varied) args_.sets.push_back({v.field, "", v.entry});
-    for (std::size_t k : o.figures) withFlywheel_ = withFlywheel_ || DesignFigures()[k].needsFlywheel;
+  GridWorker(const EngineDesignRecord& base, const DesignArgs& args, const SweepOptions& o)
+      : base_(base), options_(o), d_(std::make_unique<EngineDesignRecord>()) {
+    request_.verb = "--vary";
+    request_.judgeEachSetting = true;
+    request_.madeBefore = args.sets;
+    for (const Varied& v : o.varied) request_.settings.push_back({v.field, "", v.entry});
+    request_.figures = o.figures;
+    for (std::size_t k : o.figures) request_.flywheel = request_.flywheel || DesignFigures()[k].needsFlywheel;
   }
 
   // The CSV row of design `index` of the grid (the last varied field fastest).
   void Row(std::size_t index, std::string& row) {
     row.clear();
-    const std::size_t first = args_.sets.size() - options_.varied.size();
     for (std::size_t k = options_.varied.size(); k-- > 0;) {
       const Varied& v = options_.varied[k];
-      args_.sets[first + k].value = Text(v.Value(index % v.count));
+      request_.settings[k].value = Text(v.Value(index % v.count));
       index /= v.count;
     }
-    for (std::size_t k = 0; k < options_.varied.size(); ++k) {
-      row += args_.sets[first + k].value;
+    for (const DesignSetting& s : request_.settings) {
+      row += s.value;
       row += ',';
     }
     std::string failure;
     try {
-      failure = Calculate(first);
+      *d_ = base_;
+      const RunResult run = RunDesign(*d_, request_);
+      failure = run.FailureLine();
+      if (run.ok)
+        for (double v : run.figures) {
+          row += Text(v);
+          row += ',';
+        }
     } catch (const std::exception& e) {
       failure = FirstLine(ErrorReportText(ErrorNumberOf(e), ErrorDescriptionOf(e), "sweep"));
-    }
-    if (failure.empty()) {
-      try {
-        std::string values;
-        for (std::size_t k : options_.figures) {
-          values += Text(FigureValue(*d_, &flywheel_, k));
-          values += ',';
-        }
-        row += values;
-      } catch (const std::exception& e) {
-        failure = FirstLine(ErrorReportText(ErrorNumberOf(e), ErrorDescriptionOf(e), "Design_Figures"));
-      }
     }
     if (!failure.empty()) {
       row.append(options_.figures.size(), ',');
@@ -246,32 +226,10 @@ class DesignRunner {
   }
 
  private:
-  // Empty when the design was calculated, else the failure's text.
-  std::string Calculate(std::size_t first) {
-    EngineDesignRecord& d = *d_;
-    d = base_;
-    ui_.messages.clear();
-    for (std::size_t k = first; k < args_.sets.size(); ++k) {
-      const FieldSetting& s = args_.sets[k];
-      double value = 0;
-      Number(s.value, value);
-      if (std::optional<std::string> message = CheckInputValue(d, s.field, value, s.entry))
-        return FirstLine(ErrorReportText(err::InvalidCall, s.field + ": " + *message, "--vary " + s.field));
-      if (!Guarded(ui_, "--vary " + s.field, [&] { AssignSetting(d, s); })) return FailureText(ui_.messages);
-    }
-    if (std::optional<std::string> message = CheckDesignInputs(d))
-      return FirstLine(ErrorReportText(err::InvalidCall, *message, "Input_Limits"));
-    if (!CalculateDesign(args_, d, ui_, flywheel_, withFlywheel_)) return FailureText(ui_.messages);
-    return {};
-  }
-
   const EngineDesignRecord& base_;
   const SweepOptions& options_;
-  DesignArgs args_;
+  RunRequest request_;
   std::unique_ptr<EngineDesignRecord> d_;
-  MessageLog ui_;
-  FlywheelResult flywheel_;
-  bool withFlywheel_ = false;
 };
 
 std::string HeaderLine(const EngineDesignRecord& d, const SweepOptions& o) {
@@ -347,7 +305,7 @@ void RunGrid(const EngineDesignRecord& base, const DesignArgs& args, const Sweep
 
   auto work = [&] {
     try {
-      DesignRunner runner(base, args, o);
+      GridWorker runner(base, args, o);
       std::vector<std::string> rows(kRowsPerTake);
       std::unique_lock lock(m);
       while (true) {
@@ -414,9 +372,18 @@ int Sweep(const std::vector<std::string>& args, std::ostream& out, std::ostream&
 
   auto base = std::make_unique<EngineDesignRecord>();
   ProgramValues values;
-  MessageLog ui;
-  const BuildOutcome started = StartDesign(parsed, *base, values, ui, err);
-  WriteMessages(ui, err);
+  MessageList messages;
+  BuildOutcome started = StartDesign(parsed, *base, values, messages, err);
+  // The settings the grid starts from, assigned once; each design is judged whole.
+  if (started.exitCode == 0 && !started.endNow) {
+    RunRequest settings;
+    settings.settings = parsed.sets;
+    settings.judgeDesign = settings.calculate = false;
+    const RunResult set = RunDesign(*base, settings);
+    messages.Append(set.messages);
+    if (!set.ok) started.exitCode = 1;
+  }
+  WriteMessages(messages, err);
   if (started.exitCode != 0) return started.exitCode;
 
   std::size_t total = 1;

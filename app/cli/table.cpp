@@ -8,7 +8,6 @@
 
 #include "app/cli/design_args.h"
 #include "app/cli/function_list.h"
-#include "app/cli/message_log.h"
 #include "app/cli/text_commands.h"
 #include "core/captions.h"
 #include "core/error_report.h"
@@ -139,27 +138,24 @@ int Table(const std::vector<std::string>& args, std::ostream& out, std::ostream&
   TableRequest request;
   if (int code = ParseRequest(parsed, request, err)) return code;
 
-  auto d = std::make_unique<EngineDesignRecord>();
-  ProgramValues values;
-  MessageLog ui;
-  FlywheelResult flywheel;
-  BuildOutcome built = BuildDesign(parsed, *d, values, ui, err);
-  const bool ok = !built.endNow && built.exitCode == 0 &&
-                  CalculateDesign(parsed, *d, ui, flywheel, AsksForFlywheel(request));
-  WriteMessages(ui, err);
-  if (built.endNow) return built.exitCode;
-  if (!ok) return 1;
+  auto c = std::make_unique<CalculatedDesign>();
+  if (int code = BuildAndCalculate(parsed, *c, err, AsksForFlywheel(request))) return code;
+  WriteMessages(c->messages, err);
+  if (!c->ok) return 1;
+  const EngineDesignRecord& d = c->d;
+  ProgramValues& values = c->values;
+  MessageList& messages = c->messages;
 
   PlotSelection selection;
-  if (int code = Select(*d, request, selection, err)) return code;
+  if (int code = Select(d, request, selection, err)) return code;
   // A data file renames the design after itself, as the desktop program's does.
   if (!request.out.empty()) values.FileName = StripFilename(request.out);
-  bool written = Guarded(ui, "Multiprint", [&] {
-    const PrintTable table = BuildPrintTable(*d, selection, request.settings);
+  bool written = Guarded(messages, "Multiprint", [&] {
+    const PrintTable table = BuildPrintTable(d, selection, request.settings);
     if (!request.printout.empty()) {
       EnsurePictureSupport();
       PdfZonePrinter printer(request.printout);
-      Guarded(ui, "Print_to_Printer", [&] { PrintTableOn(printer, table, values, TodayText(), NowText()); });
+      Guarded(messages, "Print_to_Printer", [&] { PrintTableOn(printer, table, values, TodayText(), NowText()); });
       return;
     }
     const std::string text = DataFileText(table, values, TodayText(), NowText());
@@ -167,10 +163,10 @@ int Table(const std::vector<std::string>& args, std::ostream& out, std::ostream&
       out << text;
       return;
     }
-    Guarded(ui, "Print_to_File", [&] { ReplaceFileAtomically(request.out, text); });
+    Guarded(messages, "Print_to_File", [&] { ReplaceFileAtomically(request.out, text); });
   });
-  written = written && ui.messages.empty();
-  WriteMessages(ui, err);
+  written = written && messages.Empty();
+  WriteMessages(messages, err);
   return written ? 0 : 1;
 }
 
@@ -183,7 +179,7 @@ int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (int code = BuildAndCalculate(parsed, *c, err)) return code;
   bool ok = c->ok;
   if (ok) {
-    ok = Guarded(c->ui, "frm_Homescreen.Export", [&] {
+    ok = Guarded(c->messages, "frm_Homescreen.Export", [&] {
       const std::string text = ExportTableText(c->d);
       if (path.empty())
         out << text;
@@ -191,7 +187,7 @@ int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream
         ReplaceFileAtomically(path, text);
     });
   }
-  WriteMessages(c->ui, err);
+  WriteMessages(c->messages, err);
   return ok ? 0 : 1;
 }
 

@@ -28,20 +28,6 @@ void WriteText(const std::string& text, std::ostream& out);
 // The text with each CR or CR LF as one newline.
 std::string WithNewlines(const std::string& text);
 
-// A design built from the command line and calculated.
-struct CalculatedDesign {
-  EngineDesignRecord d;
-  ProgramValues values;
-  MessageLog ui;
-  FlywheelResult flywheel;
-  bool ok = false;  // every step succeeded
-};
-// Builds the design of `parsed`, lets `adjust` change it, and calculates it.
-// Returns 0 to go on (c.ok tells whether every step succeeded), or the exit
-// code to end with at once (the messages already written to err).
-int BuildAndCalculate(const DesignArgs& parsed, CalculatedDesign& c, std::ostream& err,
-                      const std::function<void(EngineDesignRecord&)>& adjust = {});
-
 // What report and notice share: builds and calculates the design of `parsed`,
 // then writes the text `make` builds from it. A text that cannot be built is
 // reported under `procedure`.

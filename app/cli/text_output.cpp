@@ -30,23 +30,10 @@ int WriteDesignText(const DesignArgs& parsed, std::ostream& out, std::ostream& e
   auto c = std::make_unique<CalculatedDesign>();
   if (int code = BuildAndCalculate(parsed, *c, err)) return code;
   std::string text;
-  const bool ok = Guarded(c->ui, procedure, [&] { text = make(c->d, c->values); }) && c->ok;
-  WriteMessages(c->ui, err);
+  const bool ok = Guarded(c->messages, procedure, [&] { text = make(c->d, c->values); }) && c->ok;
+  WriteMessages(c->messages, err);
   if (!text.empty()) WriteText(text, out);
   return ok ? 0 : 1;
-}
-
-int BuildAndCalculate(const DesignArgs& parsed, CalculatedDesign& c, std::ostream& err,
-                      const std::function<void(EngineDesignRecord&)>& adjust) {
-  BuildOutcome built = BuildDesign(parsed, c.d, c.values, c.ui, err);
-  if (built.endNow) {
-    WriteMessages(c.ui, err);
-    return built.exitCode;
-  }
-  if (adjust) adjust(c.d);
-  // A design that failed to build is still calculated as far as it goes.
-  c.ok = built.exitCode == 0 && CalculateDesign(parsed, c.d, c.ui, c.flywheel);
-  return 0;
 }
 
 }  // namespace zorvan::cli

@@ -2,10 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "config/notices.h"
+#include "core/startup.h"
 #include "core/design.h"
 #include "core/presets.h"
 #include "core/recalculate.h"
-#include "tests/support/recording_ui.h"
+#include "platform/messages.h"
 #include "tests/support/text_lines.h"
 
 namespace zorvan {
@@ -14,11 +15,11 @@ namespace {
 using testing::Cr;
 
 struct Design {
-  RecordingUi ui;
+  MessageList told;
   EngineDesignRecord d;
   explicit Design(int preset) {
-    Initialize(d, ui);
-    EXPECT_TRUE(LoadExample(d, preset, ui)) << preset;
+    Initialize(d, told);
+    EXPECT_TRUE(LoadExample(d, preset, told)) << preset;
   }
   // Sums that tell their own indices: n·100 + q·10 + t + b/100.
   void MarkSums() {
@@ -46,16 +47,16 @@ TEST(BalanceNotices, InlineFourShowsItsRealSums) {
 }
 
 TEST(BalanceNotices, SingleCylinderUsesTheInlineFormWithZeroSums) {
-  RecordingUi ui;
+  MessageList told;
   EngineDesignRecord d;
-  Initialize(d, ui);
+  Initialize(d, told);
   d.NumCylinders = 1;
   d.Arrangement = 0;
   d.PhaseAngle[1] = 0;
   d.FiringOrder[1] = 1;
   d.FiringAngle[1] = 0;
-  ASSERT_TRUE(Engine_Data(d, ui));
-  ASSERT_TRUE(RecalculateAll(d, ui));
+  ASSERT_TRUE(Engine_Data(d, told));
+  ASSERT_TRUE(RecalculateAll(d, told));
   std::string torque = BalanceNoticeText(d, BalanceKind::Torque);
   EXPECT_EQ(torque.substr(0, torque.find(" For Inertia")),
             Cr({"For phase angles:  0  ", "", "The Torque balance condition of this  1 cyl. Single Engine is :", ""}));
@@ -221,9 +222,9 @@ TEST(DesignNotices, FixedTexts) {
 }
 
 TEST(DesignNotices, MassNoticeOfTheStartUpDesign) {
-  RecordingUi ui;
+  MessageList told;
   EngineDesignRecord d;
-  Initialize(d, ui);
+  Initialize(d, told);
   d.CrankMassAtCrankpin = 0.015f;
   d.RodMassAtCrankpin = 0.0134f;
   d.MassAtCrankpin = 0.0284f;

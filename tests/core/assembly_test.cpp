@@ -96,10 +96,10 @@ TEST(Assembly, EveryArrangementCycleMachineUnitAndSpeedAgreesWithClosedForms) {
           d->UnitSystem = units;
           SetUnitLabels(*d);
           SetDigitCounts(*d);
-          const RecordingUi ui = Recalculate(*d);
+          const MessageList told = Recalculate(*d);
           const std::string what = PresetText(preset) + " cycle " + std::to_string(cycle) + " units " +
                                    std::to_string(units) + " speed " + std::to_string(speed);
-          ASSERT_TRUE(ui.messages.empty()) << what << ": " << ui.messages.front().text;
+          ASSERT_TRUE(told.Empty()) << what << ": " << told.All().front().text;
           ExpectClosedForms(*d, what);
           if (HasFailure()) return;
         }
@@ -111,8 +111,8 @@ TEST(Assembly, EveryArrangementCycleMachineUnitAndSpeedAgreesWithClosedForms) {
 TEST(Assembly, ThrowsSharedByTwoRodsCountTheirRotatingMassOnce) {
   auto d = Example(5);  // four throws, each carrying one rod of each bank
   d->CounterweightMass = 0;
-  RecordingUi ui;
-  ASSERT_TRUE(RecalculateKeepingCounterweight(*d, ui));
+  MessageList told;
+  ASSERT_TRUE(RecalculateKeepingCounterweight(*d, told));
   const double recip = d->ReciprocatingForceAmp, rot = d->RotatingForceAmp;
   for (int row = 0; row <= kLastRow; row += 7) {
     const double theta = 3.0 * row * kDegrees;
@@ -137,15 +137,15 @@ TEST(Assembly, SingleCylinderKeepsItsOwnShakingForceWithTheCounterweight) {
   d->Arrangement = 0;
   d->NumCylinders = 1;
   d->CounterweightMass = 0.02f;  // not the exact balance, so the counterweight shows
-  RecordingUi ui;
-  ASSERT_TRUE(Engine_Data(*d, ui));
-  ASSERT_TRUE(OneCylinderPass(*d, ui) && CounterweightPass(*d, ui));
+  MessageList told;
+  ASSERT_TRUE(Engine_Data(*d, told));
+  ASSERT_TRUE(OneCylinderPass(*d, told) && CounterweightPass(*d, told));
   const CrankAngleTable single = d->table;
   d->Arrangement = 1;  // an inline pass first must not leak into the single cylinder's
-  ASSERT_TRUE(MultiCylinderPass(*d, ui));
+  ASSERT_TRUE(MultiCylinderPass(*d, told));
   d->Arrangement = 0;
-  ASSERT_TRUE(MultiCylinderPass(*d, ui));
-  EXPECT_TRUE(ui.messages.empty());
+  ASSERT_TRUE(MultiCylinderPass(*d, told));
+  EXPECT_TRUE(told.Empty());
   EXPECT_EQ(d->table.ShakingForce, single.ShakingForce);
   EXPECT_EQ(d->table.ShakingMoment, ShakingTable{});
   EXPECT_EQ(d->table.GasTorque, single.GasTorque);
@@ -157,8 +157,8 @@ TEST(Assembly, RunningThePassAgainGivesTheSameEngine) {
   for (int preset : {2, 5, 6, 10}) {
     auto d = Example(preset);
     const CrankAngleTable once = d->table;
-    RecordingUi ui;
-    ASSERT_TRUE(MultiCylinderPass(*d, ui));
+    MessageList told;
+    ASSERT_TRUE(MultiCylinderPass(*d, told));
     const CrankAngleTable& twice = d->table;
     EXPECT_EQ(twice.GasForce, once.GasForce) << preset;
     EXPECT_EQ(twice.GasTorque, once.GasTorque) << preset;
@@ -178,8 +178,8 @@ TEST(Assembly, AnEngineOverAnotherIsTheEngineAlone) {
     auto d = std::make_unique<EngineDesignRecord>(*alone);
     d->table.ShakingForce = earlier->table.ShakingForce;
     d->table.ShakingMoment = earlier->table.ShakingMoment;
-    RecordingUi ui;
-    ASSERT_TRUE(MultiCylinderPass(*d, ui));
+    MessageList told;
+    ASSERT_TRUE(MultiCylinderPass(*d, told));
     EXPECT_EQ(d->table.ShakingForce, alone->table.ShakingForce) << preset;
     EXPECT_EQ(d->table.ShakingMoment, alone->table.ShakingMoment) << preset;
   }
@@ -213,13 +213,13 @@ TEST(Assembly, FrictionCountsEveryCylinderWithItsFiringDelay) {
 TEST(Assembly, FiringOrderEntriesThatAreNoCylindersAreSkippedWithAWarning) {
   auto d = StartUp();
   SetRows(*d, {0, 180, 180, 0}, {1, 0, 4, 99}, {0, 540, 180, 360});
-  const RecordingUi ui = Recalculate(*d);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
+  const MessageList told = Recalculate(*d);
+  ASSERT_EQ(told.Size(), 1u);
+  EXPECT_EQ(told.All()[0].text,
             " The firing order holds entries that are not cylinder numbers 1 to 4:\r"
             "    position 2: 0\r    position 4: 99\r\r"
             " They are left out of the engine's gas force, gas torque and friction sums.");
-  EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
+  EXPECT_EQ(told.All()[0].icon, Icon::Warning);
   const Column& single = d->table.SingleGasTorque;
   for (int k = 0; k <= kLastRow; ++k) EXPECT_EQ(d->table.GasTorque[k], single[k] + single[(k + 120) % 240]);
   EXPECT_TRUE(d->EngineResultsValid);
@@ -228,11 +228,11 @@ TEST(Assembly, FiringOrderEntriesThatAreNoCylindersAreSkippedWithAWarning) {
 TEST(Assembly, UnbalancedThrowsAreToldWithTheirMassRadiusProduct) {
   auto d = Example(2);
   d->CounterweightMass = 0;
-  RecordingUi ui;
-  ASSERT_TRUE(RecalculateKeepingCounterweight(*d, ui));
-  ASSERT_EQ(ui.messages.size(), 1u);
+  MessageList told;
+  ASSERT_TRUE(RecalculateKeepingCounterweight(*d, told));
+  ASSERT_EQ(told.Size(), 1u);
   // MassAtCrankpin 0.0284 bl at CrankRadius 1.7683883 in
-  EXPECT_EQ(ui.messages[0].text,
+  EXPECT_EQ(told.All()[0].text,
             " The crank throws are NOT now exactly balanced\r\r"
             "If the error is small, it may be due only to computational rounding,\r"
             "but if substantial, it could have undesirable results.\r\r"
@@ -240,13 +240,12 @@ TEST(Assembly, UnbalancedThrowsAreToldWithTheirMassRadiusProduct) {
             "                              0.050 222  bl * in\r\r"
             " You can either ignore this error if small,\r"
             "or attempt to rebalance the crank to reduce it.");
-  EXPECT_EQ(ui.messages[0].buttons, Buttons::Ok);
 
   auto twin = Example(9);
   twin->CounterweightMass = 0;
-  RecordingUi quiet;
+  MessageList quiet;
   ASSERT_TRUE(RecalculateKeepingCounterweight(*twin, quiet));
-  EXPECT_TRUE(quiet.messages.empty());
+  EXPECT_TRUE(quiet.Empty());
 }
 
 TEST(Assembly, OddDesignsAreReportedNeverRunPastTheTables) {
@@ -268,7 +267,7 @@ TEST(Assembly, OddDesignsAreReportedNeverRunPastTheTables) {
   for (const Case& c : cases) {
     auto d = Example(5);
     c.change(*d);
-    const RecordingUi ui = Recalculate(*d);
+    const MessageList told = Recalculate(*d);
     const bool computed = c.message.empty() || c.message[0] == 'P';
     EXPECT_EQ(d->EngineResultsValid, computed) << c.what;
     if (!computed) {  // no part of an engine is left in the cylinder's columns
@@ -276,10 +275,10 @@ TEST(Assembly, OddDesignsAreReportedNeverRunPastTheTables) {
       EXPECT_EQ(d->table.InertiaTorque, d->table.SingleInertiaTorque) << c.what;
     }
     if (c.message.empty()) {
-      EXPECT_TRUE(ui.messages.empty()) << c.what << ": " << ui.messages.front().text;
+      EXPECT_TRUE(told.Empty()) << c.what << ": " << told.All().front().text;
     } else {
-      ASSERT_FALSE(ui.messages.empty()) << c.what;  // 17 cylinders: Engine_Data also reports
-      EXPECT_EQ(ui.messages.back().text, c.message) << c.what;
+      ASSERT_FALSE(told.Empty()) << c.what;  // 17 cylinders: Engine_Data also reports
+      EXPECT_EQ(told.All().back().text, c.message) << c.what;
     }
   }
 }

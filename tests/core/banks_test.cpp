@@ -1,3 +1,4 @@
+#include "core/startup.h"
 #include "core/banks.h"
 
 #include <gtest/gtest.h>
@@ -5,7 +6,7 @@
 #include <cmath>
 
 #include "core/design.h"
-#include "tests/support/recording_ui.h"
+#include "platform/messages.h"
 
 namespace zorvan {
 namespace {
@@ -38,18 +39,18 @@ TEST(Banks, GroupsCoverEveryCylinderOnce) {
 
 class BanksTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(Initialize(d, ui)); }
+  void SetUp() override { ASSERT_TRUE(Initialize(d, told)); }
   EngineDesignRecord d;
-  RecordingUi ui;
+  MessageList told;
 };
 
 TEST_F(BanksTest, VeeSplitsIntoTwoTiltedBanks) {
   d.Arrangement = 2;
   d.NumCylinders = 5;
   d.VeeAngle = 60;
-  AssignBanks(d, ui);
+  AssignBanks(d, told);
   FillBankAngleTable(d);
-  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_TRUE(told.Empty());
   EXPECT_TRUE(d.VeeAngleDefined);
   const float bank[] = {0, 1, 1, 2, 2, 2};
   for (int k = 1; k <= 5; ++k) {
@@ -65,7 +66,7 @@ TEST_F(BanksTest, WNumbersThirdsAlongTheShaft) {
   d.Arrangement = 4;
   d.NumCylinders = 12;
   d.VeeAngle = 120;
-  AssignBanks(d, ui);
+  AssignBanks(d, told);
   FillBankAngleTable(d);
   for (int k = 1; k <= 12; ++k) {
     float expectedBank = k <= 4 ? 1 : (k <= 8 ? 2 : 3);
@@ -83,17 +84,16 @@ TEST_F(BanksTest, WNumbersThirdsAlongTheShaft) {
 TEST_F(BanksTest, MissingVeeAngleWarnsAndKeepsTheTables) {
   d.Arrangement = 2;
   d.VeeAngle = 90;
-  AssignBanks(d, ui);
+  AssignBanks(d, told);
   auto numbers = d.BankNumber;
   auto angles = d.BankAngle;
   for (float bad : {0.0f, -30.0f, std::nanf("")}) {
-    ui.messages.clear();
+    told.Clear();
     d.VeeAngle = bad;
-    AssignBanks(d, ui);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Please define a Vee Angle for this engine");
-    EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
-    EXPECT_EQ(ui.messages[0].buttons, Buttons::Ok);
+    AssignBanks(d, told);
+    ASSERT_EQ(told.Size(), 1u);
+    EXPECT_EQ(told.All()[0].text, "Please define a Vee Angle for this engine");
+    EXPECT_EQ(told.All()[0].icon, Icon::Warning);
     EXPECT_FALSE(d.VeeAngleDefined);
     EXPECT_EQ(d.BankNumber, numbers);
     EXPECT_EQ(d.BankAngle, angles);
@@ -103,19 +103,19 @@ TEST_F(BanksTest, MissingVeeAngleWarnsAndKeepsTheTables) {
 TEST_F(BanksTest, EngineDataAssignsBanksOnlyAboveInline) {
   d.Arrangement = 2;
   d.VeeAngle = 0;
-  EXPECT_TRUE(Engine_Data(d, ui));  // the warning is not a failure
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Please define a Vee Angle for this engine");
-  ui.messages.clear();
+  EXPECT_TRUE(Engine_Data(d, told));  // the warning is not a failure
+  ASSERT_EQ(told.Size(), 1u);
+  EXPECT_EQ(told.All()[0].text, "Please define a Vee Angle for this engine");
+  told.Clear();
   d.Arrangement = 1;
-  EXPECT_TRUE(Engine_Data(d, ui));
-  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_TRUE(Engine_Data(d, told));
+  EXPECT_TRUE(told.Empty());
   // A cylinder count beyond the tables is refused, never written past them.
   d.Arrangement = 2;
   d.VeeAngle = 90;
   d.NumCylinders = 17;
-  EXPECT_FALSE(Engine_Data(d, ui));
-  EXPECT_EQ(ui.messages.back().text,
+  EXPECT_FALSE(Engine_Data(d, told));
+  EXPECT_EQ(told.All().back().text,
             "Error 9   (Subscript out of range)  has occurred in Engine_Data\r\n\r\n");
 }
 

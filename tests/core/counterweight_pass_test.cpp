@@ -12,8 +12,8 @@ namespace {
 // The start-up cylinder after a fresh one-cylinder pass, with a counterweight.
 std::unique_ptr<EngineDesignRecord> OneCylinder(float mass, float angle) {
   auto d = StartUp();
-  RecordingUi ui;
-  EXPECT_TRUE(OneCylinderPass(*d, ui));
+  MessageList told;
+  EXPECT_TRUE(OneCylinderPass(*d, told));
   d->CounterweightMass = mass;
   d->CounterweightAngle = angle;
   return d;
@@ -24,8 +24,8 @@ float Slack(double v) { return static_cast<float>(std::fabs(v) * 1e-5 + kOneCyli
 TEST(CounterweightPass, ExactBalanceLeavesOnlyTheReciprocatingPrimaryForce) {
   auto d = OneCylinder(0, 180);
   d->CounterweightMass = d->MassAtCrankpin;
-  RecordingUi ui;
-  ASSERT_TRUE(CounterweightPass(*d, ui));
+  MessageList told;
+  ASSERT_TRUE(CounterweightPass(*d, told));
   EXPECT_TRUE(d->BalanceResultsValid);
   const double recip = static_cast<double>(d->MassAtWristpin) * d->CrankRadius * d->OmegaSquared;
   for (int row = 0; row <= kLastRow; ++row) {
@@ -43,10 +43,10 @@ TEST(CounterweightPass, AngleZeroDoublesTheRotatingPartAndMassZeroChangesNothing
   doubled->CounterweightMass = doubled->MassAtCrankpin;
   auto untouched = OneCylinder(0, 180);
   const CrankAngleTable before = untouched->table;
-  RecordingUi ui;
+  MessageList told;
   // The other angle first: the angles' sines formed for it must not serve this one.
-  ASSERT_TRUE(CounterweightPass(*untouched, ui));
-  ASSERT_TRUE(CounterweightPass(*doubled, ui));
+  ASSERT_TRUE(CounterweightPass(*untouched, told));
+  ASSERT_TRUE(CounterweightPass(*doubled, told));
   const double rot = static_cast<double>(doubled->MassAtCrankpin) * doubled->CrankRadius * doubled->OmegaSquared;
   for (int row = 0; row <= kLastRow; ++row) {
     EXPECT_NEAR(Force(*doubled, row, 1, kY, kPrimary), 2 * rot * std::sin(3.0 * row * kDegrees), Slack(rot));
@@ -59,8 +59,8 @@ TEST(CounterweightPass, AngleZeroDoublesTheRotatingPartAndMassZeroChangesNothing
 TEST(CounterweightPass, LoadsTheMainBearingAndRecomputesFriction) {
   auto d = OneCylinder(0.05f, 90);
   const CrankAngleTable before = d->table;
-  RecordingUi ui;
-  ASSERT_TRUE(CounterweightPass(*d, ui));
+  MessageList told;
+  ASSERT_TRUE(CounterweightPass(*d, told));
   const double amp = 0.05 * d->CounterweightRadius * d->OmegaSquared;
   for (int row : {0, 17, 60, 131, 240}) {
     const double g = (90 + 3.0 * row) * kDegrees;
@@ -81,10 +81,10 @@ TEST(CounterweightPass, LoadsTheMainBearingAndRecomputesFriction) {
 
 TEST(CounterweightPass, AnUnreadableAngleIsReportedNotComputed) {
   auto d = OneCylinder(0.05f, std::nanf(""));
-  RecordingUi ui;
-  EXPECT_FALSE(CounterweightPass(*d, ui));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Error 6   (Overflow)  has occurred in Counterweight_Pass\r\n\r\n");
+  MessageList told;
+  EXPECT_FALSE(CounterweightPass(*d, told));
+  ASSERT_EQ(told.Size(), 1u);
+  EXPECT_EQ(told.All()[0].text, "Error 6   (Overflow)  has occurred in Counterweight_Pass\r\n\r\n");
   EXPECT_FALSE(d->BalanceResultsValid);
 }
 
@@ -92,8 +92,8 @@ TEST(CounterweightPass, AnOverflowOnOneRowLeavesEveryRowAsItWas) {
   auto d = OneCylinder(1e33f, 0);  // about 1.9e38 at the crank's speed, half of it along x at row 100
   d->table.PinForceX[100][kMainBearing] = 3e38f;
   const CrankAngleTable before = d->table;
-  RecordingUi ui;
-  EXPECT_FALSE(CounterweightPass(*d, ui));
+  MessageList told;
+  EXPECT_FALSE(CounterweightPass(*d, told));
   EXPECT_EQ(d->table.PinForceX, before.PinForceX);
   EXPECT_EQ(d->table.ShakingForce, before.ShakingForce);
   EXPECT_EQ(d->table.FrictionTorque, before.FrictionTorque);

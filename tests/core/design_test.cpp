@@ -1,3 +1,4 @@
+#include "core/startup.h"
 #include "core/design.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,7 @@
 #include <limits>
 
 #include "core/runtime_error.h"
-#include "tests/support/recording_ui.h"
+#include "platform/messages.h"
 
 namespace zorvan {
 namespace {
@@ -15,20 +16,20 @@ const char* kOverflowReport = "Error 6   (Overflow)  has occurred in Engine_Data
 
 class DesignTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(Initialize(d, ui)); }
+  void SetUp() override { ASSERT_TRUE(Initialize(d, told)); }
   // Runs Engine_Data and returns the one message it raised ("" when none).
   std::string Derive() {
-    ui.messages.clear();
-    bool ok = Engine_Data(d, ui);
-    EXPECT_EQ(ok, ui.messages.empty());
-    return ui.messages.empty() ? "" : ui.messages.back().text;
+    told.Clear();
+    bool ok = Engine_Data(d, told);
+    EXPECT_EQ(ok, told.Empty());
+    return told.Empty() ? "" : told.All().back().text;
   }
   EngineDesignRecord d;
-  RecordingUi ui;
+  MessageList told;
 };
 
 TEST_F(DesignTest, StartUpDesign) {
-  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_TRUE(told.Empty());
   EXPECT_FLOAT_EQ(d.Bore, 3);
   EXPECT_FLOAT_EQ(d.PistonArea, 7.0685835f);
   EXPECT_FLOAT_EQ(d.Stroke, 3.5367765f);
@@ -78,7 +79,7 @@ TEST_F(DesignTest, InitializeForgetsThePreviousDesign) {
   d.LoadedFromFile = true;
   d.table.GasForce[7] = 99;
   d.EngineResultsValid = true;
-  ASSERT_TRUE(Initialize(d, ui));
+  ASSERT_TRUE(Initialize(d, told));
   EXPECT_EQ(d.Arrangement, 1);
   EXPECT_EQ(d.UnitSystem, 1);
   EXPECT_FALSE(d.LoadedFromFile);
@@ -90,7 +91,7 @@ TEST_F(DesignTest, SpeedSumOverflowIsReported) {
   d.IdleRPM = 20000;
   d.RedlineRPM = 20000;
   EXPECT_EQ(Derive(), kOverflowReport);
-  EXPECT_EQ(ui.messages.back().icon, Icon::Information);
+  EXPECT_EQ(told.All().back().icon, Icon::Information);
   d.IdleRPM = 1000;
   d.RedlineRPM = 20000;  // doubling the redline alone is not a 16-bit sum
   EXPECT_EQ(Derive(), "");

@@ -23,9 +23,9 @@ std::unique_ptr<EngineDesignRecord> SquareTorque(int block, float level) {
 
 FlywheelResult Calculated(EngineDesignRecord& d) {
   FlywheelResult r;
-  RecordingUi ui;
-  EXPECT_TRUE(FlywheelCalculation(d, ui, r));
-  EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text;
+  MessageList told;
+  EXPECT_TRUE(FlywheelCalculation(d, told, r));
+  EXPECT_TRUE(told.Empty()) << told.All().front().text;
   return r;
 }
 
@@ -92,10 +92,10 @@ TEST(Flywheel, TwentyPulsesOfASignFitAndMoreAreReported) {
   tooMany->NegativeAreas.fill(-1);
   FlywheelResult kept;
   kept.pulseCount = 77;
-  RecordingUi ui;
-  EXPECT_FALSE(FlywheelCalculation(*tooMany, ui, kept));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Error 9   (Subscript out of range)  has occurred in Flywheel\r\n\r\n");
+  MessageList told;
+  EXPECT_FALSE(FlywheelCalculation(*tooMany, told, kept));
+  ASSERT_EQ(told.Size(), 1u);
+  EXPECT_EQ(told.All()[0].text, "Error 9   (Subscript out of range)  has occurred in Flywheel\r\n\r\n");
   EXPECT_FALSE(tooMany->FlywheelResultsValid);
   EXPECT_EQ(kept.pulseCount, 77);
   EXPECT_EQ(tooMany->NegativeAreas[0], -1);  // index 0 is no pulse's
@@ -105,18 +105,18 @@ TEST(Flywheel, NoSpeedOrAnUnusableCoefficientGivesAReportNotAFlywheel) {
   auto d = Example(2);
   d->Omega = 0;
   FlywheelResult r;
-  RecordingUi ui;
-  EXPECT_FALSE(FlywheelCalculation(*d, ui, r));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Error 11   (Division by zero)  has occurred in Flywheel\r\n\r\n");
+  MessageList told;
+  EXPECT_FALSE(FlywheelCalculation(*d, told, r));
+  ASSERT_EQ(told.Size(), 1u);
+  EXPECT_EQ(told.All()[0].text, "Error 11   (Division by zero)  has occurred in Flywheel\r\n\r\n");
   // A coefficient of 0 or less, or above 1, would give no, a negative or a meaningless flywheel.
   for (float coef : {0.0f, -1.0f, 1.5f, std::nanf("")}) {
     auto e = Example(2);
     e->CoefFluct = coef;
-    RecordingUi ui2;
-    EXPECT_FALSE(FlywheelCalculation(*e, ui2, r)) << coef;
-    ASSERT_EQ(ui2.messages.size(), 1u);
-    EXPECT_EQ(ui2.messages[0].text,
+    MessageList told2;
+    EXPECT_FALSE(FlywheelCalculation(*e, told2, r)) << coef;
+    ASSERT_EQ(told2.Size(), 1u);
+    EXPECT_EQ(told2.All()[0].text,
               "Error 5   (CoefFluct must be above 0 and at most 1)  has occurred in Flywheel\r\n\r\n");
     EXPECT_FALSE(e->FlywheelResultsValid);
   }

@@ -101,15 +101,15 @@ TEST(OneCylinderPass, FaultsEndInTheErrorReport) {
     SetAllFlags(*d, true);
     f.spoil(*d);
     d->table.PistonPosition[7] = 99;
-    RecordingUi ui;
-    EXPECT_FALSE(OneCylinderPass(*d, ui));
+    MessageList told;
+    EXPECT_FALSE(OneCylinderPass(*d, told));
     if (f.number != err::Overflow) {  // refused before anything was written
       EXPECT_EQ(d->table.PistonPosition[7], 99.0f);
     }
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Error " + std::to_string(f.number) + "   (" + ErrorDescription(f.number) +
+    ASSERT_EQ(told.Size(), 1u);
+    EXPECT_EQ(told.All()[0].text, "Error " + std::to_string(f.number) + "   (" + ErrorDescription(f.number) +
                                        ")  has occurred in One_Cylinder\r\n\r\n");
-    EXPECT_EQ(ui.messages[0].icon, Icon::Information);
+    EXPECT_EQ(told.All()[0].icon, Icon::Information);
     EXPECT_FALSE(d->SingleResultsValid);
     EXPECT_FALSE(d->BalanceResultsValid);
     EXPECT_FALSE(d->EngineResultsValid);
@@ -134,18 +134,18 @@ TEST(OneCylinderPass, UndescribableDesignsAreRefusedByName) {
     auto d = HandDesign();
     spoil(*d);
     d->table.PistonPosition[7] = 99;
-    RecordingUi ui;
-    EXPECT_FALSE(OneCylinderPass(*d, ui)) << text;
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_TRUE(ui.messages[0].text.starts_with(std::string("Error 5   (") + text)) << ui.messages[0].text;
+    MessageList told;
+    EXPECT_FALSE(OneCylinderPass(*d, told)) << text;
+    ASSERT_EQ(told.Size(), 1u);
+    EXPECT_TRUE(told.All()[0].text.starts_with(std::string("Error 5   (") + text)) << told.All()[0].text;
     EXPECT_EQ(d->table.PistonPosition[7], 99.0f);
     EXPECT_FALSE(d->SingleResultsValid);
   }
   auto d = HandDesign();
   d->WristpinOffset = -0.5f;
-  RecordingUi ui;
-  EXPECT_TRUE(OneCylinderPass(*d, ui));
-  EXPECT_TRUE(ui.messages.empty());
+  MessageList told;
+  EXPECT_TRUE(OneCylinderPass(*d, told));
+  EXPECT_TRUE(told.Empty());
 }
 
 // Bad entries that reach the derivation step: its report comes first, and the
@@ -158,11 +158,11 @@ TEST(OneCylinderPass, BadEntriesThroughTheDerivationStep) {
            [](auto& d) { d.ConrodMass = -0.02f; }}) {
     auto d = testing::StartUpDesign();
     spoil(*d);
-    RecordingUi ui;
-    Engine_Data(*d, ui);
-    EXPECT_FALSE(OneCylinderPass(*d, ui));
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_NE(ui.messages.back().text.find("has occurred in One_Cylinder"), std::string::npos);
+    MessageList told;
+    Engine_Data(*d, told);
+    EXPECT_FALSE(OneCylinderPass(*d, told));
+    ASSERT_FALSE(told.Empty());
+    EXPECT_NE(told.All().back().text.find("has occurred in One_Cylinder"), std::string::npos);
     EXPECT_FALSE(d->SingleResultsValid);
   }
 }

@@ -48,8 +48,8 @@ TEST(Orders, InertiaTorqueOfOneCylinderAndOfTheInlineFour) {
     auto d = StartUp();
     d->LRRatio = lr;
     d->GasPressureScale = 0;
-    RecordingUi ui;
-    ASSERT_TRUE(Engine_Data(*d, ui) && OneCylinderPass(*d, ui));
+    MessageList told;
+    ASSERT_TRUE(Engine_Data(*d, told) && OneCylinderPass(*d, told));
     const double amp = double(d->MassAtWristpin) * d->CrankRadius * d->CrankRadius * d->OmegaSquared;
     const double l = d->RadiusOverLength;
     const OrderSpectrum s = OrdersOf(d->table, PlotFunction(6));
@@ -60,7 +60,7 @@ TEST(Orders, InertiaTorqueOfOneCylinderAndOfTheInlineFour) {
     EXPECT_NEAR(At(s, 1).phase, 90, 1e-3);
     ExpectParseval(s, d->table.InertiaTorque, true);
 
-    ASSERT_TRUE(Recalculate(*d).messages.empty());
+    ASSERT_TRUE(Recalculate(*d).Empty());
     const std::vector<OrderColumn> engine = OrderAnalysis(*d, OrderSubject::Torque);
     ASSERT_EQ(engine[1].name, "InertiaTorque");
     for (double n = 0; n <= kHighestOrder; n += 0.5)
@@ -73,8 +73,8 @@ TEST(Orders, HalfOrdersOnlyInTheFourStrokeGasTorque) {
   for (int16_t cycle : {4, 2}) {
     auto d = StartUp();
     d->StrokeCycle = cycle;
-    RecordingUi ui;
-    ASSERT_TRUE(Engine_Data(*d, ui) && OneCylinderPass(*d, ui));
+    MessageList told;
+    ASSERT_TRUE(Engine_Data(*d, told) && OneCylinderPass(*d, told));
     const OrderSpectrum s = OrdersOf(d->table, PlotFunction(5));
     for (double n = 0.5; n <= kHighestOrder; n += 1) {
       const double share = At(s, n).amplitude / At(s, 1).amplitude;
@@ -85,8 +85,8 @@ TEST(Orders, HalfOrdersOnlyInTheFourStrokeGasTorque) {
     EXPECT_FALSE(OrderAnalysis(*d, OrderSubject::Shaking)[2].offered);
     d->table.GasTorque[7] = NAN;
     std::vector<OrderColumn> out;
-    EXPECT_FALSE(OrderCalculation(*d, OrderSubject::Torque, ui, out));
-    EXPECT_NE(ui.messages.back().text.find("in Orders"), std::string::npos);
+    EXPECT_FALSE(OrderCalculation(*d, OrderSubject::Torque, told, out));
+    EXPECT_NE(told.All().back().text.find("in Orders"), std::string::npos);
   }
 }
 

@@ -54,12 +54,12 @@ TEST(Presets, EachPresetBalancesItsOwnThrows) {
   EXPECT_FLOAT_EQ(w12->ConrodLength, 4 * w12->CrankRadius);
 
   // Nothing carries over from the design before: the V8 twice, a twin after the V8.
-  RecordingUi ui;
-  ASSERT_TRUE(LoadExample(*v8, 5, ui));
+  MessageList told;
+  ASSERT_TRUE(LoadExample(*v8, 5, told));
   EXPECT_FLOAT_EQ(v8->CounterweightMass, 0.0418f);
-  ASSERT_TRUE(LoadExample(*v8, 10, ui));
+  ASSERT_TRUE(LoadExample(*v8, 10, told));
   EXPECT_FLOAT_EQ(v8->CounterweightMass, 0.0284f);
-  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_TRUE(told.Empty());
 }
 
 // The W12's own bore of 3.19 in is taken in the design's units, as every other value is.
@@ -69,8 +69,8 @@ TEST(Presets, TheW12BoreIsInTheDesignsUnits) {
     auto d = Example(2);
     ConvertDesign(*d, 1, system);
     d->UnitSystem = system;
-    RecordingUi ui;
-    ASSERT_TRUE(ApplyPreset(*d, 6, ui));
+    MessageList told;
+    ASSERT_TRUE(ApplyPreset(*d, 6, told));
     EXPECT_EQ(d->Bore, bore) << system;
     EXPECT_GT(d->Stroke, d->Bore / 2) << system;  // the displacement was converted with it
   }
@@ -78,17 +78,17 @@ TEST(Presets, TheW12BoreIsInTheDesignsUnits) {
 
 TEST(Presets, ApplyingKeepsRowsAboveItsCylinderCount) {
   auto d = Example(6);
-  RecordingUi ui;
-  ASSERT_TRUE(ApplyPreset(*d, 5, ui));
+  MessageList told;
+  ASSERT_TRUE(ApplyPreset(*d, 5, told));
   EXPECT_EQ(d->NumCylinders, 8);
   EXPECT_EQ(d->PhaseAngle[8], 180);
   for (int c = 9; c <= 12; ++c) {
     EXPECT_EQ(d->FiringOrder[c], c == 9 ? 11 : c == 10 ? 4 : c == 11 ? 8 : 12) << c;
     EXPECT_EQ(d->FiringAngle[c], (c - 9) * 180 + 120) << c;
   }
-  EXPECT_FALSE(ApplyPreset(*d, 11, ui));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Error 9   (Subscript out of range)  has occurred in Load_Presets\r\n\r\n");
+  EXPECT_FALSE(ApplyPreset(*d, 11, told));
+  ASSERT_EQ(told.Size(), 1u);
+  EXPECT_EQ(told.All()[0].text, "Error 9   (Subscript out of range)  has occurred in Load_Presets\r\n\r\n");
   EXPECT_EQ(d->NumCylinders, 8);
 }
 
@@ -96,13 +96,13 @@ TEST(Presets, AModelFilesCounterweightGivesWayToTheExamplesOwn) {
   auto d = Example(2);
   d->LoadedFromFile = true;  // a model file's counterweight survives recalculation...
   d->CounterweightMass = 0.1f;
-  RecordingUi ui;
-  ASSERT_TRUE(RecalculateAll(*d, ui));
+  MessageList told;
+  ASSERT_TRUE(RecalculateAll(*d, told));
   EXPECT_EQ(d->CounterweightMass, 0.1f);
-  ui.messages.clear();
-  ASSERT_TRUE(LoadExample(*d, 7, ui));  // ...but an example brings its own
+  told.Clear();
+  ASSERT_TRUE(LoadExample(*d, 7, told));  // ...but an example brings its own
   EXPECT_FLOAT_EQ(d->CounterweightMass, 0.0284f);
-  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_TRUE(told.Empty());
 }
 
 }  // namespace

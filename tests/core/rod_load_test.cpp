@@ -23,10 +23,10 @@ TEST(RodLoad, PureInertiaReversesWhereTheAccelerationDoes) {
     auto d = StartUp();
     d->LRRatio = lr;
     d->GasPressureScale = 0;
-    RecordingUi ui;
-    ASSERT_TRUE(Engine_Data(*d, ui) && OneCylinderPass(*d, ui));
+    MessageList told;
+    ASSERT_TRUE(Engine_Data(*d, told) && OneCylinderPass(*d, told));
     RodLoad r;
-    ASSERT_TRUE(RodLoadCalculation(*d, ui, r));
+    ASSERT_TRUE(RodLoadCalculation(*d, told, r));
     const Column& a = d->table.PistonAcceleration;
     const float lowest = *std::min_element(a.begin(), a.end()), highest = *std::max_element(a.begin(), a.end());
     EXPECT_FLOAT_EQ(r.PeakTension, -d->PistonMass * lowest);
@@ -87,17 +87,17 @@ TEST(RodLoad, ReversalPercentIsTheSmallerPeakOverTheLarger) {
 
 TEST(RodLoad, NoResultsOrNaNEndInTheReport) {
   auto none = StartUp();
-  RecordingUi ui;
+  MessageList told;
   RodLoad r;
-  EXPECT_FALSE(RodLoadCalculation(*none, ui, r));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
+  EXPECT_FALSE(RodLoadCalculation(*none, told, r));
+  ASSERT_EQ(told.Size(), 1u);
+  EXPECT_EQ(told.All()[0].text,
             "Error 5   (There are no one-cylinder results)  has occurred in Rod_Load\r\n\r\n");
   auto broken = WithLoad([](double t) { return std::cos(t * kDeg); });
   broken->table.PinForceX[60][kWristpin] = std::nanf("");
-  EXPECT_FALSE(RodLoadCalculation(*broken, ui, r));
+  EXPECT_FALSE(RodLoadCalculation(*broken, told, r));
   EXPECT_FALSE(r.MinimumsMet);
-  EXPECT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(told.Size(), 2u);
 }
 
 }  // namespace

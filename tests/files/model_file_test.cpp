@@ -12,12 +12,14 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/startup.h"
 #include "core/design.h"
 #include "core/presets.h"
+#include "core/recalculate.h"
 #include "core/runtime_error.h"
 #include "core/units.h"
 #include "files/model_file.h"
-#include "tests/support/recording_ui.h"
+#include "platform/messages.h"
 
 namespace zorvan {
 namespace {
@@ -44,11 +46,11 @@ std::string Join(const std::vector<std::string>& lines) {
 }
 
 struct Session {
-  RecordingUi ui;
+  MessageList told;
   EngineDesignRecord d;
   ProgramValues v;
   Session() {
-    Initialize(d, ui);
+    Initialize(d, told);
     v.StartingUp = false;
     v.FilePath = "/designs/test.zrv";
     v.UserName = "A. Engineer";
@@ -57,19 +59,19 @@ struct Session {
   }
   bool Read(const std::string& text) {
     std::istringstream in(text);
-    return Readfile(in, d, v, ui);
+    return Readfile(in, d, v, told);
   }
 };
 
 // The design in system u: example k loaded in system 1, then converted.
 void LoadIn(Session& s, int k, int16_t u) {
-  ASSERT_TRUE(LoadExample(s.d, k, s.ui)) << k;
+  ASSERT_TRUE(LoadExample(s.d, k, s.told)) << k;
   if (u == 1) return;
   ConvertDesign(s.d, 1, u);
   s.d.UnitSystem = u;
   SetUnitLabels(s.d);
   SetDigitCounts(s.d);
-  ASSERT_TRUE(Engine_Data(s.d, s.ui));
+  ASSERT_TRUE(Engine_Data(s.d, s.told));
 }
 
 uint32_t Bits(float f) { return std::bit_cast<uint32_t>(f); }
@@ -200,15 +202,14 @@ TEST(ModelFile, ReadTakesOverFlagsLabelsAndDrawingScale) {
   EXPECT_EQ(t.d.DrawingScale, 1.0f);
   EXPECT_TRUE(t.d.LoadedFromFile);
   EXPECT_TRUE(t.d.FromDiskFile);
-  ASSERT_EQ(t.ui.messages.size(), 1u);
-  EXPECT_EQ(t.ui.messages[0].text, "File /designs/test.zrv successfully read.");
-  EXPECT_EQ(t.ui.messages[0].icon, Icon::Information);
-  EXPECT_EQ(t.ui.pointer, Pointer::Normal);
+  ASSERT_EQ(t.told.Size(), 1u);
+  EXPECT_EQ(t.told.All()[0].text, "File /designs/test.zrv successfully read.");
+  EXPECT_EQ(t.told.All()[0].icon, Icon::Information);
 
   Session quiet;
   quiet.v.StartingUp = true;
   ASSERT_TRUE(quiet.Read(Join(lines)));
-  EXPECT_TRUE(quiet.ui.messages.empty());
+  EXPECT_TRUE(quiet.told.Empty());
 }
 
 TEST(ModelFile, OlderLayoutsReadWhatTheyCarry) {
@@ -299,14 +300,14 @@ TEST(ModelFile, FailedReadsLeaveTheDesignUntouched) {
     EXPECT_FALSE(t.d.FromDiskFile);
     EXPECT_EQ(t.v.UserName, valuesBefore.UserName);
     EXPECT_EQ(t.v.FileName, valuesBefore.FileName);
-    ASSERT_EQ(t.ui.messages.size(), 1u);
+    ASSERT_EQ(t.told.Size(), 1u);
     if (c.error == 0) {
-      EXPECT_EQ(t.ui.messages[0].text, "This data file is not compatible with this version of ZORVAN for Windows. ");
-      EXPECT_EQ(t.ui.messages[0].icon, Icon::Question);
+      EXPECT_EQ(t.told.All()[0].text, "This data file is not compatible with this version of ZORVAN for Windows. ");
+      EXPECT_EQ(t.told.All()[0].icon, Icon::Question);
     } else {
-      EXPECT_EQ(t.ui.messages[0].text.rfind("Error " + std::to_string(c.error) + "   (", 0), 0u)
-          << t.ui.messages[0].text;
-      EXPECT_NE(t.ui.messages[0].text.find(")  has occurred in Readfile\r\n"), std::string::npos);
+      EXPECT_EQ(t.told.All()[0].text.rfind("Error " + std::to_string(c.error) + "   (", 0), 0u)
+          << t.told.All()[0].text;
+      EXPECT_NE(t.told.All()[0].text.find(")  has occurred in Readfile\r\n"), std::string::npos);
     }
   }
 }
@@ -336,20 +337,20 @@ TEST_F(ModelFileOnDisk, SaveReplacesTheFileAndKeepsItsPermissions) {
   fs::path file = dir / "v8.zrv";
   { std::ofstream(file) << "old"; }
   ::chmod(file.c_str(), 0640);
-  SaveModelFile(file.string(), s.d, s.v, s.ui);
+  SaveModelFile(file.string(), s.d, s.v, s.told);
   EXPECT_EQ(Contents(file), ModelFileText(s.d, s.v));
   EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  ASSERT_EQ(s.ui.messages.size(), 1u);
-  EXPECT_EQ(s.ui.messages[0].text, "The file was successfully written to \r\n" + file.string());
+  ASSERT_EQ(s.told.Size(), 1u);
+  EXPECT_EQ(s.told.All()[0].text, "The file was successfully written to \r\n" + file.string());
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no temporary left
 }
 
 TEST_F(ModelFileOnDisk, FailedSaveThrowsAndKeepsTheOldFile) {
   Session s;
-  EXPECT_THROW(SaveModelFile((dir / "gone" / "x.zrv").string(), s.d, s.v, s.ui), RunTimeError);
+  EXPECT_THROW(SaveModelFile((dir / "gone" / "x.zrv").string(), s.d, s.v, s.told), RunTimeError);
   try {
-    SaveModelFile((dir / "gone" / "x.zrv").string(), s.d, s.v, s.ui);
+    SaveModelFile((dir / "gone" / "x.zrv").string(), s.d, s.v, s.told);
   } catch (const RunTimeError& e) {
     EXPECT_EQ(e.Number(), 76);
   }
@@ -358,7 +359,7 @@ TEST_F(ModelFileOnDisk, FailedSaveThrowsAndKeepsTheOldFile) {
     { std::ofstream(file) << "the design that was there"; }
     fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
     try {
-      SaveModelFile(file.string(), s.d, s.v, s.ui);
+      SaveModelFile(file.string(), s.d, s.v, s.told);
       ADD_FAILURE() << "saved into a read-only folder";
     } catch (const RunTimeError& e) {
       EXPECT_EQ(e.Number(), 70);
@@ -367,32 +368,31 @@ TEST_F(ModelFileOnDisk, FailedSaveThrowsAndKeepsTheOldFile) {
     EXPECT_EQ(Contents(file), "the design that was there");
     // A file made read-only is not replaced either, though its folder allows it.
     fs::permissions(file, fs::perms::owner_read);
-    EXPECT_THROW(SaveModelFile(file.string(), s.d, s.v, s.ui), RunTimeError);
+    EXPECT_THROW(SaveModelFile(file.string(), s.d, s.v, s.told), RunTimeError);
     EXPECT_EQ(Contents(file), "the design that was there");
   }
-  EXPECT_TRUE(s.ui.messages.empty());
+  EXPECT_TRUE(s.told.Empty());
 }
 
 TEST_F(ModelFileOnDisk, OpenSetsTheNamesOrRestoresThePath) {
   Session s;
   s.d.Bore = 2.5f;
   fs::path file = dir / "small bore.zrv";
-  SaveModelFile(file.string(), s.d, s.v, s.ui);
+  SaveModelFile(file.string(), s.d, s.v, s.told);
 
   Session t;
   t.v.FilePath = "/designs/previous.zrv";
-  ASSERT_TRUE(OpenModelFile(file.string(), t.d, t.v, t.ui));
+  ASSERT_TRUE(OpenModelFile(file.string(), t.d, t.v, t.told));
   EXPECT_EQ(t.d.Bore, 2.5f);
   EXPECT_EQ(t.v.FilePath, file.string());
   EXPECT_EQ(t.v.FileName, "small bore");
 
   Session missing;
   missing.v.FilePath = "/designs/previous.zrv";
-  EXPECT_FALSE(OpenModelFile((dir / "none.zrv").string(), missing.d, missing.v, missing.ui));
+  EXPECT_FALSE(OpenModelFile((dir / "none.zrv").string(), missing.d, missing.v, missing.told));
   EXPECT_EQ(missing.v.FilePath, "/designs/previous.zrv");
-  ASSERT_EQ(missing.ui.messages.size(), 1u);
-  EXPECT_EQ(missing.ui.messages[0].text.rfind("Error 53   (File not found)  has occurred in Readfile", 0), 0u);
-  EXPECT_EQ(missing.ui.pointer, Pointer::Normal);
+  ASSERT_EQ(missing.told.Size(), 1u);
+  EXPECT_EQ(missing.told.All()[0].text.rfind("Error 53   (File not found)  has occurred in Readfile", 0), 0u);
 }
 
 // Only a regular file is replaced: a pipe, a socket, a device or a loop of
@@ -418,7 +418,7 @@ TEST_F(ModelFileOnDisk, SaveRefusesWhatIsNotARegularFile) {
   for (const fs::path& target : targets) {
     const auto before = fs::symlink_status(target).type();
     try {
-      SaveModelFile(target.string(), s.d, s.v, s.ui);
+      SaveModelFile(target.string(), s.d, s.v, s.told);
       ADD_FAILURE() << "saved over " << target;
     } catch (const RunTimeError& e) {
       EXPECT_EQ(e.Number(), 75) << target;
@@ -426,19 +426,19 @@ TEST_F(ModelFileOnDisk, SaveRefusesWhatIsNotARegularFile) {
     EXPECT_EQ(fs::symlink_status(target).type(), before) << target;
   }
   ::close(fd);
-  EXPECT_TRUE(s.ui.messages.empty());
+  EXPECT_TRUE(s.told.Empty());
 }
 
 TEST_F(ModelFileOnDisk, LongNamesSaveAndTheOwnerStays) {
   Session s;
   fs::path longest = dir / (std::string(251, 'n') + ".zrv");  // 255 bytes, the longest a name may be
-  SaveModelFile(longest.string(), s.d, s.v, s.ui);
+  SaveModelFile(longest.string(), s.d, s.v, s.told);
   EXPECT_EQ(Contents(longest), ModelFileText(s.d, s.v));
   if (::geteuid() == 0) {  // only the superuser can save over another user's file
     fs::path theirs = dir / "theirs.zrv";
     { std::ofstream(theirs) << "old"; }
     ASSERT_EQ(::chown(theirs.c_str(), 4321, 8765), 0);
-    SaveModelFile(theirs.string(), s.d, s.v, s.ui);
+    SaveModelFile(theirs.string(), s.d, s.v, s.told);
     struct stat st {};
     ASSERT_EQ(::stat(theirs.c_str(), &st), 0);
     EXPECT_EQ(st.st_uid, 4321u);
@@ -459,10 +459,10 @@ TEST_F(ModelFileOnDisk, ReadRefusesWhatCannotBeAModelFile) {
   for (const fs::path& file : {longLine, big, fifo, fs::path("/dev/zero")}) {
     Session t;
     const float bore = t.d.Bore;
-    EXPECT_FALSE(OpenModelFile(file.string(), t.d, t.v, t.ui)) << file;
-    ASSERT_EQ(t.ui.messages.size(), 1u) << file;
-    EXPECT_TRUE(t.ui.messages[0].text.starts_with("Error 75   (")) << t.ui.messages[0].text;
-    EXPECT_NE(t.ui.messages[0].text.find("has occurred in Readfile"), std::string::npos);
+    EXPECT_FALSE(OpenModelFile(file.string(), t.d, t.v, t.told)) << file;
+    ASSERT_EQ(t.told.Size(), 1u) << file;
+    EXPECT_TRUE(t.told.All()[0].text.starts_with("Error 75   (")) << t.told.All()[0].text;
+    EXPECT_NE(t.told.All()[0].text.find("has occurred in Readfile"), std::string::npos);
     EXPECT_EQ(t.d.Bore, bore);
   }
 }
@@ -479,8 +479,8 @@ TEST(ModelFile, MarkTypesAndControlCharactersOfOtherEditors) {
     if (l == "\"Engine\"") l = "\"Diesel\"";
   Session refused;
   EXPECT_FALSE(refused.Read(Join(diesel)));
-  ASSERT_EQ(refused.ui.messages.size(), 1u);
-  EXPECT_TRUE(refused.ui.messages[0].text.starts_with("Error 9 "));
+  ASSERT_EQ(refused.told.Size(), 1u);
+  EXPECT_TRUE(refused.told.All()[0].text.starts_with("Error 9 "));
 
   std::vector<std::string> escaped = lines;
   escaped[2] = "\"\x1b[2Jname\x07\"";  // the model's file name, with terminal codes

@@ -24,7 +24,7 @@ class BalanceGuiTest : public QObject {
   // The start-up cylinder calculated, the balancing screen opened from home.
   void Open() {
     g = std::make_unique<test::GuiApp>();
-    QVERIFY(OneCylinderChain(D(), g->p, "test"));
+    QVERIFY(g->OneCylinder());
     QCoreApplication::processEvents();
     g->app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->Refresh();
     Gui().Click(ScreenId::Home, "cmd_Balance");
@@ -80,7 +80,7 @@ class BalanceGuiTest : public QObject {
     d.UnitSystem = 4;
     SetUnitLabels(d);
     SetDigitCounts(d);
-    QVERIFY(OneCylinderChain(d, g->p, "test"));
+    QVERIFY(g->OneCylinder());
     Gui().Click(ScreenId::Home, "cmd_Balance");
     QCOMPARE(Gui().Text(B, "lbl_Unit_9"), QString("cm"));
     Gui().Type(B, "txt_CtrwtRad", "5");

@@ -34,7 +34,7 @@ class ChartScreensGuiTest : public QObject {
   // The V8 calculated and the polar selection reached from the plot-type screen.
   void Open() {
     g = std::make_unique<test::GuiApp>();
-    QVERIFY(LoadExample(D(), 5, g->p));
+    QVERIFY(g->app->LoadExample(5));
     QCoreApplication::processEvents();
     g->app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->Refresh();
     Gui().Click(ScreenId::Home, "cmd_Plot");

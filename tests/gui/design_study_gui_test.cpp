@@ -18,7 +18,7 @@ class DesignStudyGuiTest : public QObject {
  private slots:
   void studyOfTheVeeAngleIsTheSweep() {
     test::GuiApp g;
-    QVERIFY(Initialize(g.app->Design(), g.p) && LoadExample(g.app->Design(), 5, g.p));
+    QVERIFY(g.Reset() && g.app->LoadExample(5));
     const std::string before = ModelFileText(g.app->Design(), g.app->Values());
     g.app->GetShell().ShowChart(kChartStudy);
     auto gui = g.Gui();
@@ -56,9 +56,9 @@ class DesignStudyGuiTest : public QObject {
   // In the cm system the boxes and the plot show centimetres; the designs hold metres.
   void inputsAreInTheUnitsTheScreensShow() {
     test::GuiApp g;
-    QVERIFY(Initialize(g.app->Design(), g.p) && LoadExample(g.app->Design(), 2, g.p));
+    QVERIFY(g.Reset() && g.app->LoadExample(2));
     g.app->GetShell().PickUnits(4);
-    QVERIFY(LoadExample(g.app->Design(), 2, g.p));
+    QVERIFY(g.app->LoadExample(2));
     g.app->GetShell().ShowChart(kChartStudy);
     auto gui = g.Gui();
     auto* field = gui.Find<QComboBox>(ScreenId::DesignStudy, "cmb_Field");

@@ -26,7 +26,7 @@ class FlywheelGuiTest : public QObject {
 
   void Open(int example) {
     g = std::make_unique<test::GuiApp>();
-    QVERIFY(LoadExample(g->app->Design(), example, g->p));
+    QVERIFY(g->app->LoadExample(example));
     QCoreApplication::processEvents();
     g->app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->Refresh();
     Gui().Click(ScreenId::Home, "cmd_Flywheel");

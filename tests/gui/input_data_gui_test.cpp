@@ -136,7 +136,7 @@ class InputDataGuiTest : public QObject {
     QVERIFY(Ready());
     QVERIFY(D().SingleResultsValid);
     EngineDesignRecord core = D();
-    RecordingUi quiet;
+    MessageList quiet;
     QVERIFY(Engine_Data(core, quiet) && OneCylinderChain(core, quiet, "test"));
     QVERIFY(core.table.GasForce == D().table.GasForce);
     QVERIFY(core.table.TotalTorque == D().table.TotalTorque);
@@ -248,7 +248,7 @@ class InputDataGuiTest : public QObject {
     Open();
     const std::string path = g->tmp.path().toStdString() + "/v8.zrv";
     QCOMPARE(cli::Run({"save", path, "--preset", "5", "--set", "MainJournalDiameter=2.37"}, out, err), 0);
-    QVERIFY(OpenModelFile(path, D(), g->app->Values(), g->p));
+    QVERIFY(g->Told([&](EngineDesignRecord& d, MessageList& m) { return OpenModelFile(path, d, g->app->Values(), m); }));
     const std::string saved = ModelFileText(D(), g->app->Values());
     for (int units : {2, 3, 4, 5, 1}) {
       g->app->GetShell().PickUnits(units);

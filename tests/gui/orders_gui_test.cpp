@@ -22,7 +22,7 @@ class OrdersGuiTest : public QObject {
     auto* subject = g.Gui().Find<QComboBox>(ScreenId::Orders, "cmb_Subject");
     for (int preset = 0; preset < kPresetCount; ++preset) {
       // Each from the start-up design, as the command line starts (the W12 brings its own cylinder).
-      QVERIFY(Initialize(g.app->Design(), g.p) && LoadExample(g.app->Design(), preset, g.p));
+      QVERIFY(g.Reset() && g.app->LoadExample(preset));
       g.app->GetShell().ShowChart(kChartOrders);
       QVERIFY(screen->isVisible());
       for (int s : {0, 1}) {
@@ -41,7 +41,7 @@ class OrdersGuiTest : public QObject {
   // The inline 4 keeps only the second order of its inertia torque: one bar.
   void barsAreTheAmplitudes() {
     test::GuiApp g;
-    QVERIFY(LoadExample(g.app->Design(), 2, g.p));
+    QVERIFY(g.app->LoadExample(2));
     std::vector<OrderColumn> columns = OrderAnalysis(g.app->Design(), OrderSubject::Torque);
     const auto charts = BuildOrdersCharts(g.app->Design(), columns);
     QCOMPARE(charts.size(), std::size_t(1));

@@ -20,7 +20,7 @@ class PlotGuiTest : public QObject {
   EngineDesignRecord& D() { return g->app->Design(); }
   ui::FrmPlot* Open(ScreenId id, int n, const char* format) {
     g = std::make_unique<test::GuiApp>();
-    LoadExample(D(), 5, g->p);
+    g->app->LoadExample(5);
     PlotSelection& s = g->app->Selection();
     s.WindowCount = static_cast<int16_t>(id == ScreenId::Plot1 ? 1 : n);
     ApplyPlotPreset(s, format, n);
@@ -70,7 +70,7 @@ class PlotGuiTest : public QObject {
   // A window that cannot take its data says so once and stays empty.
   void overflowIsToldNeverCrashes() {
     g = std::make_unique<test::GuiApp>();
-    LoadExample(D(), 5, g->p);
+    g->app->LoadExample(5);
     D().table.GasForce[10] = 3e38f;
     PlotSelection& s = g->app->Selection();
     s.WindowCount = 2;

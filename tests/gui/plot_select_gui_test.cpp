@@ -22,7 +22,7 @@ class PlotSelectGuiTest : public QObject {
   // A V8 example calculated, the plot-type screen opened from home.
   void Open() {
     g = std::make_unique<test::GuiApp>();
-    QVERIFY(LoadExample(g->app->Design(), 5, g->p));
+    QVERIFY(g->app->LoadExample(5));
     QCoreApplication::processEvents();  // the home screen's first activation ends start-up
     g->app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->Refresh();
     Gui().Click(ScreenId::Home, "cmd_Plot");

@@ -39,7 +39,7 @@ class PrintGuiTest : public QObject {
   // The V8 example calculated, the print selection opened from home.
   void Open() {
     g = std::make_unique<test::GuiApp>();
-    QVERIFY(LoadExample(g->app->Design(), 5, g->p));
+    QVERIFY(g->app->LoadExample(5));
     QCoreApplication::processEvents();
     g->app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->Refresh();
     Gui().Click(ScreenId::Home, "cmd_Print");
@@ -150,7 +150,7 @@ class PrintGuiTest : public QObject {
   void unassembledEngineHidesItsLines() {
     g = std::make_unique<test::GuiApp>();
     EngineDesignRecord& d = g->app->Design();
-    QVERIFY(OneCylinderChain(d, g->p, "test"));
+    QVERIFY(g->OneCylinder());
     d.SingleResultsValid = true;
     d.EngineResultsValid = false;
     QCoreApplication::processEvents();

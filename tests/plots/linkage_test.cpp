@@ -7,6 +7,7 @@
 #include <cmath>
 #include <vector>
 
+#include "tests/support/recording_ui.h"
 #include "tests/support/engine_fixture.h"
 
 namespace zorvan::testing {

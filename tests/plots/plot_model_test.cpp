@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "core/startup.h"
 #include "core/design.h"
 #include "core/presets.h"
 #include "core/recalculate.h"
@@ -14,7 +15,7 @@
 #include "plots/plot_model.h"
 #include "plots/plot_painter.h"
 #include "plots/polar_frame.h"
-#include "tests/support/recording_ui.h"
+#include "platform/messages.h"
 
 namespace zorvan {
 namespace {
@@ -77,10 +78,10 @@ TEST(PlotModel, OverflowLeavesTheWindowEmptyWithItsMessage) {
 
 // The engine's own columns, in the user's units, on every path.
 TEST(PlotModel, CurvesAreTheDesignsColumnsWithTheirUnits) {
-  RecordingUi ui;
+  MessageList told;
   auto d = std::make_unique<EngineDesignRecord>();
-  Initialize(*d, ui);
-  ASSERT_TRUE(LoadExample(*d, 5, ui));
+  Initialize(*d, told);
+  ASSERT_TRUE(LoadExample(*d, 5, told));
   PlotSelection s = Slots(1, {{15, kCompX}, {1, kCompMag}, {15, kCompAng}});
   PlotModel multi = BuildPlot(*d, s, false);
   const auto& curves = multi.windows[0].curves;
@@ -103,7 +104,7 @@ TEST(PlotModel, CurvesAreTheDesignsColumnsWithTheirUnits) {
   ConvertDesign(*d, 1, 5);
   d->UnitSystem = 5;
   SetUnitLabels(*d);
-  ASSERT_TRUE(Engine_Data(*d, ui) && RecalculateAll(*d, ui));
+  ASSERT_TRUE(Engine_Data(*d, told) && RecalculateAll(*d, told));
   PlotModel mm = BuildPlot(*d, Slots(1, {{1, kCompMag}}), false);
   EXPECT_EQ(mm.windows[0].curves[0].y[7], static_cast<float>(1000.0 * d->table.PistonPosition[7]));
   EXPECT_EQ(mm.windows[0].curves[0].legend, "Position Mag (mm)");
@@ -111,10 +112,10 @@ TEST(PlotModel, CurvesAreTheDesignsColumnsWithTheirUnits) {
 
 // At a small and a large size every label lies inside the window it belongs to.
 TEST(PlotPainter, LabelsStayInsideTheirWindows) {
-  RecordingUi ui;
+  MessageList told;
   auto d = std::make_unique<EngineDesignRecord>();
-  Initialize(*d, ui);
-  ASSERT_TRUE(LoadExample(*d, 5, ui));
+  Initialize(*d, told);
+  ASSERT_TRUE(LoadExample(*d, 5, told));
   for (bool aligned : {true, false}) {
     for (auto [w, h] : {std::pair{300.0, 200.0}, {1920.0, 1080.0}}) {
       RecordingCanvas c(1e30, w, h);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/recording_ui.h"
 #include "tests/support/engine_fixture.h"
 
 namespace zorvan::testing {

@@ -9,11 +9,12 @@
 #include "core/number_text.h"
 #include "core/numeric.h"
 #include "core/presets.h"
+#include "core/recalculate.h"
 #include "core/runtime_error.h"
 #include "plots/print_table.h"
 #include "tests/support/one_cylinder_fixture.h"
 #include "tests/support/recording_printer.h"
-#include "tests/support/recording_ui.h"
+#include "platform/messages.h"
 
 namespace zorvan {
 namespace {
@@ -22,8 +23,8 @@ using testing::StartUpDesign;
 
 std::unique_ptr<EngineDesignRecord> V8() {
   auto d = StartUpDesign();
-  RecordingUi ui;
-  EXPECT_TRUE(LoadExample(*d, 5, ui));
+  MessageList told;
+  EXPECT_TRUE(LoadExample(*d, 5, told));
   return d;
 }
 
@@ -108,8 +109,8 @@ TEST(PrintTable, DataFileLayoutHeadingsAndUnits) {
 
 TEST(PrintTable, UnassembledEngineLinesHoldOnlyTheirCaptions) {
   auto d = StartUpDesign();
-  RecordingUi ui;
-  ASSERT_TRUE(Engine_Data(*d, ui));
+  MessageList told;
+  ASSERT_TRUE(Engine_Data(*d, told));
   d->EngineResultsValid = false;
   const PrintTable t = BuildPrintTable(*d, Preset("Position, Velocity, Acceleration, and Gas Force"), {});
   EXPECT_EQ(t.phaseLine, "Phase Angles:  ");

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "config/input_data.h"
+#include "core/startup.h"
 #include "core/design.h"
 #include "core/display_units.h"
 #include "core/flywheel.h"
@@ -33,15 +34,16 @@ std::vector<std::string> Cells(const std::string& text, int line) {
 }
 
 // The V8 example in a unit system, with every result the chain gives.
-void V8In(EngineDesignRecord& d, int16_t system, RecordingUi& ui) {
-  Initialize(d, ui);
-  ASSERT_TRUE(LoadExample(d, 5, ui));
+void V8In(EngineDesignRecord& d, int16_t system) {
+  MessageList told;
+  Initialize(d, told);
+  ASSERT_TRUE(LoadExample(d, 5, told));
   ConvertDesign(d, 1, system);
   d.UnitSystem = system;
   SetUnitLabels(d);
   SetDigitCounts(d);
   FlywheelResult f;
-  ASSERT_TRUE(Engine_Data(d, ui) && RecalculateAll(d, ui) && FlywheelCalculation(d, ui, f));
+  ASSERT_TRUE(Engine_Data(d, told) && RecalculateAll(d, told) && FlywheelCalculation(d, told, f));
 }
 
 TEST(ResultCatalogue, UnitsAndScalesAgreeWithExportReportAndInputScreen) {
@@ -49,7 +51,7 @@ TEST(ResultCatalogue, UnitsAndScalesAgreeWithExportReportAndInputScreen) {
     SCOPED_TRACE(system);
     RecordingUi ui;
     auto d = std::make_unique<EngineDesignRecord>();
-    V8In(*d, system, ui);
+    V8In(*d, system);
     const int row = 17;
     const std::string text = ExportTableText(*d);
     const auto header = Cells(text, 0), values = Cells(text, row + 1);

@@ -1,10 +1,12 @@
 // The engine summary report and the flywheel summary block in every unit system.
 #include <gtest/gtest.h>
 
+#include "core/startup.h"
 #include "core/design.h"
 #include "core/presets.h"
+#include "core/recalculate.h"
 #include "core/units.h"
-#include "tests/support/recording_ui.h"
+#include "platform/messages.h"
 #include "tests/support/text_lines.h"
 #include "shell/summary_report.h"
 
@@ -14,12 +16,12 @@ namespace {
 using testing::Cr;
 
 struct Design {
-  RecordingUi ui;
+  MessageList told;
   EngineDesignRecord d;
   ProgramValues v;
   explicit Design(int preset) {
-    Initialize(d, ui);
-    EXPECT_TRUE(LoadExample(d, preset, ui));
+    Initialize(d, told);
+    EXPECT_TRUE(LoadExample(d, preset, told));
   }
   // Metric values held in metres, kilograms and cubic metres.
   void Metric(int16_t system) {

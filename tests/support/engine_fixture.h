@@ -14,7 +14,7 @@
 #include "core/presets.h"
 #include "core/recalculate.h"
 #include "tests/support/one_cylinder_fixture.h"
-#include "tests/support/recording_ui.h"
+#include "platform/messages.h"
 
 namespace zorvan::testing {
 
@@ -23,9 +23,9 @@ inline std::unique_ptr<EngineDesignRecord> StartUp() { return StartUpDesign(); }
 // A preset loaded as the configuration screen's example list loads it.
 inline std::unique_ptr<EngineDesignRecord> Example(int k) {
   auto d = StartUp();
-  RecordingUi ui;
-  EXPECT_TRUE(LoadExample(*d, k, ui));
-  EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text;
+  MessageList told;
+  EXPECT_TRUE(LoadExample(*d, k, told));
+  EXPECT_TRUE(told.Empty()) << told.All().front().text;
   return d;
 }
 
@@ -42,11 +42,11 @@ inline void SetRows(EngineDesignRecord& d, std::initializer_list<float> phase, s
 }
 
 // Derives the design and runs the chain; returns what the user was told.
-inline RecordingUi Recalculate(EngineDesignRecord& d) {
-  RecordingUi ui;
-  Engine_Data(d, ui);
-  RecalculateAll(d, ui);
-  return ui;
+inline MessageList Recalculate(EngineDesignRecord& d) {
+  MessageList told;
+  Engine_Data(d, told);
+  RecalculateAll(d, told);
+  return told;
 }
 
 constexpr double kDegrees = 3.141592654 / 180;

@@ -10,7 +10,9 @@
 #include "tests/support/gui_driver.h"
 #include "tests/support/recording_printer.h"
 #include "tests/support/recording_platform.h"
+#include "core/recalculate.h"
 #include "core/runtime_error.h"
+#include "core/startup.h"
 #include "ui/application.h"
 #include "ui/print_form.h"
 
@@ -55,6 +57,22 @@ struct GuiApp {
     p.messages.clear();
   }
   GuiDriver Gui() { return GuiDriver(*app); }
+
+  // A step of the calculation run on the program's design, its messages shown
+  // on the recording platform as the screens show them.
+  template <class Step>
+  bool Told(Step&& step) {
+    MessageList told;
+    const bool ok = step(app->Design(), told);
+    Show(p, told);
+    return ok;
+  }
+  // The start-up design afresh ("Initialize").
+  bool Reset() { return Told([](EngineDesignRecord& d, MessageList& m) { return Initialize(d, m); }); }
+  // The one cylinder of the program's design calculated as its screen calculates it.
+  bool OneCylinder() {
+    return Told([](EngineDesignRecord& d, MessageList& m) { return OneCylinderChain(d, m, "test"); });
+  }
 };
 
 }  // namespace zorvan::test

@@ -7,18 +7,19 @@
 #include <cmath>
 #include <memory>
 
+#include "core/startup.h"
 #include "core/design.h"
 #include "core/one_cylinder.h"
 #include "core/runtime_error.h"
-#include "tests/support/recording_ui.h"
+#include "platform/messages.h"
 
 namespace zorvan::testing {
 
 inline std::unique_ptr<EngineDesignRecord> StartUpDesign() {
   auto d = std::make_unique<EngineDesignRecord>();
-  RecordingUi ui;
-  EXPECT_TRUE(Initialize(*d, ui));
-  EXPECT_TRUE(ui.messages.empty());
+  MessageList told;
+  EXPECT_TRUE(Initialize(*d, told));
+  EXPECT_TRUE(told.Empty());
   return d;
 }
 
@@ -50,9 +51,9 @@ inline std::unique_ptr<EngineDesignRecord> HandDesign() {
 
 // Runs the pass on a design that must succeed.
 inline void RunPass(EngineDesignRecord& d) {
-  RecordingUi ui;
-  ASSERT_TRUE(OneCylinderPass(d, ui));
-  ASSERT_TRUE(ui.messages.empty()) << ui.messages.front().text;
+  MessageList told;
+  ASSERT_TRUE(OneCylinderPass(d, told));
+  ASSERT_TRUE(told.Empty()) << told.All().front().text;
 }
 
 constexpr double kDeg = 3.141592654 / 180;

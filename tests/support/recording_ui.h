@@ -1,6 +1,7 @@
 #pragma once
-// A Ui that records every message box and answers from a script. Used by the
-// tests; the command-line front end uses it too and prints what it recorded.
+// A Ui that records every message box and answers from a script: the
+// screens' side of the tests. The logic's own messages are read from the
+// MessageList it returns.
 #include <deque>
 #include <string>
 #include <vector>
