@@ -156,4 +156,12 @@ std::string DigitsText(double v, int digits) {
   return buf;
 }
 
+std::string JsonNumberText(double v, int digits) { return std::isfinite(v) ? DigitsText(v, digits) : "null"; }
+
+std::string ShortestText(float v) {
+  char buf[32];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v);
+  return std::string(buf, r.ptr);
+}
+
 }  // namespace zorvan

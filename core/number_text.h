@@ -25,6 +25,10 @@ std::string Str(int v);
 // ("%.9g"): nine read back as the same float, seventeen as the same double.
 // The form of the CSV files and the dump.
 std::string DigitsText(double v, int digits = 9);
+// The same in JSON: "null" for NaN and the infinities, which JSON cannot hold.
+std::string JsonNumberText(double v, int digits = 9);
+// The shortest decimal that reads back as the same float ("0.1", "1e-05").
+std::string ShortestText(float v);
 
 // Reads a decimal number: optional blanks, sign, digits with an optional point
 // (".5", "5.", "0.5"), an optional exponent ("1E-05", "1e5"), optional blanks.

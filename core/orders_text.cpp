@@ -2,6 +2,7 @@
 // notices, and comma-separated values for other tools.
 #include <cstdio>
 
+#include "core/csv_writer.h"
 #include "core/display_units.h"
 #include "core/number_text.h"
 #include "core/numeric.h"
@@ -15,12 +16,6 @@ constexpr const char* CR = "\r";
 
 std::string RightAligned(const std::string& s, std::size_t width) {
   return s.size() >= width ? " " + s : std::string(width - s.size(), ' ') + s;
-}
-
-std::string Nine(double v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.9g", v);
-  return buf;
 }
 
 int16_t DesignRpm(const EngineDesignRecord& d) {
@@ -66,23 +61,25 @@ std::string OrdersText(const EngineDesignRecord& d, OrderSubject subject, const 
 }
 
 std::string OrdersCsv(const EngineDesignRecord& d, const std::vector<OrderColumn>& columns) {
-  std::string s = "Order";
+  std::string s;
+  CsvWriter csv(s, kCsvStream);
+  csv.Heading("Order");
   for (const OrderColumn& c : columns) {
     if (!c.offered) continue;
-    const std::string title = OrderColumnTitle(c), unit = " (" + ResultUnit(d, *c.entry) + ")";
-    s += "," + title + " a" + unit + "," + title + " b" + unit + "," + title + " amplitude" + unit + "," + title +
-         " phase (deg)";
+    const std::string title = OrderColumnTitle(c), unit = ResultUnit(d, *c.entry);
+    for (const char* part : {" a", " b", " amplitude"}) csv.Heading(title + part, unit);
+    csv.Heading(title + " phase", "deg");
   }
-  s += "\n";
+  csv.EndLine();
   for (int k = 0; k < kOrderCount; ++k) {
-    s += Nine(k / 2.0);
+    csv.Number(k / 2.0);
     for (const OrderColumn& c : columns) {
       if (!c.offered) continue;
       const OrderTerm& t = c.spectrum[k];
-      for (double v : {t.a, t.b, t.amplitude}) s += "," + Nine(ShownResult(d, *c.entry, v));
-      s += "," + Nine(t.phase);
+      for (double v : {t.a, t.b, t.amplitude}) csv.Number(ShownResult(d, *c.entry, v));
+      csv.Number(t.phase);
     }
-    s += "\n";
+    csv.EndLine();
   }
   return s;
 }

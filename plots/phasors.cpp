@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/csv_writer.h"
 #include "core/harmonics.h"
 #include "core/numeric.h"
 #include "core/runtime_error.h"
@@ -17,13 +18,6 @@ constexpr const char* kSetNames[4] = {"All Cylinders", "Right Bank", "Left Bank"
 const Pen kAxis{palette::Grey, 0.5, Dash::Dotted};
 const Pen kArrow{palette::Blue, 1.25, Dash::Solid};
 const Pen kResultant{palette::Red, 1.5, Dash::Solid};
-
-// Doubles with 17 digits, so each reads back exactly.
-std::string Text(double v) {
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.17g", v);
-  return buf;
-}
 
 void Arrow(Canvas& c, double x1, double y1, double x2, double y2, double head, const Pen& pen) {
   c.Line(x1, y1, x2, y2, pen);
@@ -127,12 +121,15 @@ void PaintPhasors(Canvas& c, const PhasorModel& m) {
 }
 
 std::string PhasorCsv(const PhasorModel& m) {
-  std::string text = "Order,Set,Cylinder,X,Y\r\n";
+  std::string text;
+  CsvWriter csv(text, kCsvFile);
+  csv.Heading("Order").Heading("Set").Heading("Cylinder").Heading("X").Heading("Y").EndLine();
   for (const PhasorDiagram& g : m.diagrams) {
-    const std::string head = std::to_string(g.order) + "," + kSetNames[g.set] + ",";
-    for (const PhasorArrow& a : g.arrows)
-      text += head + std::to_string(a.cylinder) + "," + Text(a.x2 - a.x1) + "," + Text(a.y2 - a.y1) + "\r\n";
-    text += head + "0," + Text(g.rx) + "," + Text(g.ry) + "\r\n";
+    auto row = [&](int cylinder, double x, double y) {
+      csv.Whole(g.order).Text(kSetNames[g.set]).Whole(cylinder).Number(x, 17).Number(y, 17).EndLine();  // doubles: 17 digits
+    };
+    for (const PhasorArrow& a : g.arrows) row(a.cylinder, a.x2 - a.x1, a.y2 - a.y1);
+    row(0, g.rx, g.ry);  // the resultant
   }
   return text;
 }

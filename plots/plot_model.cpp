@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/csv_writer.h"
 #include "core/numeric.h"
 #include "core/runtime_error.h"
 
@@ -215,21 +216,18 @@ PlotModel BuildPlot(const EngineDesignRecord& d, const PlotSelection& s, bool al
 }
 
 std::string PlotCsv(const PlotModel& m) {
-  std::string text = "Crank Angle (Deg)";
   std::vector<const PlotCurve*> curves;
   for (const PlotWindow& w : m.windows)
     for (const PlotCurve& c : w.curves) curves.push_back(&c);
-  for (const PlotCurve* c : curves) text += ",\"" + c->name + "\"";
-  text += "\r\n";
-  char buf[40];
+  std::string text;
+  CsvWriter csv(text, kCsvFile);
+  csv.Heading("Crank Angle", "Deg");
+  for (const PlotCurve* c : curves) csv.Heading(c->name, {}, true);
+  csv.EndLine();
   for (std::size_t k = 0; k < m.crankAngle.size(); ++k) {
-    std::snprintf(buf, sizeof buf, "%.9g", static_cast<double>(m.crankAngle[k]));
-    text += buf;
-    for (const PlotCurve* c : curves) {
-      std::snprintf(buf, sizeof buf, ",%.9g", static_cast<double>(c->y[k]));
-      text += buf;
-    }
-    text += "\r\n";
+    csv.Number(m.crankAngle[k]);
+    for (const PlotCurve* c : curves) csv.Number(c->y[k]);
+    csv.EndLine();
   }
   return text;
 }

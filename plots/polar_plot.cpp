@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/csv_writer.h"
+#include "core/number_text.h"
 #include "core/numeric.h"
 #include "core/result_catalogue.h"
 #include "plots/design_header.h"
@@ -20,17 +22,7 @@ std::string Whole(double v) {
   return t;
 }
 
-std::string Number(double v) {
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.9g", v);
-  return buf;
-}
-
-std::string Short(double v) {
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.6g", v);
-  return buf;
-}
+std::string Short(double v) { return DigitsText(v, 6); }
 
 const Pen kFrame{palette::Black, 0.75, Dash::Solid};
 const Pen kEnvelope{palette::Blue, 1.0, Dash::Solid};
@@ -102,12 +94,16 @@ std::string PolarPeakText(const PolarPlotModel& m) {
 std::string PolarMeanText(const PolarPlotModel& m) { return "Mean " + Short(m.mean) + " " + m.unit; }
 
 std::string PolarCsv(const PolarPlotModel& m) {
-  const std::string u = " (" + m.unit + ")";
-  std::string text = "Crank Angle (Deg),\"" + m.shortName + " X" + u + "\",\"" + m.shortName + " Y" + u + "\",\"" +
-                     m.shortName + " Mag" + u + "\",\"" + m.shortName + " Ang (Deg)\"\r\n";
-  for (std::size_t k = 0; k < m.x.size(); ++k)
-    text += Number(m.crankAngle[k]) + "," + Number(m.x[k]) + "," + Number(m.y[k]) + "," + Number(m.magnitude[k]) +
-            "," + Number(m.angle[k]) + "\r\n";
+  std::string text;
+  CsvWriter csv(text, kCsvFile);
+  csv.Heading("Crank Angle", "Deg");
+  for (const char* part : {" X", " Y", " Mag"}) csv.Heading(m.shortName + part, m.unit, true);
+  csv.Heading(m.shortName + " Ang", "Deg", true);
+  csv.EndLine();
+  for (std::size_t k = 0; k < m.x.size(); ++k) {
+    for (double v : {m.crankAngle[k], m.x[k], m.y[k], m.magnitude[k], m.angle[k]}) csv.Number(v);
+    csv.EndLine();
+  }
   return text;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/csv_writer.h"
 #include "core/firing_order.h"
 #include "core/runtime_error.h"
 
@@ -142,13 +143,13 @@ void PaintPowerChart(Canvas& c, const PowerChartModel& m) {
 }
 
 std::string PowerChartCsv(const PowerChartModel& m) {
-  std::string text = "Chart,Row,Cylinder,From (Deg),To (Deg)\r\n";
-  char buf[96];
+  std::string text;
+  CsvWriter csv(text, kCsvFile);
+  csv.Heading("Chart").Heading("Row").Heading("Cylinder").Heading("From", "Deg").Heading("To", "Deg").EndLine();
   for (std::size_t k = 0; k < m.charts.size(); ++k)
     for (const PowerBar& b : m.charts[k].bars) {
-      std::snprintf(buf, sizeof buf, "%zu,%d,%d,%.9g,%.9g\r\n", k + 1,
-                    static_cast<int>((b.y - kPowerRowPitch / 2) / kPowerRowPitch) + 1, b.cylinder, b.from, b.to);
-      text += buf;
+      csv.Whole(static_cast<long long>(k + 1)).Whole(static_cast<int>((b.y - kPowerRowPitch / 2) / kPowerRowPitch) + 1);
+      csv.Whole(b.cylinder).Number(b.from).Number(b.to).EndLine();
     }
   return text;
 }

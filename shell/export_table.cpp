@@ -1,9 +1,9 @@
 #include "shell/export_table.h"
 
-#include <charconv>
 #include <functional>
 #include <vector>
 
+#include "core/csv_writer.h"
 #include "core/result_catalogue.h"
 
 namespace zorvan {
@@ -15,12 +15,6 @@ struct ExportColumn {
   std::string unit;
   std::function<float(int row)> value;
 };
-
-std::string Number(float v) {
-  char buf[32];
-  auto r = std::to_chars(buf, buf + sizeof buf, v);  // shortest form that reads back exactly
-  return std::string(buf, r.ptr);
-}
 
 // The X and Y columns of a vector result, in the global or the rotating frame.
 void AddVector(std::vector<ExportColumn>& cols, const EngineDesignRecord& d, const ResultEntry& e,
@@ -60,18 +54,13 @@ std::vector<ExportColumn> Columns(const EngineDesignRecord& d) {
 std::string ExportTableText(const EngineDesignRecord& d) {
   const auto cols = Columns(d);
   std::string text;
-  for (std::size_t c = 0; c < cols.size(); ++c) {
-    if (c) text += '\t';
-    text += cols[c].name + " (" + cols[c].unit + ")";
-  }
-  text += "\r\n";
-  int last = d.LastStep < 0 ? -1 : (d.LastStep > kLastRow ? kLastRow : d.LastStep);
+  CsvWriter table(text, kTabFile);
+  for (const ExportColumn& c : cols) table.Heading(c.name, c.unit);
+  table.EndLine();
+  const int last = d.LastStep < 0 ? -1 : (d.LastStep > kLastRow ? kLastRow : d.LastStep);
   for (int r = 0; r <= last; ++r) {
-    for (std::size_t c = 0; c < cols.size(); ++c) {
-      if (c) text += '\t';
-      text += Number(cols[c].value(r));
-    }
-    text += "\r\n";
+    for (const ExportColumn& c : cols) table.Shortest(c.value(r));  // reads back as the same float
+    table.EndLine();
   }
   return text;
 }

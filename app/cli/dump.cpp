@@ -6,6 +6,7 @@
 
 #include "app/cli/design_args.h"
 #include "core/field_table.h"
+#include "core/number_text.h"
 #include "core/orders.h"
 #include "core/result_catalogue.h"
 #include "core/rod_load.h"
@@ -16,18 +17,8 @@ namespace {
 
 // Floats with 9 significant digits and doubles with 17 read back exactly;
 // NaN and infinities have no JSON form and are written as null.
-std::string Num(float v) {
-  if (!std::isfinite(v)) return "null";
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.9g", static_cast<double>(v));
-  return buf;
-}
-std::string Num(double v) {
-  if (!std::isfinite(v)) return "null";
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.17g", v);
-  return buf;
-}
+std::string Num(float v) { return JsonNumberText(v, 9); }
+std::string Num(double v) { return JsonNumberText(v, 17); }
 std::string Num(int v) { return std::to_string(v); }
 std::string Num(bool v) { return v ? "true" : "false"; }
 
@@ -140,14 +131,8 @@ void WriteRodLoad(const EngineDesignRecord& d, std::ostream& out) {
   o.Put("PeakCompression", r.PeakCompression);
   o.Put("PeakCompressionAngle", r.PeakCompressionAngle);
   // Figures drawn from single-precision loads: 9 significant digits, as the floats.
-  auto nine = [](double v) {
-    if (!std::isfinite(v)) return std::string("null");
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.9g", v);
-    return std::string(buf);
-  };
-  o.Key("ReversalDegrees") << nine(r.ReversalDegrees);
-  o.Key("ReversalPercent") << nine(r.ReversalPercent);
+  o.Key("ReversalDegrees") << JsonNumberText(r.ReversalDegrees);
+  o.Key("ReversalPercent") << JsonNumberText(r.ReversalPercent);
   o.Put("MinimumsMet", r.MinimumsMet);
 }
 
@@ -163,12 +148,6 @@ void WriteOrders(const EngineDesignRecord& d, std::ostream& out) {
     out << "null";
     return;
   }
-  auto nine = [](double v) {
-    if (!std::isfinite(v)) return std::string("null");
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.9g", v);
-    return std::string(buf);
-  };
   Object o(out);
   for (const OrderColumn& c : columns) {
     std::ostream& value = o.Key(c.name.c_str());
@@ -179,7 +158,7 @@ void WriteOrders(const EngineDesignRecord& d, std::ostream& out) {
     Object column(value);
     auto put = [&](const char* name, double OrderTerm::* member) {
       std::string s = "[";
-      for (const OrderTerm& t : c.spectrum) s += (s.size() > 1 ? "," : "") + nine(t.*member);
+      for (const OrderTerm& t : c.spectrum) s += (s.size() > 1 ? "," : "") + JsonNumberText(t.*member);
       column.Key(name) << s << ']';
     };
     put("order", &OrderTerm::order);

@@ -23,6 +23,7 @@
 #include "core/design_figures.h"
 #include "core/error_report.h"
 #include "core/field_table.h"
+#include "core/csv_writer.h"
 #include "core/design_runner.h"
 #include "core/number_text.h"
 #include "files/atomic_file.h"
@@ -55,8 +56,6 @@ struct SweepOptions {
 
 // A finite number, as a setting's value is read.
 bool Number(std::string_view text, double& v) { return ParseNumber(text, v) && std::isfinite(v); }
-
-std::string Text(double v) { return DigitsText(v); }
 
 // FIELD=FROM:TO:STEP or LIST[K]=FROM:TO:STEP; false with a message on err.
 bool ParseVaried(const std::string& setting, Varied& v, std::ostream& err) {
@@ -164,20 +163,11 @@ int ParseSweepOptions(const std::vector<std::string>& args, SweepOptions& o, std
   double designs = 1;
   for (const Varied& v : o.varied) designs *= static_cast<double>(v.count);
   if (designs > kMaxDesigns) {
-    err << "zorvan-cli: the grid has " << Text(designs) << " designs, more than 10000000\n";
+    err << "zorvan-cli: the grid has " << DigitsText(designs) << " designs, more than 10000000\n";
     return 2;
   }
   if (o.jobs == 0) o.jobs = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
   return 0;
-}
-
-void PutCsvText(std::string& row, const std::string& text) {
-  row += '"';
-  for (char c : text) {
-    if (c == '"') row += '"';
-    row += c;
-  }
-  row += '"';
 }
 
 // One worker: its own design and its runner's request.
@@ -198,31 +188,28 @@ class GridWorker {
     row.clear();
     for (std::size_t k = options_.varied.size(); k-- > 0;) {
       const Varied& v = options_.varied[k];
-      request_.settings[k].value = Text(v.Value(index % v.count));
+      request_.settings[k].value = DigitsText(v.Value(index % v.count));
       index /= v.count;
     }
-    for (const DesignSetting& s : request_.settings) {
-      row += s.value;
-      row += ',';
-    }
+    CsvWriter csv(row, kCsvStream);
+    for (const DesignSetting& s : request_.settings) csv.Text(s.value);
     std::string failure;
     try {
       *d_ = base_;
       const RunResult run = RunDesign(*d_, request_);
       failure = run.FailureLine();
       if (run.ok)
-        for (double v : run.figures) {
-          row += Text(v);
-          row += ',';
-        }
+        for (double v : run.figures) csv.Number(v);
     } catch (const std::exception& e) {
       failure = FirstLine(ErrorReportText(ErrorNumberOf(e), ErrorDescriptionOf(e), "sweep"));
     }
-    if (!failure.empty()) {
-      row.append(options_.figures.size(), ',');
-      PutCsvText(row, failure);
+    if (failure.empty()) {
+      csv.Empty();
+    } else {  // empty figures, then the failure
+      for (std::size_t k = 0; k < options_.figures.size(); ++k) csv.Empty();
+      csv.Quoted(failure);
     }
-    row += '\n';
+    csv.EndLine();
   }
 
  private:
@@ -234,13 +221,11 @@ class GridWorker {
 
 std::string HeaderLine(const EngineDesignRecord& d, const SweepOptions& o) {
   std::string line;
-  auto put = [&](const std::string& name, const std::string& unit) {
-    line += unit.empty() ? name : name + " (" + unit + ")";
-    line += ',';
-  };
-  for (const Varied& v : o.varied) put(v.Heading(), HeldUnitLabel(d, Field(v.field).unitSlot));
-  for (std::size_t k : o.figures) put(DesignFigures()[k].name, FigureUnitLabel(d, DesignFigures()[k].unit));
-  return line + "error\n";
+  CsvWriter csv(line, kCsvStream);
+  for (const Varied& v : o.varied) csv.Heading(v.Heading(), HeldUnitLabel(d, Field(v.field).unitSlot));
+  for (std::size_t k : o.figures) csv.Heading(DesignFigures()[k].name, FigureUnitLabel(d, DesignFigures()[k].unit));
+  csv.Heading("error").EndLine();
+  return line;
 }
 
 // Where the rows go: standard output, or a file put in place once complete.

@@ -6,6 +6,7 @@
 #include <limits>
 #include <random>
 
+#include "core/csv_writer.h"
 #include "core/entry_number.h"
 #include "core/number_text.h"
 #include "core/runtime_error.h"
@@ -85,6 +86,19 @@ TEST(NumberText, ReadingAcceptsDecimalsOnly) {
   EXPECT_TRUE(ParseDecimal("1E-400", d));
   EXPECT_EQ(d, 0.0);
   EXPECT_FALSE(ParseDecimal("1E+400", d));
+}
+
+// One writer for every table file: names with units, the file type's
+// separator and line end, numbers that read back exactly.
+TEST(CsvWriter, HeadingsFieldsAndLineEndsOfEachFileType) {
+  std::string csv, tab;
+  CsvWriter(csv, kCsvFile).Heading("Crank Angle", "Deg").Heading("F Main X", "lb", true).Heading("error").EndLine();
+  CsvWriter w(csv, kCsvStream);
+  w.Number(0.1f).Number(0.1, 17).Empty().Quoted("say \"no\"").EndLine();
+  EXPECT_EQ(csv, "Crank Angle (Deg),\"F Main X (lb)\",error\r\n0.100000001,0.10000000000000001,,\"say \"\"no\"\"\"\n");
+  CsvWriter(tab, kTabFile).Shortest(0.1f).Whole(-3).Text("x").EndLine();
+  EXPECT_EQ(tab, "0.1\t-3\tx\r\n");
+  EXPECT_EQ(JsonNumberText(std::nan("")), "null");
 }
 
 }  // namespace
