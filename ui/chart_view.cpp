@@ -17,10 +17,14 @@
 
 namespace zorvan::ui {
 
-ChartView::ChartView(QWidget* parent, const char* name, bool withData) : QWidget(parent) {
+ChartView::ChartView(QWidget* parent, const char* name, ChartOptions options) : QWidget(parent) {
   setObjectName(name);
   setMouseTracking(true);
-  setMinimumSize(160, 120);
+  setMinimumSize(options.minimum);
+  if (options.plot) {
+    paint_ = [this](Canvas& c, int cursor) { areas_ = PaintPlot(c, model_, cursor); };
+    rowAt_ = [this](double x, double y) { return PlotRowAt(areas_, x, y); };
+  }
   auto add = [this](const char* objectName, const QString& text, std::function<void()>* call) {
     auto* a = new QAction(text, this);
     a->setObjectName(objectName);
@@ -31,13 +35,18 @@ ChartView::ChartView(QWidget* parent, const char* name, bool withData) : QWidget
   };
   add("mnu_SaveImage", "Save &Image...", &onSaveImage);
   add("mnu_CopyImage", "Copy I&mage", &onCopyImage);
-  if (!withData) return;
+  if (!options.withData) return;
   add("mnu_CopyData", "Copy &Data", &onCopyData);
   add("mnu_SaveData", "Save D&ata...", &onSaveData);
 }
 
 void ChartView::SetPaint(Paint paint) {
   paint_ = std::move(paint);
+  update();
+}
+
+void ChartView::SetModel(PlotModel model) {
+  model_ = std::move(model);
   update();
 }
 

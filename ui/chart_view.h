@@ -1,18 +1,31 @@
 #pragma once
-// A picture drawn by one of the chart painters at the widget's own size: the
+// A picture drawn by one of the chart painters at the widget's own size: a
+// plot model (the cartesian plots, the flywheel's, the design study's), the
 // polar plot, the power chart, the phasor diagrams. It can follow the pointer
 // with a cursor row, and offers Save Image…, Copy Image and, where the
 // picture has numbers, Copy Data and Save Data… in its context menu.
 #include <QAction>
+#include <QSize>
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/canvas.h"
+#include "plots/plot_model.h"
+#include "plots/plot_painter.h"
 
 namespace zorvan::ui {
 
 class Application;
+
+struct ChartOptions {
+  bool withData = true;     // Copy Data and Save Data… after the picture's actions
+  QSize minimum{160, 120};  // the smallest size of the view
+  bool plot = false;        // draws the plot model of SetModel, the cursor on the row nearest the pointer
+};
+// A plot model's view.
+inline constexpr ChartOptions kPlotChart{true, {200, 150}, true};
 
 class ChartView : public QWidget {
  public:
@@ -20,8 +33,11 @@ class ChartView : public QWidget {
   // A row under the pointer (points from the widget's top left), or -1.
   using RowAt = std::function<int(double x, double y)>;
 
-  ChartView(QWidget* parent, const char* name, bool withData);
+  ChartView(QWidget* parent, const char* name, ChartOptions options = {});
   void SetPaint(Paint paint);
+  // The plot model a plot view draws.
+  void SetModel(PlotModel model);
+  const PlotModel& Model() const { return model_; }
   void SetRowAt(RowAt rowAt) { rowAt_ = std::move(rowAt); }
   int CursorRow() const { return cursor_; }
   void SetCursorRow(int row);
@@ -45,6 +61,8 @@ class ChartView : public QWidget {
  private:
   Paint paint_;
   RowAt rowAt_;
+  PlotModel model_;
+  std::vector<PlotArea> areas_;  // where the plot model's windows were drawn
   int cursor_ = -1;
   QList<QAction*> actions_;
 };

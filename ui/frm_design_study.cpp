@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QMenuBar>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -19,7 +18,6 @@
 #include "files/atomic_file.h"
 #include "render/picture_files.h"
 #include "ui/application.h"
-#include "ui/chart_view.h"
 #include "ui/qt_platform.h"
 #include "ui/screen_base.h"
 
@@ -32,19 +30,15 @@ QString Number(double v) { return QString::number(v, 'g', 7); }
 FrmDesignStudy::FrmDesignStudy(Application& app) : FormScreen(app, "frm_DesignStudy") {
   auto* body = new QVBoxLayout;
   body->addWidget(BuildChoices());
-  view_ = new PlotView(this, "grf_Study");
-  BuildMenus();
+  view_ = new ChartView(this, "grf_Study", kPlotChart);
+  GraphMenu(view_->Actions());
+  HelpMenu("Design Study", "frm_DesignStudy.mnu_Help_Click", HelpTopic::DesignStudy);
   body->addWidget(view_, 1);
-  auto* row = new QWidget(this);
-  auto* commands = new QHBoxLayout(row);
-  QPushButton* back = NamedButton(row, "cmd_Back", "< &Back");
-  QPushButton* calc = NamedButton(row, "cmd_Calc", "&Calculate");
-  commands->addWidget(back);
-  commands->addWidget(calc);
-  commands->addStretch(1);
-  connect(back, &QPushButton::clicked, this, [this] { Back(); });
-  connect(calc, &QPushButton::clicked, this, [this] { Calculate(); });
-  Lay(body, row);
+  Lay(body, CommandRow({
+                {"cmd_Back", "< &Back", [this] { Back(); }},
+                {"cmd_Calc", "&Calculate", [this] { Calculate(); }},
+                Stretch(),
+            }));
   auto draw = [this] {
     const PlotModel model = view_->Model();
     return DrawChart([model](Canvas& c) { PaintPlot(c, model); });
@@ -94,20 +88,6 @@ QWidget* FrmDesignStudy::BuildChoices() {
   grid->addWidget(failures_, 1, 5, 1, 4);
   connect(field_, &QComboBox::activated, this, [this] { FieldChosen(); });
   return frame;
-}
-
-void FrmDesignStudy::BuildMenus() {
-  QMenu* graph = menuBar()->addMenu("&Graph");
-  graph->setObjectName("mnu_Graph");
-  graph->addActions(view_->PlotActions());
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnu_HelpMenu");
-  QAction* page = help->addAction("Design Study");
-  page->setObjectName("mnu_Help");
-  page->setShortcut(QKeySequence::HelpContents);
-  connect(page, &QAction::triggered, this, [this] {
-    Guarded(app_.GetUi(), "frm_DesignStudy.mnu_Help_Click", [&] { app_.ShowHelp(HelpTopic::DesignStudy); });
-  });
 }
 
 // A range about the design's own value: from 80 % to 120 % in ten steps.
