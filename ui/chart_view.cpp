@@ -56,6 +56,16 @@ void ChartView::SetCursorRow(int row) {
   update();
 }
 
+void ChartView::AnswerActions(Application& app, const std::string& screen, DrawChart draw,
+                              std::function<std::string()> csv, QSize size) {
+  auto pictureSize = [this, size] { return size.isEmpty() ? PictureSize() : size; };
+  onSaveImage = [&app, screen, draw, pictureSize] { SaveChartImage(app, draw, pictureSize(), screen + ".SaveImage"); };
+  onCopyImage = [draw, pictureSize] { CopyChartImage(draw, pictureSize()); };
+  if (!csv) return;
+  onCopyData = [csv] { CopyChartText(csv()); };
+  onSaveData = [&app, screen, csv] { SaveChartData(app, csv(), screen + ".SaveData"); };
+}
+
 QSize ChartView::PictureSize() const { return width() >= 200 && height() >= 150 ? size() : QSize(1280, 1024); }
 
 void ChartView::paintEvent(QPaintEvent*) {

@@ -18,6 +18,7 @@
 namespace zorvan::ui {
 
 class Application;
+using DrawChart = std::function<void(Canvas&)>;
 
 struct ChartOptions {
   bool withData = true;     // Copy Data and Save Data… after the picture's actions
@@ -44,6 +45,12 @@ class ChartView : public QWidget {
   // The actions of the context menu, for a screen's Graph menu too.
   QList<QAction*> Actions() const { return actions_; }
   std::function<void()> onSaveImage, onCopyImage, onCopyData, onSaveData;
+  // The usual answers of the actions (the routines below): the picture `draw`
+  // at `size` (empty: PictureSize()) to a file or the clipboard, the numbers
+  // `csv` (none: no numbers) to the clipboard or a CSV file; failures under
+  // "<screen>.SaveImage" and "<screen>.SaveData".
+  void AnswerActions(Application& app, const std::string& screen, DrawChart draw, std::function<std::string()> csv = {},
+                     QSize size = {});
 
   // The picture at this size, as drawn for files and the clipboard.
   void Draw(Canvas& c) const {
@@ -70,7 +77,6 @@ class ChartView : public QWidget {
 // The usual answers of a chart view's actions: a picture file chosen in the
 // save dialog (PNG, SVG or PDF by its extension), the picture or the text
 // to the clipboard, the text to a CSV file; failures under `procedure`.
-using DrawChart = std::function<void(Canvas&)>;
 void SaveChartImage(Application& app, const DrawChart& draw, QSize size, const std::string& procedure);
 void CopyChartImage(const DrawChart& draw, QSize size);
 void CopyChartText(const std::string& text);

@@ -1,9 +1,7 @@
 #include "ui/frm_design_study.h"
 
-#include <QClipboard>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <cmath>
@@ -15,8 +13,6 @@
 #include "core/error_report.h"
 #include "core/field_table.h"
 #include "core/presets.h"
-#include "files/atomic_file.h"
-#include "render/picture_files.h"
 #include "ui/application.h"
 #include "ui/qt_platform.h"
 #include "ui/screen_base.h"
@@ -39,15 +35,9 @@ FrmDesignStudy::FrmDesignStudy(Application& app) : FormScreen(app, "frm_DesignSt
                 {"cmd_Calc", "&Calculate", [this] { Calculate(); }},
                 Stretch(),
             }));
-  auto draw = [this] {
-    const PlotModel model = view_->Model();
-    return DrawChart([model](Canvas& c) { PaintPlot(c, model); });
-  };
-  const QSize size(900, 560);
-  view_->onSaveImage = [this, draw, size] { SaveChartImage(app_, draw(), size, "frm_DesignStudy.SaveImage"); };
-  view_->onCopyImage = [draw, size] { CopyChartImage(draw(), size); };
-  view_->onCopyData = [this] { CopyChartText(PlotCsv(view_->Model())); };
-  view_->onSaveData = [this] { SaveChartData(app_, PlotCsv(view_->Model()), "frm_DesignStudy.SaveData"); };
+  view_->AnswerActions(
+      app_, "frm_DesignStudy", [this](Canvas& c) { PaintPlot(c, view_->Model()); },
+      [this] { return PlotCsv(view_->Model()); }, QSize(900, 560));
   resize(1000, 760);
 }
 

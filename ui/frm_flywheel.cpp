@@ -1,12 +1,9 @@
 #include "ui/frm_flywheel.h"
 
-#include <QClipboard>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QVBoxLayout>
 
 #include "config/flywheel_data.h"
@@ -14,9 +11,7 @@
 #include "core/error_report.h"
 #include "core/number_text.h"
 #include "core/presets.h"
-#include "files/atomic_file.h"
 #include "plots/flywheel_plots.h"
-#include "render/picture_files.h"
 #include "shell/summary_report.h"
 #include "ui/application.h"
 #include "ui/qt_platform.h"
@@ -79,7 +74,10 @@ FrmFlywheel::FrmFlywheel(Application& app) : FormScreen(app, "frm_Flywheel") {
   for (int i = 0; i < 2; ++i) {
     views_[i] = new ChartView(this, QString("grf_Plot_%1").arg(i).toUtf8().constData(), kPlotChart);
     views_[i]->setMinimumSize(420, 220);
-    WirePlot(i);
+    ChartView* view = views_[i];
+    view->AnswerActions(
+        app_, "frm_Flywheel", [view](Canvas& c) { PaintPlot(c, view->Model()); },
+        [view] { return PlotCsv(view->Model()); });
     right->addWidget(views_[i], 1);
   }
   InfoPanel(this, right, "pnl_data", "", {{&summary_, "lbl_Data"}});
@@ -97,20 +95,6 @@ FrmFlywheel::FrmFlywheel(Application& app) : FormScreen(app, "frm_Flywheel") {
       }));
   OnLeave(coef_, [this] { CoefficientLeft(); });
   resize(1180, 860);
-}
-
-void FrmFlywheel::WirePlot(int i) {
-  ChartView* view = views_[i];
-  auto draw = [view] {
-    const PlotModel model = view->Model();
-    return DrawChart([model](Canvas& c) { PaintPlot(c, model); });
-  };
-  view->onSaveImage = [this, view, draw] {
-    SaveChartImage(app_, draw(), view->PictureSize(), "frm_Flywheel.SaveImage");
-  };
-  view->onCopyImage = [view, draw] { CopyChartImage(draw(), view->PictureSize()); };
-  view->onCopyData = [view] { CopyChartText(PlotCsv(view->Model())); };
-  view->onSaveData = [this, view] { SaveChartData(app_, PlotCsv(view->Model()), "frm_Flywheel.SaveData"); };
 }
 
 void FrmFlywheel::ReadWidgets() { coefText_ = coef_->text().toStdString(); }

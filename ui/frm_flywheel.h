@@ -31,7 +31,6 @@ class FrmFlywheel : public FormScreen {
   // cmd_Calc: the flywheel calculation, the plots and the results.
   void Calculate();
   void CoefficientLeft();
-  void WirePlot(int i);
 
   FlywheelResult result_;
   std::vector<std::string> energyTable_;  // as the calculation left it

@@ -20,11 +20,8 @@ FrmMyPlot4::FrmMyPlot4(Application& app) : FormScreen(app, "frm_MyPlot4") {
   view_ = new ChartView(this, "pct_Plot_0");
   view_->SetPaint([this](Canvas& c, int cursor) { area_ = PaintPolarPlot(c, shown_, cursor); });
   view_->SetRowAt([this](double x, double y) { return PolarRowAt(area_, model_, x, y); });
-  auto picture = [this](Canvas& c) { PaintPolarPlot(c, model_); };
-  view_->onSaveImage = [this, picture] { SaveChartImage(app_, picture, view_->PictureSize(), "frm_MyPlot4.SaveImage"); };
-  view_->onCopyImage = [this, picture] { CopyChartImage(picture, view_->PictureSize()); };
-  view_->onCopyData = [this] { CopyChartText(PolarCsv(model_)); };
-  view_->onSaveData = [this] { SaveChartData(app_, PolarCsv(model_), "frm_MyPlot4.SaveData"); };
+  view_->AnswerActions(
+      app_, "frm_MyPlot4", [this](Canvas& c) { PaintPolarPlot(c, model_); }, [this] { return PolarCsv(model_); });
   row->addWidget(view_, 1);
 
   auto* column = new QWidget(this);

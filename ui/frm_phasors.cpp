@@ -29,11 +29,8 @@ FrmPhasors::FrmPhasors(Application& app) : FormScreen(app, "frm_Phasors") {
   body->addWidget(kinds);
   view_ = new ChartView(this, "pct_Phasors");
   view_->SetPaint([this](Canvas& c, int) { PaintPhasors(c, model_); });
-  auto draw = [this](Canvas& c) { PaintPhasors(c, model_); };
-  view_->onSaveImage = [this, draw] { SaveChartImage(app_, draw, view_->PictureSize(), "frm_Phasors.SaveImage"); };
-  view_->onCopyImage = [this, draw] { CopyChartImage(draw, view_->PictureSize()); };
-  view_->onCopyData = [this] { CopyChartText(PhasorCsv(model_)); };
-  view_->onSaveData = [this] { SaveChartData(app_, PhasorCsv(model_), "frm_Phasors.SaveData"); };
+  view_->AnswerActions(
+      app_, "frm_Phasors", [this](Canvas& c) { PaintPhasors(c, model_); }, [this] { return PhasorCsv(model_); });
   body->addWidget(view_, 1);
 
   Lay(body, CommandRow({

@@ -1,18 +1,13 @@
 #include "ui/frm_plot.h"
 
-#include <QClipboard>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QVBoxLayout>
 
 #include "core/captions.h"
 #include "core/error_report.h"
 #include "core/presets.h"
-#include "files/atomic_file.h"
-#include "render/picture_files.h"
 #include "ui/application.h"
 #include "ui/qt_platform.h"
 #include "ui/screen_base.h"
@@ -52,11 +47,10 @@ FrmPlot::FrmPlot(Application& app, const PlotScreenKind& kind) : FormScreen(app,
   // The view creates the actions; the menu shows the same ones.
   GraphMenu(view_->Actions());
   view_->Actions()[1]->setShortcut(QKeySequence::Copy);
-  HelpMenu("Plotting", Procedure("mnu_Help_Click"), HelpTopic::Plotting);
-  view_->onSaveImage = [this] { SaveImage(); };
-  view_->onCopyImage = [this] { CopyImage(); };
-  view_->onCopyData = [this] { CopyData(); };
-  view_->onSaveData = [this] { SaveData(); };
+  HelpMenu("Plotting", objectName().toStdString() + ".mnu_Help_Click", HelpTopic::Plotting);
+  view_->AnswerActions(
+      app_, objectName().toStdString(), [this](Canvas& c) { PaintPlot(c, Picture()); },
+      [this] { return PlotCsv(view_->Model()); });
   replotTimer_.setSingleShot(true);
   replotTimer_.setInterval(250);
   connect(&replotTimer_, &QTimer::timeout, this, [this] { Replot(); });
@@ -87,8 +81,6 @@ QWidget* FrmPlot::BuildSummary() {
   layout->addStretch(1);
   return column;
 }
-
-std::string FrmPlot::Procedure(const char* command) const { return objectName().toStdString() + "." + command; }
 
 void FrmPlot::ReadWidgets() {
   if (kind_.aligned) return;
@@ -141,21 +133,6 @@ PlotModel FrmPlot::Picture() const {
   if (d.EngineResultsValid) model.header = {PhaseLine(d), FiringOrderLine(d), FiringAngleLine(d)};
   return model;
 }
-
-void FrmPlot::SaveImage() {
-  const PlotModel model = Picture();
-  SaveChartImage(
-      app_, [&model](Canvas& c) { PaintPlot(c, model); }, view_->PictureSize(), Procedure("SaveImage"));
-}
-
-void FrmPlot::CopyImage() {
-  const PlotModel model = Picture();
-  CopyChartImage([&model](Canvas& c) { PaintPlot(c, model); }, view_->PictureSize());
-}
-
-void FrmPlot::CopyData() { CopyChartText(PlotCsv(view_->Model())); }
-
-void FrmPlot::SaveData() { SaveChartData(app_, PlotCsv(view_->Model()), Procedure("SaveData")); }
 
 void RegisterPlots(Application& app) {
   const PlotScreenKind kinds[] = {

@@ -44,11 +44,6 @@ class FrmPlot : public FormScreen {
   void Replot();
   // What the view shows, with the header lines the screen shows above it.
   PlotModel Picture() const;
-  void SaveImage();
-  void CopyImage();
-  void CopyData();
-  void SaveData();
-  std::string Procedure(const char* command) const;
 
   PlotScreenKind kind_;
   PlotOptions options_;

@@ -15,10 +15,9 @@
 namespace zorvan::ui {
 
 FrmPower::FrmPower(Application& app) : FormScreen(app, "frm_Power") {
-  auto draw = [this](Canvas& c) { Draw(c); };
-  auto wire = [this, draw](ChartView* v) {
-    v->onSaveImage = [this, draw] { SaveChartImage(app_, draw, QSize(1280, 900), "frm_Power.SaveImage"); };
-    v->onCopyImage = [draw] { CopyChartImage(draw, QSize(1280, 900)); };
+  auto wire = [this](ChartView* v) {
+    v->AnswerActions(
+        app_, "frm_Power", [this](Canvas& c) { Draw(c); }, {}, QSize(1280, 900));
   };
   auto* body = new QHBoxLayout;
   text_ = new ChartView(this, "Picture1", {.withData = false});
