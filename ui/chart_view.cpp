@@ -17,10 +17,14 @@
 
 namespace zorvan::ui {
 
-ChartView::ChartView(QWidget* parent, const char* name, bool withData) : QWidget(parent) {
+ChartView::ChartView(QWidget* parent, const char* name, ChartOptions options) : QWidget(parent) {
   setObjectName(name);
   setMouseTracking(true);
-  setMinimumSize(160, 120);
+  setMinimumSize(options.minimum);
+  if (options.plot) {
+    paint_ = [this](Canvas& c, int cursor) { areas_ = PaintPlot(c, model_, cursor); };
+    rowAt_ = [this](double x, double y) { return PlotRowAt(areas_, x, y); };
+  }
   auto add = [this](const char* objectName, const QString& text, std::function<void()>* call) {
     auto* a = new QAction(text, this);
     a->setObjectName(objectName);
@@ -31,7 +35,7 @@ ChartView::ChartView(QWidget* parent, const char* name, bool withData) : QWidget
   };
   add("mnu_SaveImage", "Save &Image...", &onSaveImage);
   add("mnu_CopyImage", "Copy I&mage", &onCopyImage);
-  if (!withData) return;
+  if (!options.withData) return;
   add("mnu_CopyData", "Copy &Data", &onCopyData);
   add("mnu_SaveData", "Save D&ata...", &onSaveData);
 }
@@ -41,10 +45,25 @@ void ChartView::SetPaint(Paint paint) {
   update();
 }
 
+void ChartView::SetModel(PlotModel model) {
+  model_ = std::move(model);
+  update();
+}
+
 void ChartView::SetCursorRow(int row) {
   if (row == cursor_) return;
   cursor_ = row;
   update();
+}
+
+void ChartView::AnswerActions(Application& app, const std::string& screen, DrawChart draw,
+                              std::function<std::string()> csv, QSize size) {
+  auto pictureSize = [this, size] { return size.isEmpty() ? PictureSize() : size; };
+  onSaveImage = [&app, screen, draw, pictureSize] { SaveChartImage(app, draw, pictureSize(), screen + ".SaveImage"); };
+  onCopyImage = [draw, pictureSize] { CopyChartImage(draw, pictureSize()); };
+  if (!csv) return;
+  onCopyData = [csv] { CopyChartText(csv()); };
+  onSaveData = [&app, screen, csv] { SaveChartData(app, csv(), screen + ".SaveData"); };
 }
 
 QSize ChartView::PictureSize() const { return width() >= 200 && height() >= 150 ? size() : QSize(1280, 1024); }

@@ -1,9 +1,12 @@
 #include "ui/form_screen.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "core/error_report.h"
 #include "ui/application.h"
 #include "ui/frm_home_screen.h"
 #include "ui/linkage_animator.h"
@@ -33,6 +36,39 @@ void FormScreen::Lay(QLayout* body, QWidget* commands) {
   layout->addLayout(body, 1);
   layout->addWidget(commands);
   setCentralWidget(central);
+}
+
+QWidget* FormScreen::CommandRow(std::initializer_list<Command> commands) {
+  auto* row = new QWidget(this);
+  auto* layout = new QHBoxLayout(row);
+  for (const Command& c : commands) {
+    if (!c.name) {
+      layout->addStretch(1);
+      continue;
+    }
+    QPushButton* b = NamedButton(row, c.name, c.caption);
+    layout->addWidget(b);
+    if (c.run) connect(b, &QPushButton::clicked, this, c.run);
+    if (c.keep) *c.keep = b;
+  }
+  return row;
+}
+
+void FormScreen::HelpMenu(const char* caption, std::string procedure, HelpTopic topic) {
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("mnu_HelpMenu");
+  QAction* page = help->addAction(caption);
+  page->setObjectName("mnu_Help");
+  page->setShortcut(QKeySequence::HelpContents);
+  connect(page, &QAction::triggered, this, [this, procedure = std::move(procedure), topic] {
+    Guarded(app_.GetUi(), procedure, [&] { app_.ShowHelp(topic); });
+  });
+}
+
+void FormScreen::GraphMenu(const QList<QAction*>& actions) {
+  QMenu* graph = menuBar()->addMenu("&Graph");
+  graph->setObjectName("mnu_Graph");
+  graph->addActions(actions);
 }
 
 bool FormScreen::eventFilter(QObject* watched, QEvent* event) {

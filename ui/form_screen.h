@@ -6,18 +6,37 @@
 // being filled their signals are not the user's edits, so the cycle does not
 // answer them. The frame also selects a box's text when it gains the focus,
 // leads back to the home screen, and prints the form under its own name.
+// It builds what the screens share: the row of commands, the Help menu, the
+// Graph menu of a chart.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QSlider>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <string>
+
+#include "platform/screens.h"
 
 namespace zorvan::ui {
 
 class Application;
 class LinkageAnimator;
 class PictureBox;
+
+// One command of a screen's row: the button `name` with its caption (& before
+// its access key) and what a click runs (none when the screen wires it
+// itself), stored in `*keep` when the screen uses the button later. A
+// command without a name is the row's stretch.
+struct Command {
+  const char* name = nullptr;
+  const char* caption = nullptr;
+  std::function<void()> run;
+  QPushButton** keep = nullptr;
+};
+inline Command Stretch() { return {}; }
 
 class FormScreen : public QMainWindow {
  public:
@@ -63,6 +82,13 @@ class FormScreen : public QMainWindow {
   // The window's body: the header caption (lbl_Header) above the screen's
   // own layout, its row of commands below.
   void Lay(QLayout* body, QWidget* commands);
+  // The row of commands, left to right, for Lay.
+  QWidget* CommandRow(std::initializer_list<Command> commands);
+  // The window's Help menu (mnu_HelpMenu) with its one page (mnu_Help, F1):
+  // the topic shown, a failure reported under `procedure`.
+  void HelpMenu(const char* caption, std::string procedure, HelpTopic topic);
+  // The window's Graph menu (mnu_Graph) holding a chart view's actions.
+  void GraphMenu(const QList<QAction*>& actions);
   bool eventFilter(QObject* watched, QEvent* event) override;
   // Hides the screen and shows the home screen, refreshed.
   void ReturnHome();

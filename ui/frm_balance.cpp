@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QMenuBar>
 #include <QVBoxLayout>
 
 #include "core/captions.h"
@@ -38,11 +37,24 @@ QLabel* Panel(QWidget* parent, const char* name, const QString& text = {}) {
 
 FrmBalance::FrmBalance(Application& app)
     : FormScreen(app, "frm_Balance"), logic_(app.Design(), app.GetUi(), boxes_) {
-  BuildMenus();
+  HelpMenu("Balancing", "frm_balance.mnu_Help _Click", HelpTopic::Balancing);
   auto* body = new QHBoxLayout;
   body->addWidget(BuildData());
   body->addWidget(BuildPlot(), 1);
-  Lay(body, BuildCommands());
+  QWidget* commands = CommandRow({
+      {"cmd_Back", "&< Back", [this] { Back(); }},
+      {"cmd_Calc", "&Calculate", [this] { Run([this] { logic_.Calculate(); }); }, &calc_},
+      {"cmd_Print", "&Print Form", [this] { PrintThisForm(); }, &print_},
+      {"cmd_copy", "C&opy", [this] { app_.GetUi().Message(kCopyScreenText, Buttons::Ok, Icon::Information); }, &copy_},
+      Stretch(),
+      {"cmd_Done", "&Next >",
+       [this] {
+         app_.Selection().ResultsExist = true;
+         ReturnHome();
+       },
+       &done_},
+  });
+  Lay(body, commands);
   for (QLineEdit* box : {rodnum_, mass_, rad_, angle_}) box->installEventFilter(this);
   connect(mass_, &QLineEdit::textEdited, this, [this] { boxes_.massEdited = true; });
   connect(rad_, &QLineEdit::textEdited, this, [this] { boxes_.radEdited = true; });
@@ -161,38 +173,6 @@ QWidget* FrmBalance::BuildPlot() {
   grid->setRowStretch(2, 1);
   grid->setColumnStretch(1, 1);
   return column;
-}
-
-QWidget* FrmBalance::BuildCommands() {
-  auto* row = new QWidget(this);
-  auto* layout = new QHBoxLayout(row);
-  auto add = [&](const char* name, const char* caption, std::function<void()> run) {
-    QPushButton* b = NamedButton(row, name, caption);
-    layout->addWidget(b);
-    connect(b, &QPushButton::clicked, this, std::move(run));
-    return b;
-  };
-  add("cmd_Back", "&< Back", [this] { Back(); });
-  calc_ = add("cmd_Calc", "&Calculate", [this] { Run([this] { logic_.Calculate(); }); });
-  print_ = add("cmd_Print", "&Print Form", [this] { PrintThisForm(); });
-  copy_ = add("cmd_copy", "C&opy", [this] { app_.GetUi().Message(kCopyScreenText, Buttons::Ok, Icon::Information); });
-  layout->addStretch(1);
-  done_ = add("cmd_Done", "&Next >", [this] {
-    app_.Selection().ResultsExist = true;
-    ReturnHome();
-  });
-  return row;
-}
-
-void FrmBalance::BuildMenus() {
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnu_HelpMenu");
-  QAction* page = help->addAction("Balancing");
-  page->setObjectName("mnu_Help");
-  page->setShortcut(QKeySequence::HelpContents);
-  connect(page, &QAction::triggered, this, [this] {
-    Guarded(app_.GetUi(), "frm_balance.mnu_Help _Click", [&] { app_.ShowHelp(HelpTopic::Balancing); });
-  });
 }
 
 void FrmBalance::ReadWidgets() {

@@ -31,8 +31,6 @@ class FrmBalance : public FormScreen {
  private:
   QWidget* BuildData();
   QWidget* BuildPlot();
-  QWidget* BuildCommands();
-  void BuildMenus();
   void Redraw();
 
   BalanceBoxes boxes_;

@@ -1,11 +1,8 @@
 #include "ui/frm_design_study.h"
 
-#include <QClipboard>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QMenuBar>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -16,10 +13,7 @@
 #include "core/error_report.h"
 #include "core/field_table.h"
 #include "core/presets.h"
-#include "files/atomic_file.h"
-#include "render/picture_files.h"
 #include "ui/application.h"
-#include "ui/chart_view.h"
 #include "ui/qt_platform.h"
 #include "ui/screen_base.h"
 
@@ -32,28 +26,18 @@ QString Number(double v) { return QString::number(v, 'g', 7); }
 FrmDesignStudy::FrmDesignStudy(Application& app) : FormScreen(app, "frm_DesignStudy") {
   auto* body = new QVBoxLayout;
   body->addWidget(BuildChoices());
-  view_ = new PlotView(this, "grf_Study");
-  BuildMenus();
+  view_ = new ChartView(this, "grf_Study", kPlotChart);
+  GraphMenu(view_->Actions());
+  HelpMenu("Design Study", "frm_DesignStudy.mnu_Help_Click", HelpTopic::DesignStudy);
   body->addWidget(view_, 1);
-  auto* row = new QWidget(this);
-  auto* commands = new QHBoxLayout(row);
-  QPushButton* back = NamedButton(row, "cmd_Back", "< &Back");
-  QPushButton* calc = NamedButton(row, "cmd_Calc", "&Calculate");
-  commands->addWidget(back);
-  commands->addWidget(calc);
-  commands->addStretch(1);
-  connect(back, &QPushButton::clicked, this, [this] { Back(); });
-  connect(calc, &QPushButton::clicked, this, [this] { Calculate(); });
-  Lay(body, row);
-  auto draw = [this] {
-    const PlotModel model = view_->Model();
-    return DrawChart([model](Canvas& c) { PaintPlot(c, model); });
-  };
-  const QSize size(900, 560);
-  view_->onSaveImage = [this, draw, size] { SaveChartImage(app_, draw(), size, "frm_DesignStudy.SaveImage"); };
-  view_->onCopyImage = [draw, size] { CopyChartImage(draw(), size); };
-  view_->onCopyData = [this] { CopyChartText(PlotCsv(view_->Model())); };
-  view_->onSaveData = [this] { SaveChartData(app_, PlotCsv(view_->Model()), "frm_DesignStudy.SaveData"); };
+  Lay(body, CommandRow({
+                {"cmd_Back", "< &Back", [this] { Back(); }},
+                {"cmd_Calc", "&Calculate", [this] { Calculate(); }},
+                Stretch(),
+            }));
+  view_->AnswerActions(
+      app_, "frm_DesignStudy", [this](Canvas& c) { PaintPlot(c, view_->Model()); },
+      [this] { return PlotCsv(view_->Model()); }, QSize(900, 560));
   resize(1000, 760);
 }
 
@@ -94,20 +78,6 @@ QWidget* FrmDesignStudy::BuildChoices() {
   grid->addWidget(failures_, 1, 5, 1, 4);
   connect(field_, &QComboBox::activated, this, [this] { FieldChosen(); });
   return frame;
-}
-
-void FrmDesignStudy::BuildMenus() {
-  QMenu* graph = menuBar()->addMenu("&Graph");
-  graph->setObjectName("mnu_Graph");
-  graph->addActions(view_->PlotActions());
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnu_HelpMenu");
-  QAction* page = help->addAction("Design Study");
-  page->setObjectName("mnu_Help");
-  page->setShortcut(QKeySequence::HelpContents);
-  connect(page, &QAction::triggered, this, [this] {
-    Guarded(app_.GetUi(), "frm_DesignStudy.mnu_Help_Click", [&] { app_.ShowHelp(HelpTopic::DesignStudy); });
-  });
 }
 
 // A range about the design's own value: from 80 % to 120 % in ten steps.

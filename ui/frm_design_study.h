@@ -7,8 +7,8 @@
 #include <QLineEdit>
 
 #include "shell/design_study.h"
+#include "ui/chart_view.h"
 #include "ui/form_screen.h"
-#include "ui/plot_view.h"
 
 namespace zorvan::ui {
 
@@ -16,7 +16,7 @@ class FrmDesignStudy : public FormScreen {
  public:
   explicit FrmDesignStudy(Application& app);
   void Activate();
-  PlotView* View() const { return view_; }
+  ChartView* View() const { return view_; }
   const std::vector<StudyPoint>& Points() const { return points_; }
 
  protected:
@@ -25,14 +25,13 @@ class FrmDesignStudy : public FormScreen {
 
  private:
   QWidget* BuildChoices();
-  void BuildMenus();
   void FieldChosen();
   void Calculate();
 
   QComboBox *field_ = nullptr, *figure1_ = nullptr, *figure2_ = nullptr;
   QLineEdit *from_ = nullptr, *to_ = nullptr, *step_ = nullptr;
   QLabel *unit_ = nullptr, *failures_ = nullptr;
-  PlotView* view_ = nullptr;
+  ChartView* view_ = nullptr;
   std::vector<StudyPoint> points_;
 };
 

@@ -1,13 +1,9 @@
 #include "ui/frm_flywheel.h"
 
-#include <QClipboard>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QImage>
-#include <QMenuBar>
 #include <QVBoxLayout>
 
 #include "config/flywheel_data.h"
@@ -15,12 +11,9 @@
 #include "core/error_report.h"
 #include "core/number_text.h"
 #include "core/presets.h"
-#include "files/atomic_file.h"
 #include "plots/flywheel_plots.h"
-#include "render/picture_files.h"
 #include "shell/summary_report.h"
 #include "ui/application.h"
-#include "ui/chart_view.h"
 #include "ui/qt_platform.h"
 #include "ui/screen_base.h"
 
@@ -34,14 +27,10 @@ std::string Joined(const std::vector<std::string>& lines) {
   return s;
 }
 
-QSize PictureSize(const QWidget* view) {
-  return view->width() >= 200 && view->height() >= 150 ? view->size() : QSize(1280, 1024);
-}
-
 }  // namespace
 
 FrmFlywheel::FrmFlywheel(Application& app) : FormScreen(app, "frm_Flywheel") {
-  BuildMenus();
+  HelpMenu("Flywheel", "frm_Flywheel.mnu_Help_Click", HelpTopic::FlywheelSizing);
   auto* body = new QHBoxLayout;
   auto* left = new QVBoxLayout;
 
@@ -83,63 +72,29 @@ FrmFlywheel::FrmFlywheel(Application& app) : FormScreen(app, "frm_Flywheel") {
 
   auto* right = new QVBoxLayout;
   for (int i = 0; i < 2; ++i) {
-    views_[i] = new PlotView(this, QString("grf_Plot_%1").arg(i).toUtf8().constData());
+    views_[i] = new ChartView(this, QString("grf_Plot_%1").arg(i).toUtf8().constData(), kPlotChart);
     views_[i]->setMinimumSize(420, 220);
-    WirePlot(i);
+    ChartView* view = views_[i];
+    view->AnswerActions(
+        app_, "frm_Flywheel", [view](Canvas& c) { PaintPlot(c, view->Model()); },
+        [view] { return PlotCsv(view->Model()); });
     right->addWidget(views_[i], 1);
   }
-  auto* panel = new QGroupBox(this);
-  panel->setObjectName("pnl_data");
-  summary_ = NamedLabel(panel, "lbl_Data", "");
+  InfoPanel(this, right, "pnl_data", "", {{&summary_, "lbl_Data"}});
   summary_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   summary_->setWordWrap(false);
-  (new QVBoxLayout(panel))->addWidget(summary_);
-  right->addWidget(panel);
   body->addLayout(right, 1);
-  Lay(body, BuildCommands());
+  Lay(body,
+      CommandRow({
+          {"cmd_Cancel", "< &Back", [this] { Back(); }},
+          {"cmd_Calc", "C&alculate", [this] { Run([this] { Calculate(); }); }},
+          {"cmd_Print", "&Print Form", [this] { PrintThisForm(); }},
+          {"cmd_copy", "&Copy", [this] { app_.GetUi().Message(kCopyScreenText, Buttons::Ok, Icon::Information); }},
+          Stretch(),
+          {"cmd_Done", "&Next >", [this] { ReturnHome(); }, &done_},
+      }));
   OnLeave(coef_, [this] { CoefficientLeft(); });
   resize(1180, 860);
-}
-
-QWidget* FrmFlywheel::BuildCommands() {
-  auto* row = new QWidget(this);
-  auto* layout = new QHBoxLayout(row);
-  auto add = [&](const char* name, const char* caption, std::function<void()> run) {
-    QPushButton* b = NamedButton(row, name, caption);
-    layout->addWidget(b);
-    connect(b, &QPushButton::clicked, this, std::move(run));
-    return b;
-  };
-  add("cmd_Cancel", "< &Back", [this] { Back(); });
-  add("cmd_Calc", "C&alculate", [this] { Run([this] { Calculate(); }); });
-  add("cmd_Print", "&Print Form", [this] { PrintThisForm(); });
-  add("cmd_copy", "&Copy", [this] { app_.GetUi().Message(kCopyScreenText, Buttons::Ok, Icon::Information); });
-  layout->addStretch(1);
-  done_ = add("cmd_Done", "&Next >", [this] { ReturnHome(); });
-  return row;
-}
-
-void FrmFlywheel::BuildMenus() {
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnu_HelpMenu");
-  QAction* page = help->addAction("Flywheel");
-  page->setObjectName("mnu_Help");
-  page->setShortcut(QKeySequence::HelpContents);
-  connect(page, &QAction::triggered, this, [this] {
-    Guarded(app_.GetUi(), "frm_Flywheel.mnu_Help_Click", [&] { app_.ShowHelp(HelpTopic::FlywheelSizing); });
-  });
-}
-
-void FrmFlywheel::WirePlot(int i) {
-  PlotView* view = views_[i];
-  auto draw = [view] {
-    const PlotModel model = view->Model();
-    return DrawChart([model](Canvas& c) { PaintPlot(c, model); });
-  };
-  view->onSaveImage = [this, view, draw] { SaveChartImage(app_, draw(), PictureSize(view), "frm_Flywheel.SaveImage"); };
-  view->onCopyImage = [view, draw] { CopyChartImage(draw(), PictureSize(view)); };
-  view->onCopyData = [view] { CopyChartText(PlotCsv(view->Model())); };
-  view->onSaveData = [this, view] { SaveChartData(app_, PlotCsv(view->Model()), "frm_Flywheel.SaveData"); };
 }
 
 void FrmFlywheel::ReadWidgets() { coefText_ = coef_->text().toStdString(); }
@@ -157,7 +112,7 @@ void FrmFlywheel::WriteWidgets() {
   const std::vector<std::string> extremes =
       calculated_ ? TorqueExtremeTexts(d) : std::vector<std::string>(4, std::string());
   for (int i = 0; i < 4; ++i) torque_[i]->setText(QtText(extremes[i]));
-  for (PlotView* v : views_) v->setVisible(graphsShown_);
+  for (ChartView* v : views_) v->setVisible(graphsShown_);
   done_->setEnabled(doneEnabled_);
 }
 

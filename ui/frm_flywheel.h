@@ -8,8 +8,8 @@
 #include <array>
 
 #include "core/flywheel.h"
+#include "ui/chart_view.h"
 #include "ui/form_screen.h"
-#include "ui/plot_view.h"
 
 namespace zorvan::ui {
 
@@ -20,7 +20,7 @@ class FrmFlywheel : public FormScreen {
   // Each activation: the coefficient shown, then Calculate.
   void Activate();
   const FlywheelResult& Result() const { return result_; }
-  PlotView* View(int i) const { return views_[i]; }
+  ChartView* View(int i) const { return views_[i]; }
 
  protected:
   void ReadWidgets() override;
@@ -28,12 +28,9 @@ class FrmFlywheel : public FormScreen {
   void Back() override;
 
  private:
-  QWidget* BuildCommands();
-  void BuildMenus();
   // cmd_Calc: the flywheel calculation, the plots and the results.
   void Calculate();
   void CoefficientLeft();
-  void WirePlot(int i);
 
   FlywheelResult result_;
   std::vector<std::string> energyTable_;  // as the calculation left it
@@ -42,7 +39,7 @@ class FrmFlywheel : public FormScreen {
   QLineEdit* coef_ = nullptr;
   QLabel *table_ = nullptr, *summary_ = nullptr, *size_ = nullptr;
   std::array<QLabel*, 4> torque_{}, unit_{};
-  std::array<PlotView*, 2> views_{};
+  std::array<ChartView*, 2> views_{};
   QPushButton* done_ = nullptr;
 };
 

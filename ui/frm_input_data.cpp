@@ -28,7 +28,14 @@ FrmInputData::FrmInputData(Application& app)
   columns->addLayout(left);
   columns->addWidget(BuildChoices());
   columns->addWidget(BuildPicture(), 1);
-  Lay(columns, BuildCommands());
+  Lay(columns, CommandRow({
+                   {"cmd_Cancel", "< &Back", [this] { Back(); }},
+                   {"cmd_Calc", "&Calculate", [this] { Calculate(); }},
+                   {"cmd_Animate", "&Run", [this] { Animate(); }, &animate_},
+                   {"cmd_PlotPrint", "&Print Form", [this] { PrintThisForm(); }},
+                   {"cmd_Done", "&Next >", [this] { ReturnHome(); }, &done_},
+               }));
+  animate_->setToolTip("Animate the image");
   animator_ = MakeAnimator(*picture_, done_);
   Wire();
   resize(980, 640);
@@ -130,28 +137,8 @@ QWidget* FrmInputData::BuildPicture() {
   return column;
 }
 
-QWidget* FrmInputData::BuildCommands() {
-  auto* row = new QWidget(this);
-  auto* layout = new QHBoxLayout(row);
-  cancel_ = NamedButton(row, "cmd_Cancel", "< &Back");
-  calc_ = NamedButton(row, "cmd_Calc", "&Calculate");
-  animate_ = NamedButton(row, "cmd_Animate", "&Run");
-  animate_->setToolTip("Animate the image");
-  print_ = NamedButton(row, "cmd_PlotPrint", "&Print Form");
-  done_ = NamedButton(row, "cmd_Done", "&Next >");
-  for (QPushButton* b : {cancel_, calc_, animate_, print_, done_}) layout->addWidget(b);
-  return row;
-}
-
 void FrmInputData::BuildMenus() {
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnu_HelpMenu");
-  QAction* page = help->addAction("Help");
-  page->setObjectName("mnu_Help");
-  page->setShortcut(QKeySequence::HelpContents);
-  connect(page, &QAction::triggered, this, [this] {
-    Guarded(app_.GetUi(), "frm_input.mnu_Calculations_Click", [&] { app_.ShowHelp(HelpTopic::InputData); });
-  });
+  HelpMenu("Help", "frm_input.mnu_Calculations_Click", HelpTopic::InputData);
   QMenu* zoom = menuBar()->addMenu("&Zoom");
   zoom->setObjectName("mnu_Zoom");
   auto item = [&](const char* name, const char* text, double factor) {
@@ -192,11 +179,6 @@ void FrmInputData::Wire() {
   };
   connect(arrangement_, &QComboBox::activated, this, arrangement);
   connect(arrangement_->lineEdit(), &QLineEdit::editingFinished, this, arrangement);
-  connect(calc_, &QPushButton::clicked, this, [this] { Calculate(); });
-  connect(animate_, &QPushButton::clicked, this, [this] { Animate(); });
-  connect(done_, &QPushButton::clicked, this, [this] { ReturnHome(); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { Back(); });
-  connect(print_, &QPushButton::clicked, this, [this] { PrintThisForm(); });
   connect(autoscale_, &QCheckBox::toggled, this, [this](bool on) {
     picture_->SetKeepSquare(on);
     picture_->update();

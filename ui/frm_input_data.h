@@ -39,7 +39,6 @@ class FrmInputData : public FormScreen {
   QWidget* BuildCylinder();
   QWidget* BuildChoices();
   QWidget* BuildPicture();
-  QWidget* BuildCommands();
   void BuildMenus();
   void Wire();
 
@@ -72,7 +71,7 @@ class FrmInputData : public FormScreen {
   QComboBox* wait_ = nullptr;
   QCheckBox* autoscale_ = nullptr;
   PictureBox* picture_ = nullptr;
-  QPushButton *calc_ = nullptr, *animate_ = nullptr, *done_ = nullptr, *cancel_ = nullptr, *print_ = nullptr;
+  QPushButton *animate_ = nullptr, *done_ = nullptr;
 };
 
 // Creates the screen, wires it to the application and registers it.

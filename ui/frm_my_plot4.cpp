@@ -2,8 +2,6 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/captions.h"
@@ -17,19 +15,13 @@ namespace zorvan::ui {
 
 FrmMyPlot4::FrmMyPlot4(Application& app) : FormScreen(app, "frm_MyPlot4") {
   auto* body = new QVBoxLayout;
-  for (int i = 0; i < 3; ++i) {
-    headers_[i] = NamedLabel(this, QString("lbl_Header%1").arg(i + 2).toUtf8().constData(), "");
-    body->addWidget(headers_[i]);
-  }
+  summary_.AddHeaderLines(this, body);
   auto* row = new QHBoxLayout;
-  view_ = new ChartView(this, "pct_Plot_0", true);
+  view_ = new ChartView(this, "pct_Plot_0");
   view_->SetPaint([this](Canvas& c, int cursor) { area_ = PaintPolarPlot(c, shown_, cursor); });
   view_->SetRowAt([this](double x, double y) { return PolarRowAt(area_, model_, x, y); });
-  auto picture = [this](Canvas& c) { PaintPolarPlot(c, model_); };
-  view_->onSaveImage = [this, picture] { SaveChartImage(app_, picture, view_->PictureSize(), "frm_MyPlot4.SaveImage"); };
-  view_->onCopyImage = [this, picture] { CopyChartImage(picture, view_->PictureSize()); };
-  view_->onCopyData = [this] { CopyChartText(PolarCsv(model_)); };
-  view_->onSaveData = [this] { SaveChartData(app_, PolarCsv(model_), "frm_MyPlot4.SaveData"); };
+  view_->AnswerActions(
+      app_, "frm_MyPlot4", [this](Canvas& c) { PaintPolarPlot(c, model_); }, [this] { return PolarCsv(model_); });
   row->addWidget(view_, 1);
 
   auto* column = new QWidget(this);
@@ -39,16 +31,7 @@ FrmMyPlot4::FrmMyPlot4(Application& app) : FormScreen(app, "frm_MyPlot4") {
   title_->setWordWrap(true);
   side->addWidget(title_);
   side->addWidget(units_);
-  auto panel = [&](const char* frame, const char* caption, std::initializer_list<QLabel**> labels,
-                   std::initializer_list<const char*> names) {
-    auto* g = new QGroupBox(caption, column);
-    g->setObjectName(frame);
-    auto* l = new QVBoxLayout(g);
-    auto name = names.begin();
-    for (QLabel** label : labels) l->addWidget(*label = NamedLabel(g, *name++, ""));
-    side->addWidget(g);
-  };
-  panel("fra_Magnitude", "Magnitude", {&peak_, &mean_}, {"lbl_Peak", "lbl_Mean"});
+  InfoPanel(column, side, "fra_Magnitude", "Magnitude", {{&peak_, "lbl_Peak"}, {&mean_, "lbl_Mean"}});
   auto* draw = new QGroupBox("Draw", column);
   draw->setObjectName("fra_Draw");
   auto* drawLayout = new QVBoxLayout(draw);
@@ -59,8 +42,7 @@ FrmMyPlot4::FrmMyPlot4(Application& app) : FormScreen(app, "frm_MyPlot4") {
   drawLayout->addWidget(chkEnvelope_);
   drawLayout->addWidget(chkVectors_);
   side->addWidget(draw);
-  panel("fra_Cylinder", "Cylinder Data", {&cylinder_}, {"lbl_CylinderData"});
-  panel("fra_Engine", "Engine Data", {&engine_}, {"lbl_EngineData"});
+  summary_.AddPanels(column, side);
   side->addStretch(1);
   column->setMaximumWidth(260);
   row->addWidget(column);
@@ -70,34 +52,21 @@ FrmMyPlot4::FrmMyPlot4(Application& app) : FormScreen(app, "frm_MyPlot4") {
       if (!IsFilling()) Run([this] { Redraw(); });
     });
 
-  auto* commands = new QWidget(this);
-  auto* layout = new QHBoxLayout(commands);
-  auto add = [&](const char* name, const char* caption, std::function<void()> run) {
-    QPushButton* b = NamedButton(commands, name, caption);
-    layout->addWidget(b);
-    connect(b, &QPushButton::clicked, this, std::move(run));
-  };
-  add("cmd_Replot", "< &Back", [this] { Back(); });
-  add("cmd_Copy", "&Copy", [this] { app_.GetUi().Message(kCopyScreenText, Buttons::Ok, Icon::Information); });
-  add("cmd_PlotPrint", "&Print Form", [this] { PrintThisForm(); });
-  add("cmd_PlotDone", "&Next >", [this] {
-    app_.Selection().ResultsExist = true;
-    hide();
-  });
-  Lay(body, commands);
+  Lay(body,
+      CommandRow({
+          {"cmd_Replot", "< &Back", [this] { Back(); }},
+          {"cmd_Copy", "&Copy", [this] { app_.GetUi().Message(kCopyScreenText, Buttons::Ok, Icon::Information); }},
+          {"cmd_PlotPrint", "&Print Form", [this] { PrintThisForm(); }},
+          {"cmd_PlotDone", "&Next >",
+           [this] {
+             app_.Selection().ResultsExist = true;
+             hide();
+           }},
+      }));
 
-  QMenu* graph = menuBar()->addMenu("&Graph");
-  graph->setObjectName("mnu_Graph");
-  graph->addActions(view_->Actions());
+  GraphMenu(view_->Actions());
   view_->Actions()[1]->setShortcut(QKeySequence::Copy);
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnu_HelpMenu");
-  QAction* page = help->addAction("Polar Plots");
-  page->setObjectName("mnu_Help");
-  page->setShortcut(QKeySequence::HelpContents);
-  connect(page, &QAction::triggered, this, [this] {
-    Guarded(app_.GetUi(), "frm_MyPlot4.mnu_Help_Click", [&] { app_.ShowHelp(HelpTopic::PolarPlots); });
-  });
+  HelpMenu("Polar Plots", "frm_MyPlot4.mnu_Help_Click", HelpTopic::PolarPlots);
 
   redrawTimer_.setSingleShot(true);
   redrawTimer_.setInterval(250);
@@ -111,15 +80,8 @@ void FrmMyPlot4::ReadWidgets() {
 }
 
 void FrmMyPlot4::WriteWidgets() {
-  const EngineDesignRecord& d = app_.Design();
   SetTitlebox(this, app_.Values());
-  cylinder_->setText(QtText(SummaryText(CylinderSummary(d))));
-  engine_->setText(QtText(SummaryText(EngineSummary(d))));
-  const std::string lines[] = {PhaseLine(d), FiringOrderLine(d), FiringAngleLine(d)};
-  for (int i = 0; i < 3; ++i) {
-    headers_[i]->setText(QtText(lines[i]));
-    headers_[i]->setVisible(d.EngineResultsValid);
-  }
+  summary_.Write(app_.Design());
   chkEnvelope_->setChecked(envelope_);
   chkVectors_->setChecked(vectors_);
   title_->setText(QtText(model_.longName));

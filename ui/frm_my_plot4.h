@@ -10,6 +10,7 @@
 
 #include "plots/polar_plot.h"
 #include "ui/chart_view.h"
+#include "ui/design_summary.h"
 #include "ui/form_screen.h"
 
 namespace zorvan::ui {
@@ -39,9 +40,8 @@ class FrmMyPlot4 : public FormScreen {
   int16_t mode_ = kPolarNone;          // what the last drawing drew
   bool envelope_ = true, vectors_ = false;  // the check boxes: first shown with the tip path
   ChartView* view_ = nullptr;
-  std::array<QLabel*, 3> headers_{};  // lbl_Header2..4
-  QLabel *cylinder_ = nullptr, *engine_ = nullptr, *title_ = nullptr, *units_ = nullptr, *peak_ = nullptr,
-         *mean_ = nullptr;
+  DesignSummary summary_;
+  QLabel *title_ = nullptr, *units_ = nullptr, *peak_ = nullptr, *mean_ = nullptr;
   QCheckBox *chkEnvelope_ = nullptr, *chkVectors_ = nullptr;
   QTimer redrawTimer_;
 };

@@ -34,13 +34,10 @@ FrmOrders::FrmOrders(Application& app) : FormScreen(app, "frm_Orders") {
   table_->setReadOnly(true);
   table_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   body->addWidget(table_, 2);
-  auto* row = new QWidget(this);
-  auto* commands = new QHBoxLayout(row);
-  QPushButton* back = NamedButton(row, "cmd_Back", "< &Back");
-  commands->addWidget(back);
-  commands->addStretch(1);
-  connect(back, &QPushButton::clicked, this, [this] { Back(); });
-  Lay(body, row);
+  Lay(body, CommandRow({
+                {"cmd_Back", "< &Back", [this] { Back(); }},
+                Stretch(),
+            }));
   connect(subject_, &QComboBox::activated, this, [this] { Analyse(); });
   resize(1000, 760);
 }
@@ -60,11 +57,7 @@ void FrmOrders::BuildMenus() {
   add(graph, "mnu_CopyImage", "Copy I&mage", [this, size] { CopyChartImage(chart_->Drawing(), size); })
       ->setShortcut(QKeySequence::Copy);
   add(graph, "mnu_CopyData", "Copy &Data", [this] { CopyChartText(OrdersCsv(app_.Design(), columns_)); });
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnu_HelpMenu");
-  add(help, "mnu_Help", "Orders", [this] {
-    Guarded(app_.GetUi(), "frm_Orders.mnu_Help_Click", [&] { app_.ShowHelp(HelpTopic::Orders); });
-  })->setShortcut(QKeySequence::HelpContents);
+  HelpMenu("Orders", "frm_Orders.mnu_Help_Click", HelpTopic::Orders);
 }
 
 OrderSubject FrmOrders::Subject() const {

@@ -2,8 +2,6 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/captions.h"
@@ -29,37 +27,19 @@ FrmPhasors::FrmPhasors(Application& app) : FormScreen(app, "frm_Phasors") {
   }
   kindLayout->addStretch(1);
   body->addWidget(kinds);
-  view_ = new ChartView(this, "pct_Phasors", true);
+  view_ = new ChartView(this, "pct_Phasors");
   view_->SetPaint([this](Canvas& c, int) { PaintPhasors(c, model_); });
-  auto draw = [this](Canvas& c) { PaintPhasors(c, model_); };
-  view_->onSaveImage = [this, draw] { SaveChartImage(app_, draw, view_->PictureSize(), "frm_Phasors.SaveImage"); };
-  view_->onCopyImage = [this, draw] { CopyChartImage(draw, view_->PictureSize()); };
-  view_->onCopyData = [this] { CopyChartText(PhasorCsv(model_)); };
-  view_->onSaveData = [this] { SaveChartData(app_, PhasorCsv(model_), "frm_Phasors.SaveData"); };
+  view_->AnswerActions(
+      app_, "frm_Phasors", [this](Canvas& c) { PaintPhasors(c, model_); }, [this] { return PhasorCsv(model_); });
   body->addWidget(view_, 1);
 
-  auto* row = new QWidget(this);
-  auto* commands = new QHBoxLayout(row);
-  QPushButton* print = NamedButton(row, "cmd_PlotPrint", "&Print Form");
-  QPushButton* done = NamedButton(row, "cmd_Done", "&Next >");
-  commands->addWidget(print);
-  commands->addStretch();
-  commands->addWidget(done);
-  connect(print, &QPushButton::clicked, this, [this] { PrintThisForm(); });
-  connect(done, &QPushButton::clicked, this, [this] { hide(); });
-  Lay(body, row);
-
-  QMenu* graph = menuBar()->addMenu("&Graph");
-  graph->setObjectName("mnu_Graph");
-  graph->addActions(view_->Actions());
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnu_HelpMenu");
-  QAction* page = help->addAction("Phasor Diagrams");
-  page->setObjectName("mnu_Help");
-  page->setShortcut(QKeySequence::HelpContents);
-  connect(page, &QAction::triggered, this, [this] {
-    Guarded(app_.GetUi(), "frm_Phasors.mnu_Help", [&] { app_.ShowHelp(HelpTopic::Phasors); });
-  });
+  Lay(body, CommandRow({
+                {"cmd_PlotPrint", "&Print Form", [this] { PrintThisForm(); }},
+                Stretch(),
+                {"cmd_Done", "&Next >", [this] { hide(); }},
+            }));
+  GraphMenu(view_->Actions());
+  HelpMenu("Phasor Diagrams", "frm_Phasors.mnu_Help", HelpTopic::Phasors);
   resize(1000, 720);
 }
 

@@ -1,53 +1,56 @@
 #include "ui/frm_plot.h"
 
-#include <QClipboard>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QImage>
-#include <QMenuBar>
 #include <QVBoxLayout>
 
 #include "core/captions.h"
 #include "core/error_report.h"
 #include "core/presets.h"
-#include "files/atomic_file.h"
-#include "render/picture_files.h"
 #include "ui/application.h"
-#include "ui/chart_view.h"
 #include "ui/qt_platform.h"
 #include "ui/screen_base.h"
 
 namespace zorvan::ui {
 
-namespace {
-
-// A picture of the plot the size of the view, or of a standard page when the
-// view has not been laid out.
-QSize PictureSize(const QWidget* view) {
-  return view->width() >= 200 && view->height() >= 150 ? view->size() : QSize(1280, 1024);
-}
-
-}  // namespace
-
 FrmPlot::FrmPlot(Application& app, const PlotScreenKind& kind) : FormScreen(app, kind.name), kind_(kind) {
   auto* body = new QVBoxLayout;
-  for (int i = 0; i < 3; ++i) {
-    headers_[i] = NamedLabel(this, QString("lbl_Header%1").arg(i + 2).toUtf8().constData(), "");
-    body->addWidget(headers_[i]);
-  }
+  summary_.AddHeaderLines(this, body);
   auto* row = new QHBoxLayout;
-  view_ = new PlotView(this, kind.aligned ? "pct_Plot" : "grf_Plot");
+  view_ = new ChartView(this, kind.aligned ? "pct_Plot" : "grf_Plot", kPlotChart);
   row->addWidget(view_, 1);
   row->addWidget(BuildSummary());
   body->addLayout(row, 1);
-  Lay(body, BuildCommands());
-  BuildMenus();
-  view_->onSaveImage = [this] { SaveImage(); };
-  view_->onCopyImage = [this] { CopyImage(); };
-  view_->onCopyData = [this] { CopyData(); };
-  view_->onSaveData = [this] { SaveData(); };
+  auto next = [this] {
+    app_.Selection().ResultsExist = true;
+    hide();
+  };
+  auto copy = [this] { app_.GetUi().Message(kCopyScreenText, Buttons::Ok, Icon::Information); };
+  auto print = [this] { PrintThisForm(); };
+  if (kind_.aligned) {
+    Lay(body, CommandRow({
+                  {"cmd_Back", "< &Back", [this] { Back(); }},
+                  {"cmd_Replot", "&Replot", [this] { Replot(); }},
+                  {"cmd_Copy", "&Copy", copy},
+                  {"cmd_PlotPrint", "&Print Form", print},
+                  {"cmd_PlotDone", "&Next >", next},
+              }));
+  } else {
+    Lay(body, CommandRow({
+                  {"cmd_Replot", "< &Back", [this] { Back(); }},
+                  {"cmd_Copy", "&Copy", copy},
+                  {"cmd_PlotPrint", "&Print Form", print},
+                  {"cmd_Done", "&Next >", next},
+              }));
+  }
+  // The view creates the actions; the menu shows the same ones.
+  GraphMenu(view_->Actions());
+  view_->Actions()[1]->setShortcut(QKeySequence::Copy);
+  HelpMenu("Plotting", objectName().toStdString() + ".mnu_Help_Click", HelpTopic::Plotting);
+  view_->AnswerActions(
+      app_, objectName().toStdString(), [this](Canvas& c) { PaintPlot(c, Picture()); },
+      [this] { return PlotCsv(view_->Model()); });
   replotTimer_.setSingleShot(true);
   replotTimer_.setInterval(250);
   connect(&replotTimer_, &QTimer::timeout, this, [this] { Replot(); });
@@ -57,16 +60,7 @@ FrmPlot::FrmPlot(Application& app, const PlotScreenKind& kind) : FormScreen(app,
 QWidget* FrmPlot::BuildSummary() {
   auto* column = new QWidget(this);
   auto* layout = new QVBoxLayout(column);
-  auto panel = [&](const char* frame, const char* caption, const char* label) {
-    auto* g = new QGroupBox(caption, column);
-    g->setObjectName(frame);
-    auto* l = NamedLabel(g, label, "");
-    (new QVBoxLayout(g))->addWidget(l);
-    layout->addWidget(g);
-    return l;
-  };
-  cylinder_ = panel("fra_Cylinder", "Cylinder Data", "lbl_CylinderData");
-  engine_ = panel("fra_Engine", "Engine Data", "lbl_EngineData");
+  summary_.AddPanels(column, layout);
   if (!kind_.aligned) {
     auto* style = new QGroupBox("Grid and Lines", column);
     style->setObjectName("fra_Style");
@@ -88,47 +82,6 @@ QWidget* FrmPlot::BuildSummary() {
   return column;
 }
 
-QWidget* FrmPlot::BuildCommands() {
-  auto* row = new QWidget(this);
-  auto* layout = new QHBoxLayout(row);
-  auto add = [&](const char* name, const char* caption, std::function<void()> run) {
-    QPushButton* b = NamedButton(row, name, caption);
-    layout->addWidget(b);
-    connect(b, &QPushButton::clicked, this, std::move(run));
-  };
-  if (kind_.aligned) {
-    add("cmd_Back", "< &Back", [this] { Back(); });
-    add("cmd_Replot", "&Replot", [this] { Replot(); });
-  } else {
-    add("cmd_Replot", "< &Back", [this] { Back(); });
-  }
-  add("cmd_Copy", "&Copy", [this] { app_.GetUi().Message(kCopyScreenText, Buttons::Ok, Icon::Information); });
-  add("cmd_PlotPrint", "&Print Form", [this] { PrintThisForm(); });
-  add(kind_.aligned ? "cmd_PlotDone" : "cmd_Done", "&Next >", [this] {
-    app_.Selection().ResultsExist = true;
-    hide();
-  });
-  return row;
-}
-
-void FrmPlot::BuildMenus() {
-  QMenu* graph = menuBar()->addMenu("&Graph");
-  graph->setObjectName("mnu_Graph");
-  // The view creates the actions; the menu shows the same ones.
-  graph->addActions(view_->PlotActions());
-  view_->PlotActions()[1]->setShortcut(QKeySequence::Copy);
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnu_HelpMenu");
-  QAction* page = help->addAction("Plotting");
-  page->setObjectName("mnu_Help");
-  page->setShortcut(QKeySequence::HelpContents);
-  connect(page, &QAction::triggered, this, [this] {
-    Guarded(app_.GetUi(), Procedure("mnu_Help_Click"), [&] { app_.ShowHelp(HelpTopic::Plotting); });
-  });
-}
-
-std::string FrmPlot::Procedure(const char* command) const { return objectName().toStdString() + "." + command; }
-
 void FrmPlot::ReadWidgets() {
   if (kind_.aligned) return;
   options_.hGrid = checks_[0]->isChecked();
@@ -140,13 +93,7 @@ void FrmPlot::ReadWidgets() {
 void FrmPlot::WriteWidgets() {
   const EngineDesignRecord& d = app_.Design();
   SetTitlebox(this, app_.Values());
-  cylinder_->setText(QtText(SummaryText(CylinderSummary(d))));
-  engine_->setText(QtText(SummaryText(EngineSummary(d))));
-  const std::string lines[] = {PhaseLine(d), FiringOrderLine(d), FiringAngleLine(d)};
-  for (int i = 0; i < 3; ++i) {
-    headers_[i]->setText(QtText(lines[i]));
-    headers_[i]->setVisible(d.EngineResultsValid);
-  }
+  summary_.Write(d);
   if (kind_.aligned) return;
   checks_[0]->setChecked(options_.hGrid);
   checks_[1]->setChecked(options_.vGrid);
@@ -186,20 +133,6 @@ PlotModel FrmPlot::Picture() const {
   if (d.EngineResultsValid) model.header = {PhaseLine(d), FiringOrderLine(d), FiringAngleLine(d)};
   return model;
 }
-
-void FrmPlot::SaveImage() {
-  const PlotModel model = Picture();
-  SaveChartImage(app_, [&model](Canvas& c) { PaintPlot(c, model); }, PictureSize(view_), Procedure("SaveImage"));
-}
-
-void FrmPlot::CopyImage() {
-  const PlotModel model = Picture();
-  CopyChartImage([&model](Canvas& c) { PaintPlot(c, model); }, PictureSize(view_));
-}
-
-void FrmPlot::CopyData() { CopyChartText(PlotCsv(view_->Model())); }
-
-void FrmPlot::SaveData() { SaveChartData(app_, PlotCsv(view_->Model()), Procedure("SaveData")); }
 
 void RegisterPlots(Application& app) {
   const PlotScreenKind kinds[] = {

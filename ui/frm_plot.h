@@ -12,8 +12,9 @@
 #include <array>
 
 #include "platform/screens.h"
+#include "ui/chart_view.h"
+#include "ui/design_summary.h"
 #include "ui/form_screen.h"
-#include "ui/plot_view.h"
 
 namespace zorvan::ui {
 
@@ -31,7 +32,7 @@ class FrmPlot : public FormScreen {
 
   // Each activation: the plot of the current selection drawn afresh.
   void Activate();
-  PlotView* View() const { return view_; }
+  ChartView* View() const { return view_; }
 
  protected:
   void ReadWidgets() override;
@@ -40,22 +41,14 @@ class FrmPlot : public FormScreen {
 
  private:
   QWidget* BuildSummary();
-  QWidget* BuildCommands();
-  void BuildMenus();
   void Replot();
   // What the view shows, with the header lines the screen shows above it.
   PlotModel Picture() const;
-  void SaveImage();
-  void CopyImage();
-  void CopyData();
-  void SaveData();
-  std::string Procedure(const char* command) const;
 
   PlotScreenKind kind_;
   PlotOptions options_;
-  PlotView* view_ = nullptr;
-  QLabel *cylinder_ = nullptr, *engine_ = nullptr;
-  std::array<QLabel*, 3> headers_{};  // lbl_Header2..4
+  ChartView* view_ = nullptr;
+  DesignSummary summary_;
   std::array<QCheckBox*, 4> checks_{};  // chk_HGrid, chk_VGrid, chk_Line, chk_Sticks
   QTimer replotTimer_;
 };

@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QMenuBar>
 #include <QVBoxLayout>
 
 #include "core/captions.h"
@@ -60,14 +59,18 @@ FrmPlotSelect::FrmPlotSelect(Application& app, int screen, const Variant& varian
       variant_(variant),
       logic_(app.Design(), app.Selection(), app.GetUi(), boxes_, screen) {
   boxes_.style = 1;  // "Annotated" until the user chooses
-  BuildMenus();
+  HelpMenu("Help", objectName().toStdString() + ".mnu_Help", variant_.help);
   auto* columns = new QHBoxLayout;
   columns->addWidget(BuildSlots());
   side_ = new QVBoxLayout;
   side_->addWidget(BuildChoices());
   side_->addWidget(BuildSummary(), 1);
   columns->addLayout(side_, 1);
-  Lay(columns, BuildCommands());
+  Lay(columns, CommandRow({
+                   {variant_.backName, "< &Back", [this] { Back(); }},
+                   Stretch(),
+                   {"cmd_Done", "&Next >", [this] { Next(); }, &done_},
+               }));
   Wire();
   logic_.Load();
   Refill();
@@ -163,29 +166,6 @@ QWidget* FrmPlotSelect::BuildChoices() {
   return box;
 }
 
-QWidget* FrmPlotSelect::BuildCommands() {
-  auto* row = new QWidget(this);
-  auto* layout = new QHBoxLayout(row);
-  back_ = NamedButton(row, variant_.backName, "< &Back");
-  done_ = NamedButton(row, "cmd_Done", "&Next >");
-  layout->addWidget(back_);
-  layout->addStretch();
-  layout->addWidget(done_);
-  return row;
-}
-
-void FrmPlotSelect::BuildMenus() {
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnu_HelpMenu");
-  QAction* page = help->addAction("Help");
-  page->setObjectName("mnu_Help");
-  page->setShortcut(QKeySequence::HelpContents);
-  const std::string procedure = objectName().toStdString() + ".mnu_Help";
-  connect(page, &QAction::triggered, this, [this, procedure] {
-    Guarded(app_.GetUi(), procedure, [&] { app_.ShowHelp(variant_.help); });
-  });
-}
-
 void FrmPlotSelect::Wire() {
   for (int k = 1; k <= logic_.Slots(); ++k) {
     const Slot& s = slot_[k];
@@ -198,8 +178,6 @@ void FrmPlotSelect::Wire() {
     connect(method_[i], &QRadioButton::clicked, this, [this, i] { Run([&] { logic_.SetupMethod(i == 0); }); });
   connect(preset_, &QComboBox::activated, this, [this] { Run([&] { logic_.PresetPicked(); }); });
   connect(clearPreset_, &QPushButton::clicked, this, [this] { Run([&] { logic_.ClearPreset(); }); });
-  connect(done_, &QPushButton::clicked, this, [this] { Next(); });
-  connect(back_, &QPushButton::clicked, this, [this] { Back(); });
 }
 
 bool FrmPlotSelect::eventFilter(QObject* watched, QEvent* event) {

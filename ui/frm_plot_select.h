@@ -52,8 +52,6 @@ class FrmPlotSelect : public FormScreen {
   QWidget* BuildSlots();
   QWidget* BuildSummary();
   QWidget* BuildChoices();
-  QWidget* BuildCommands();
-  void BuildMenus();
   void Wire();
 
   void ReadWidgets() override;
@@ -76,7 +74,7 @@ class FrmPlotSelect : public FormScreen {
   std::array<QRadioButton*, 2> method_{}, coord_{}, style_{};
   QGroupBox *presetFrame_ = nullptr, *coordFrame_ = nullptr;
   QComboBox* preset_ = nullptr;
-  QPushButton *clearPreset_ = nullptr, *done_ = nullptr, *back_ = nullptr;
+  QPushButton *clearPreset_ = nullptr, *done_ = nullptr;
 };
 
 // Creates the three screens, wires them to the application and registers them.

@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QMenuBar>
 #include <QVBoxLayout>
 
 #include "core/captions.h"
@@ -18,14 +17,7 @@ namespace zorvan::ui {
 
 FrmPlotSelect4::FrmPlotSelect4(Application& app)
     : FormScreen(app, "frm_PlotSelect4"), logic_(app.Design(), app.Selection(), boxes_) {
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnu_HelpMenu");
-  QAction* page = help->addAction("Help");
-  page->setObjectName("mnu_Help");
-  page->setShortcut(QKeySequence::HelpContents);
-  connect(page, &QAction::triggered, this, [this] {
-    Guarded(app_.GetUi(), "frm_PlotSelect4.mnu_Help", [&] { app_.ShowHelp(HelpTopic::PolarPlots); });
-  });
+  HelpMenu("Help", "frm_PlotSelect4.mnu_Help", HelpTopic::PolarPlots);
 
   auto* columns = new QHBoxLayout;
   auto* slot = new QGroupBox("Function 1", this);
@@ -63,19 +55,14 @@ FrmPlotSelect4::FrmPlotSelect4(Application& app)
   right->addStretch(1);
   columns->addLayout(right, 1);
 
-  auto* row = new QWidget(this);
-  auto* commands = new QHBoxLayout(row);
-  back_ = NamedButton(row, "cmd_CancelPlotData", "< &Back");
-  done_ = NamedButton(row, "cmd_Done", "&Next >");
-  commands->addWidget(back_);
-  commands->addStretch();
-  commands->addWidget(done_);
-  Lay(columns, row);
+  Lay(columns, CommandRow({
+                   {"cmd_CancelPlotData", "< &Back", [this] { Back(); }},
+                   Stretch(),
+                   {"cmd_Done", "&Next >", [this] { Next(); }, &done_},
+               }));
 
   connect(var_, &QComboBox::activated, this, [this] { Run([&] { logic_.Picked(); }); });
   connect(clear_, &QPushButton::clicked, this, [this] { Run([&] { logic_.Clear(); }); });
-  connect(done_, &QPushButton::clicked, this, [this] { Next(); });
-  connect(back_, &QPushButton::clicked, this, [this] { Back(); });
   Refill();
   resize(560, 320);
 }

@@ -37,7 +37,7 @@ class FrmPlotSelect4 : public FormScreen {
   QLabel* function_ = nullptr;
   QGroupBox* coordFrame_ = nullptr;
   std::array<QRadioButton*, 2> coord_{};
-  QPushButton *clear_ = nullptr, *done_ = nullptr, *back_ = nullptr;
+  QPushButton *clear_ = nullptr, *done_ = nullptr;
 };
 
 void RegisterPlotSelect4(Application& app);

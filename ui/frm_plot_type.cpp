@@ -2,8 +2,6 @@
 
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QMenuBar>
 #include <cmath>
 
 #include "core/captions.h"
@@ -73,13 +71,7 @@ void DrawPlotLayout(Canvas& c, int option) {
 }
 
 FrmPlotType::FrmPlotType(Application& app) : FormScreen(app, "frm_PlotType"), logic_(app.Selection(), boxes_) {
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnu_HelpMenu");
-  QAction* page = help->addAction("Help");
-  page->setObjectName("mnu_Help");
-  page->setShortcut(QKeySequence::HelpContents);
-  connect(page, &QAction::triggered, this,
-          [this] { Guarded(app_.GetUi(), "frm_PlotType.mnu_Help", [&] { app_.ShowHelp(HelpTopic::Plotting); }); });
+  HelpMenu("Help", "frm_PlotType.mnu_Help", HelpTopic::Plotting);
 
   auto* grid = new QGridLayout;
   for (int i = 0; i < 4; ++i) {
@@ -95,16 +87,11 @@ FrmPlotType::FrmPlotType(Application& app) : FormScreen(app, "frm_PlotType"), lo
     grid->addWidget(picture_[i], i, 0);
     grid->addWidget(option_[i], i, 1);
   }
-  auto* row = new QWidget(this);
-  auto* commands = new QHBoxLayout(row);
-  back_ = NamedButton(row, "cmd_CancelPickPlot", "< &Back");
-  next_ = NamedButton(row, "cmd_PickPlotDone", "&Next >");
-  commands->addWidget(back_);
-  commands->addStretch();
-  commands->addWidget(next_);
-  connect(back_, &QPushButton::clicked, this, [this] { Back(); });
-  connect(next_, &QPushButton::clicked, this, [this] { Next(); });
-  Lay(grid, row);
+  Lay(grid, CommandRow({
+                {"cmd_CancelPickPlot", "< &Back", [this] { Back(); }},
+                Stretch(),
+                {"cmd_PickPlotDone", "&Next >", [this] { Next(); }, &next_},
+            }));
   Refill();
   resize(520, 420);
 }

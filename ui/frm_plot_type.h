@@ -32,7 +32,7 @@ class FrmPlotType : public FormScreen {
   PlotTypeLogic logic_;
   std::array<QRadioButton*, 4> option_{};
   std::array<PictureBox*, 4> picture_{};
-  QPushButton *next_ = nullptr, *back_ = nullptr;
+  QPushButton* next_ = nullptr;
 };
 
 // The small pictures of the four layouts, drawn on a canvas.

@@ -2,8 +2,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "config/notices.h"
@@ -17,13 +15,12 @@
 namespace zorvan::ui {
 
 FrmPower::FrmPower(Application& app) : FormScreen(app, "frm_Power") {
-  auto draw = [this](Canvas& c) { Draw(c); };
-  auto wire = [this, draw](ChartView* v) {
-    v->onSaveImage = [this, draw] { SaveChartImage(app_, draw, QSize(1280, 900), "frm_Power.SaveImage"); };
-    v->onCopyImage = [draw] { CopyChartImage(draw, QSize(1280, 900)); };
+  auto wire = [this](ChartView* v) {
+    v->AnswerActions(
+        app_, "frm_Power", [this](Canvas& c) { Draw(c); }, {}, QSize(1280, 900));
   };
   auto* body = new QHBoxLayout;
-  text_ = new ChartView(this, "Picture1", false);
+  text_ = new ChartView(this, "Picture1", {.withData = false});
   text_->SetPaint([this](Canvas& c, int) { PaintPowerText(c, model_.arrangementText); });
   text_->setMinimumWidth(270);
   wire(text_);
@@ -32,7 +29,7 @@ FrmPower::FrmPower(Application& app) : FormScreen(app, "frm_Power") {
   for (int i = 0; i < 3; ++i) {
     titles_[i] = NamedLabel(this, QString("lbl_Title_%1").arg(i + 1).toUtf8().constData(), "");
     titles_[i]->setAlignment(Qt::AlignCenter);
-    charts_[i] = new ChartView(this, QString("pct_Pict_%1").arg(i + 1).toUtf8().constData(), false);
+    charts_[i] = new ChartView(this, QString("pct_Pict_%1").arg(i + 1).toUtf8().constData(), {.withData = false});
     charts_[i]->SetPaint([this, i](Canvas& c, int) { PaintPowerPanel(c, model_.charts[i]); });
     wire(charts_[i]);
     charts->addWidget(titles_[i]);
@@ -40,28 +37,13 @@ FrmPower::FrmPower(Application& app) : FormScreen(app, "frm_Power") {
   }
   body->addLayout(charts, 1);
 
-  auto* row = new QWidget(this);
-  auto* commands = new QHBoxLayout(row);
-  QPushButton* redraw = NamedButton(row, "cmd_Redraw", "Redraw");
-  QPushButton* done = NamedButton(row, "cmd_Done", "&Next >");
-  commands->addWidget(redraw);
-  commands->addStretch();
-  commands->addWidget(done);
-  connect(redraw, &QPushButton::clicked, this, [this] { Redraw(); });
-  connect(done, &QPushButton::clicked, this, [this] { hide(); });
-  Lay(body, row);
-
-  QMenu* graph = menuBar()->addMenu("&Graph");
-  graph->setObjectName("mnu_Graph");
-  graph->addActions(text_->Actions());
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnu_HelpMenu");
-  QAction* page = help->addAction("Power Charts");
-  page->setObjectName("mnu_Help");
-  page->setShortcut(QKeySequence::HelpContents);
-  connect(page, &QAction::triggered, this, [this] {
-    Guarded(app_.GetUi(), "frm_Power.mnu_Help", [&] { app_.ShowHelp(HelpTopic::PowerChart); });
-  });
+  Lay(body, CommandRow({
+                {"cmd_Redraw", "Redraw", [this] { Redraw(); }},
+                Stretch(),
+                {"cmd_Done", "&Next >", [this] { hide(); }},
+            }));
+  GraphMenu(text_->Actions());
+  HelpMenu("Power Charts", "frm_Power.mnu_Help", HelpTopic::PowerChart);
 
   redrawTimer_.setSingleShot(true);
   redrawTimer_.setInterval(250);

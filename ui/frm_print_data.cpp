@@ -1,15 +1,12 @@
 #include "ui/frm_print_data.h"
 
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QMenuBar>
 #include <QVBoxLayout>
 
 #include "core/captions.h"
 #include "core/error_report.h"
 #include "core/presets.h"
-#include "plots/design_header.h"
 #include "ui/application.h"
 #include "ui/frm_print_select.h"
 #include "ui/qt_platform.h"
@@ -32,12 +29,9 @@ void SetCell(QTableWidget* grid, int row, int column, const std::string& text, b
 }  // namespace
 
 FrmPrintData::FrmPrintData(Application& app) : FormScreen(app, "frm_PrintData") {
-  BuildMenus();
+  HelpMenu("Printing", "frm_PrintData.mnu_Help_Click", HelpTopic::Printing);
   auto* body = new QVBoxLayout;
-  for (int i = 0; i < 3; ++i) {
-    headers_[i] = NamedLabel(this, QString("lbl_Header%1").arg(i + 2).toUtf8().constData(), "");
-    body->addWidget(headers_[i]);
-  }
+  summary_.AddHeaderLines(this, body);
   auto* row = new QHBoxLayout;
   grid_ = new QTableWidget(this);
   grid_->setObjectName("grd_Data");
@@ -46,49 +40,20 @@ FrmPrintData::FrmPrintData(Application& app) : FormScreen(app, "frm_PrintData") 
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   row->addWidget(grid_, 1);
   auto* side = new QVBoxLayout;
-  auto panel = [&](const char* frame, const char* caption, const char* label) {
-    auto* g = new QGroupBox(caption, this);
-    g->setObjectName(frame);
-    auto* l = NamedLabel(g, label, "");
-    (new QVBoxLayout(g))->addWidget(l);
-    side->addWidget(g);
-    return l;
-  };
-  cylinder_ = panel("fra_Cylinder", "Cylinder Data", "lbl_CylinderData");
-  engine_ = panel("fra_Engine", "Engine Data", "lbl_EngineData");
+  summary_.AddPanels(this, side);
   side->addStretch(1);
   row->addLayout(side);
   body->addLayout(row, 1);
-  Lay(body, BuildCommands());
+  Lay(body,
+      CommandRow({
+          {"cmd_Reprint", "< &Back", [this] { Back(); }},
+          {"cmd_Copy", "&Copy", [this] { app_.GetUi().Message(kCopyScreenText, Buttons::Ok, Icon::Information); }},
+          {"cmd_PrintForm", "&Print Form",
+           [this] { PrintForm(*this, app_.GetUi(), app_.Printer(), "frm_Printdata.PrintForm"); }},
+          Stretch(),
+          {"cmd_Done", "&Next >", [this] { hide(); }},
+      }));
   resize(1000, 760);
-}
-
-QWidget* FrmPrintData::BuildCommands() {
-  auto* row = new QWidget(this);
-  auto* layout = new QHBoxLayout(row);
-  auto add = [&](const char* name, const char* caption, std::function<void()> run) {
-    QPushButton* b = NamedButton(row, name, caption);
-    layout->addWidget(b);
-    connect(b, &QPushButton::clicked, this, std::move(run));
-  };
-  add("cmd_Reprint", "< &Back", [this] { Back(); });
-  add("cmd_Copy", "&Copy", [this] { app_.GetUi().Message(kCopyScreenText, Buttons::Ok, Icon::Information); });
-  add("cmd_PrintForm", "&Print Form",
-      [this] { PrintForm(*this, app_.GetUi(), app_.Printer(), "frm_Printdata.PrintForm"); });
-  layout->addStretch(1);
-  add("cmd_Done", "&Next >", [this] { hide(); });
-  return row;
-}
-
-void FrmPrintData::BuildMenus() {
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnu_HelpMenu");
-  QAction* page = help->addAction("Printing");
-  page->setObjectName("mnu_Help");
-  page->setShortcut(QKeySequence::HelpContents);
-  connect(page, &QAction::triggered, this, [this] {
-    Guarded(app_.GetUi(), "frm_PrintData.mnu_Help_Click", [&] { app_.ShowHelp(HelpTopic::Printing); });
-  });
 }
 
 void FrmPrintData::Activate() {
@@ -126,15 +91,8 @@ void FrmPrintData::FillGrid() {
 }
 
 void FrmPrintData::WriteWidgets() {
-  const EngineDesignRecord& d = app_.Design();
   SetTitlebox(this, app_.Values());
-  cylinder_->setText(QtText(SummaryText(CylinderSummary(d))));
-  engine_->setText(QtText(SummaryText(EngineSummary(d))));
-  const std::string lines[] = {PhaseLine(d), FiringOrderLine(d), FiringAngleLine(d)};
-  for (int i = 0; i < 3; ++i) {
-    headers_[i]->setText(QtText(lines[i]));
-    headers_[i]->setVisible(d.EngineResultsValid);
-  }
+  summary_.Write(app_.Design());
 }
 
 void FrmPrintData::Back() {

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "plots/print_table.h"
+#include "ui/design_summary.h"
 #include "ui/form_screen.h"
 
 namespace zorvan::ui {
@@ -25,14 +26,11 @@ class FrmPrintData : public FormScreen {
   void Back() override;
 
  private:
-  QWidget* BuildCommands();
-  void BuildMenus();
   void FillGrid();
 
   PrintTable table_;
   QTableWidget* grid_ = nullptr;
-  QLabel *cylinder_ = nullptr, *engine_ = nullptr;
-  std::array<QLabel*, 3> headers_{};  // lbl_Header2..4
+  DesignSummary summary_;
   int previousRows_ = 0;
 };
 

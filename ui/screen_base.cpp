@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "core/captions.h"
 #include "ui/qt_platform.h"
@@ -24,6 +25,16 @@ QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text) {
   auto* l = new QLabel(text, parent);
   l->setObjectName(name);
   return l;
+}
+
+QGroupBox* InfoPanel(QWidget* parent, QBoxLayout* into, const char* frame, const QString& caption,
+                     std::initializer_list<std::pair<QLabel**, const char*>> labels) {
+  auto* g = new QGroupBox(caption, parent);
+  g->setObjectName(frame);
+  auto* layout = new QVBoxLayout(g);
+  for (const auto& [label, name] : labels) layout->addWidget(*label = NamedLabel(g, name, ""));
+  into->addWidget(g);
+  return g;
 }
 
 QLineEdit* NamedBox(QWidget* parent, const QString& name, const char* tip, int maxWidth, QObject* filter) {

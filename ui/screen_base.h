@@ -1,12 +1,16 @@
 #pragma once
 // Helpers shared by the screens: buttons and labels named after their controls.
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QDialog>
-#include <QLineEdit>
-#include <QSlider>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QString>
+#include <initializer_list>
+#include <utility>
 
 #include "core/program_values.h"
 
@@ -14,6 +18,11 @@ namespace zorvan::ui {
 
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption);
 QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text);
+
+// A framed panel of summary labels added to `into`: the group box `frame`
+// with its caption, the labels named and kept as listed, one below the other.
+QGroupBox* InfoPanel(QWidget* parent, QBoxLayout* into, const char* frame, const QString& caption,
+                     std::initializer_list<std::pair<QLabel**, const char*>> labels);
 
 // Sets the screen's header label lbl_Header to the Titlebox text (user, design
 // number, date, time, file); creates nothing when the screen has no such label.

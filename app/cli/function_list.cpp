@@ -21,8 +21,7 @@ std::optional<int> FunctionNumber(const std::string& text) {
   return std::nullopt;
 }
 
-bool ParseFunctionList(const std::string& list, const char* kind, std::vector<std::pair<int, int16_t>>& out,
-                       std::ostream& err) {
+bool ParseFunctionList(const std::string& list, const char* kind, FunctionList& out, std::ostream& err) {
   std::size_t start = 0;
   while (start <= list.size()) {
     const std::size_t comma = std::min(list.find(',', start), list.size());
@@ -42,6 +41,37 @@ bool ParseFunctionList(const std::string& list, const char* kind, std::vector<st
     start = comma + 1;
   }
   return true;
+}
+
+int SelectFunctions(const EngineDesignRecord& d, const std::optional<std::string>& format, int slots,
+                    const FunctionList& functions, bool magnitudeNamed, PlotSelection& s, std::ostream& err) {
+  if (format) {
+    const auto offered = Load_Presets(d, slots);
+    if (std::find(offered.begin(), offered.end(), *format) == offered.end() || !ApplyPlotPreset(s, *format, slots)) {
+      err << "zorvan-cli: '" << *format << "' is not a preset format this design offers\n";
+      return 2;
+    }
+    return 0;
+  }
+  const auto offered = VariableList(d);
+  for (std::size_t i = 0; i < functions.size(); ++i) {
+    const int slot = static_cast<int>(i) + 1;
+    const std::string name = PlotFunction(functions[i].first).shortName;
+    if (std::find(offered.begin(), offered.end(), name) == offered.end()) {
+      err << "zorvan-cli: " << name << " (function " << functions[i].first << ") is not offered for this design\n";
+      return 2;
+    }
+    Set_Variable(s, name, slot);
+    Set_Component(s, kComponentTexts[s.ScalarPicked ? kCompMag : functions[i].second], slot);
+    if (magnitudeNamed && s.ScalarPicked) s.SlotComponentText[slot] = "Magnitude";
+  }
+  s.FunctionCount = static_cast<int16_t>(functions.size());
+  return 0;
+}
+
+bool AsksForFlywheel(const std::optional<std::string>& format, const FunctionList& functions) {
+  if (format) return format->find("Flywheel") != std::string::npos;
+  return std::any_of(functions.begin(), functions.end(), [](const auto& f) { return f.first == 19; });
 }
 
 }  // namespace zorvan::cli

@@ -32,7 +32,7 @@ struct PlotRequest {
   int phasors = -1;         // kPhasorForces or kPhasorMoments
   std::vector<int> orders;  // empty: 1 and 2
   std::optional<std::string> format;
-  std::vector<std::pair<int, int16_t>> slots;  // function, component
+  FunctionList slots;
   bool aligned = false;
   int16_t coord = 0;
   std::string out, csv;
@@ -172,33 +172,7 @@ int Select(const EngineDesignRecord& d, const PlotRequest& r, PlotSelection& s, 
   s.WindowCount = static_cast<int16_t>(r.type == 1 ? 1 : r.type == 2 ? 2 : 4);
   s.PlotStyle = r.aligned ? 1 : 2;
   s.CoordinateSystem = r.coord;
-  const int n = r.type == 2 ? 2 : 4;
-  if (r.format) {
-    const auto offered = Load_Presets(d, n);
-    if (std::find(offered.begin(), offered.end(), *r.format) == offered.end() || !ApplyPlotPreset(s, *r.format, n)) {
-      err << "zorvan-cli: '" << *r.format << "' is not a preset format this design offers\n";
-      return 2;
-    }
-    return 0;
-  }
-  const auto offered = VariableList(d);
-  for (std::size_t i = 0; i < r.slots.size(); ++i) {
-    const int slot = static_cast<int>(i) + 1;
-    const std::string name = PlotFunction(r.slots[i].first).shortName;
-    if (std::find(offered.begin(), offered.end(), name) == offered.end()) {
-      err << "zorvan-cli: " << name << " (function " << r.slots[i].first << ") is not offered for this design\n";
-      return 2;
-    }
-    Set_Variable(s, name, slot);
-    Set_Component(s, kComponentTexts[s.ScalarPicked ? kCompMag : r.slots[i].second], slot);
-  }
-  s.FunctionCount = static_cast<int16_t>(r.slots.size());
-  return 0;
-}
-
-bool AsksForFlywheel(const PlotRequest& r) {
-  if (r.format) return r.format->find("Flywheel") != std::string::npos;
-  return std::any_of(r.slots.begin(), r.slots.end(), [](const auto& s) { return s.first == 19; });
+  return SelectFunctions(d, r.format, r.type == 2 ? 2 : 4, r.slots, false, s, err);
 }
 
 // The polar plot of one function the design offers; 2 after a message for one it does not.
@@ -277,7 +251,7 @@ int Plot(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
   if (int code = ParseRequest(parsed, request, err)) return code;
 
   auto c = std::make_unique<CalculatedDesign>();
-  if (int code = BuildAndCalculate(parsed, *c, err, AsksForFlywheel(request))) return code;
+  if (int code = BuildAndCalculate(parsed, *c, err, AsksForFlywheel(request.format, request.slots))) return code;
   WriteMessages(c->messages, err);
   if (!c->ok) return 1;
   const EngineDesignRecord& d = c->d;

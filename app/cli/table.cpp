@@ -24,7 +24,7 @@ namespace {
 
 struct TableRequest {
   std::optional<std::string> format;
-  std::vector<std::pair<int, int16_t>> columns;  // function, component
+  FunctionList columns;
   PrintSettings settings;
   int16_t coord = 0;
   std::string out, printout;
@@ -95,39 +95,6 @@ int ParseRequest(const DesignArgs& parsed, TableRequest& r, std::ostream& err) {
   return 0;
 }
 
-// The selection the request makes, judged against what the design offers.
-int Select(const EngineDesignRecord& d, const TableRequest& r, PlotSelection& s, std::ostream& err) {
-  s.CoordinateSystem = r.coord;
-  if (r.format) {
-    const auto offered = Load_Presets(d, 4);
-    if (std::find(offered.begin(), offered.end(), *r.format) == offered.end() || !ApplyPlotPreset(s, *r.format, 4)) {
-      err << "zorvan-cli: '" << *r.format << "' is not a preset format this design offers\n";
-      return 2;
-    }
-    return 0;
-  }
-  const auto offered = VariableList(d);
-  for (std::size_t i = 0; i < r.columns.size(); ++i) {
-    const int slot = static_cast<int>(i) + 1;
-    const std::string name = PlotFunction(r.columns[i].first).shortName;
-    if (std::find(offered.begin(), offered.end(), name) == offered.end()) {
-      err << "zorvan-cli: " << name << " (function " << r.columns[i].first << ") is not offered for this design\n";
-      return 2;
-    }
-    Set_Variable(s, name, slot);
-    Set_Component(s, kComponentTexts[s.ScalarPicked ? kCompMag : r.columns[i].second], slot);
-    // As the selection screens name a scalar's only component.
-    if (s.ScalarPicked) s.SlotComponentText[slot] = "Magnitude";
-  }
-  s.FunctionCount = static_cast<int16_t>(r.columns.size());
-  return 0;
-}
-
-bool AsksForFlywheel(const TableRequest& r) {
-  if (r.format) return r.format->find("Flywheel") != std::string::npos;
-  return std::any_of(r.columns.begin(), r.columns.end(), [](const auto& c) { return c.first == 19; });
-}
-
 }  // namespace
 
 int Table(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -139,7 +106,7 @@ int Table(const std::vector<std::string>& args, std::ostream& out, std::ostream&
   if (int code = ParseRequest(parsed, request, err)) return code;
 
   auto c = std::make_unique<CalculatedDesign>();
-  if (int code = BuildAndCalculate(parsed, *c, err, AsksForFlywheel(request))) return code;
+  if (int code = BuildAndCalculate(parsed, *c, err, AsksForFlywheel(request.format, request.columns))) return code;
   WriteMessages(c->messages, err);
   if (!c->ok) return 1;
   const EngineDesignRecord& d = c->d;
@@ -147,7 +114,8 @@ int Table(const std::vector<std::string>& args, std::ostream& out, std::ostream&
   MessageList& messages = c->messages;
 
   PlotSelection selection;
-  if (int code = Select(d, request, selection, err)) return code;
+  selection.CoordinateSystem = request.coord;
+  if (int code = SelectFunctions(d, request.format, 4, request.columns, true, selection, err)) return code;
   // A data file renames the design after itself, as the desktop program's does.
   if (!request.out.empty()) values.FileName = StripFilename(request.out);
   bool written = Guarded(messages, "Multiprint", [&] {

@@ -42,7 +42,7 @@ class PlotGuiTest : public QObject {
   void cursorFollowsThePointer() {
     auto* screen = Open(ScreenId::MyPlot2, 2, "Shaking Force - mag and angle");
     screen->resize(1000, 700);
-    ui::PlotView* view = screen->View();
+    ui::ChartView* view = screen->View();
     view->grab();  // painted once, so the view knows where its windows lie
     QCOMPARE(view->CursorRow(), -1);
     QMouseEvent move(QEvent::MouseMove, QPointF(view->width() * 0.6, view->height() * 0.3), QPointF(),
@@ -55,15 +55,15 @@ class PlotGuiTest : public QObject {
     auto* screen = Open(ScreenId::Plot1, 4, "Torques - Gas, Inertia, Total, and Friction");
     const std::string png = g->tmp.path().toStdString() + "/plot.png";
     g->p.paths = {png};
-    screen->View()->PlotActions()[0]->trigger();  // Save Image...
+    screen->View()->Actions()[0]->trigger();  // Save Image...
     std::ifstream in(png, std::ios::binary);
     std::string head(4, '\0');
     in.read(head.data(), 4);
     QCOMPARE(head, std::string("\x89PNG"));
-    screen->View()->PlotActions()[2]->trigger();  // Copy Data
+    screen->View()->Actions()[2]->trigger();  // Copy Data
     QCOMPARE(QGuiApplication::clipboard()->text(), ui::QtText(PlotCsv(screen->View()->Model())));
     g->p.paths = {std::nullopt};  // Cancel writes nothing and says nothing
-    screen->View()->PlotActions()[3]->trigger();
+    screen->View()->Actions()[3]->trigger();
     QVERIFY(g->p.messages.empty());
   }
 
