@@ -43,8 +43,8 @@ void BalanceLogic::Fill() {
   b_.radius = length(d_.CrankRadius);
   b_.massA = {"", mass(d_.MassAtCrankpin), mass(d_.CrankMassAtCrankpin), mass(d_.RodMassAtCrankpin)};
   b_.massB = {"", mass(d_.MassAtWristpin), mass(d_.PistonMass), mass(d_.ConrodMassAtWristpin)};
-  b_.massUnit = d_.UnitLabel[20];
-  b_.lengthUnit = d_.UnitLabel[1];
+  b_.massUnit = d_.UnitLabel[kMassSlot];
+  b_.lengthUnit = d_.UnitLabel[kLengthSlot];
   if (d_.BalanceResultsValid || d_.FromDiskFile) {
     mass_ = d_.CounterweightMass;
     radius_ = d_.CounterweightRadius;

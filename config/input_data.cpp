@@ -141,12 +141,12 @@ bool InputDataLogic::Put_InputData() {
     b.linkout2[8] = FNRoundStr(d_.FrictionCoefficient, 3);
     b.rodnum = Whole(d_.RodsPerCrank);
     b.bsRatio = FNRoundStr(d_.BoreStrokeRatio, 3);
-    for (int k = 0; k <= 9; ++k) b.linkoutUnit[k] = kGeometryFields[k].quantity == kLength ? d_.UnitLabel[1] : "";
-    b.linkoutUnit[0] = d_.UnitLabel[21];
+    for (int k = 0; k <= 9; ++k) b.linkoutUnit[k] = kGeometryFields[k].quantity == kLength ? d_.UnitLabel[kLengthSlot] : "";
+    b.linkoutUnit[0] = d_.UnitLabel[kVolumeSlot];
     b.linkoutUnit[5] = b.linkoutUnit[6] = "dec %";
     for (int k = 1; k <= 8; ++k) b.linkout2Unit[k] = "";
-    b.linkout2Unit[4] = b.linkout2Unit[5] = b.linkout2Unit[6] = d_.UnitLabel[20];
-    b.linkout2Unit[7] = d_.UnitLabel[22];
+    b.linkout2Unit[4] = b.linkout2Unit[5] = b.linkout2Unit[6] = d_.UnitLabel[kMassSlot];
+    b.linkout2Unit[7] = d_.UnitLabel[kPressureSlot];
     // The boxes now show the record: none holds an edit of the user's.
     b.linkoutEdited.fill(false);
     b.linkout2Edited.fill(false);

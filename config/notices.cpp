@@ -143,7 +143,7 @@ std::string BalanceNoticeText(const EngineDesignRecord& d, BalanceKind kind) {
 }
 
 std::string MassNoticeText(const EngineDesignRecord& d) {
-  const std::string m = d.UnitLabel[20];
+  const std::string m = d.UnitLabel[kMassSlot];
   const std::string atRadius = " at " + FNRoundStr(d.CrankRadius, 3) + " R.";
   std::string s;
   s += " CRANKSHAFT MASS 'concentrated' at Crankpin is  " + FNRoundStr(d.CrankMassAtCrankpin, 4) + "  " + m +

@@ -22,7 +22,7 @@ std::string BalanceMessage(const EngineDesignRecord& d) {
          "If the error is small, it may be due only to computational rounding," + cr +
          "but if substantial, it could have undesirable results." + cr + cr +
          " There is currently a mass-radius-product error of: " + cr + cr + std::string(30, ' ') +
-         FNRoundStr(massRadius, 8) + "  " + d.UnitLabel[20] + " * " + d.UnitLabel[1] + cr + cr +
+         FNRoundStr(massRadius, 8) + "  " + d.UnitLabel[kMassSlot] + " * " + d.UnitLabel[kLengthSlot] + cr + cr +
          " You can either ignore this error if small," + cr + "or attempt to rebalance the crank to reduce it.";
 }
 

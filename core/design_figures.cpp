@@ -17,25 +17,8 @@ namespace {
 constexpr int kCycleRows = kLastRow;  // rows 0..239
 
 using F = FigureUnit;
-constexpr std::array<DesignFigure, 16> kFigures{{
-    {"PeakTorque", "largest total torque (TotalTorque)", F::Torque, false},
-    {"MinTorque", "smallest total torque", F::Torque, false},
-    {"MeanTorque", "mean total torque", F::Torque, false},
-    {"TorqueNonUniformity", "(PeakTorque - MinTorque) / MeanTorque", F::None, false},
-    {"PeakPrimaryForce", "largest magnitude of the engine's primary shaking force", F::Force, false},
-    {"PeakSecondaryForce", "largest magnitude of the engine's secondary shaking force", F::Force, false},
-    {"PeakTotalForce", "largest magnitude of the engine's total shaking force", F::Force, false},
-    {"PeakPrimaryMoment", "largest magnitude of the engine's primary shaking moment", F::Moment, false},
-    {"PeakSecondaryMoment", "largest magnitude of the engine's secondary shaking moment", F::Moment, false},
-    {"PeakTotalMoment", "largest magnitude of the engine's total shaking moment", F::Moment, false},
-    {"PeakMainBearingLoad", "largest main-bearing force (pin force column 4)", F::Force, false},
-    {"PeakCrankpinLoad", "largest crankpin force (pin force column 1)", F::Force, false},
-    {"RodLoadReversalDegrees", "crank degrees of rod-load reversal (ReversalDegrees)", F::Degrees, false},
-    {"RodLoadReversalPercent", "the smaller rod-load peak over the larger (ReversalPercent)", F::Percent, false},
-    {"FlywheelEnergySwing", "largest swing of the torque's energy about its mean over the cycle", F::Energy,
-     true},
-    {"FlywheelInertia", "flywheel inertia for CoefFluct: EnergySwing / (CoefFluct * Omega^2)", F::Inertia, true},
-}};
+using FR = const FlywheelResult*;
+using D = const EngineDesignRecord&;
 
 struct TorqueFigures {
   double peak, min, mean;
@@ -76,6 +59,43 @@ const FlywheelResult& Needed(const FlywheelResult* f) {
   return *f;
 }
 
+double NonUniformity(D d) {
+  const TorqueFigures q = TorqueOf(d);
+  return (q.peak - q.min) / q.mean;
+}
+
+constexpr std::array<DesignFigure, 16> kFigures{{
+    {"PeakTorque", "largest total torque (TotalTorque)", F::Torque, false, [](D d, FR) { return TorqueOf(d).peak; }},
+    {"MinTorque", "smallest total torque", F::Torque, false, [](D d, FR) { return TorqueOf(d).min; }},
+    {"MeanTorque", "mean total torque", F::Torque, false, [](D d, FR) { return TorqueOf(d).mean; }},
+    {"TorqueNonUniformity", "(PeakTorque - MinTorque) / MeanTorque", F::None, false,
+     [](D d, FR) { return NonUniformity(d); }},
+    {"PeakPrimaryForce", "largest magnitude of the engine's primary shaking force", F::Force, false,
+     [](D d, FR) { return PeakOfEngineSlot(d.table.ShakingForce, kPrimary); }},
+    {"PeakSecondaryForce", "largest magnitude of the engine's secondary shaking force", F::Force, false,
+     [](D d, FR) { return PeakOfEngineSlot(d.table.ShakingForce, kSecondary); }},
+    {"PeakTotalForce", "largest magnitude of the engine's total shaking force", F::Force, false,
+     [](D d, FR) { return PeakOfEngineSlot(d.table.ShakingForce, kTotal); }},
+    {"PeakPrimaryMoment", "largest magnitude of the engine's primary shaking moment", F::Moment, false,
+     [](D d, FR) { return PeakOfEngineSlot(d.table.ShakingMoment, kPrimary); }},
+    {"PeakSecondaryMoment", "largest magnitude of the engine's secondary shaking moment", F::Moment, false,
+     [](D d, FR) { return PeakOfEngineSlot(d.table.ShakingMoment, kSecondary); }},
+    {"PeakTotalMoment", "largest magnitude of the engine's total shaking moment", F::Moment, false,
+     [](D d, FR) { return PeakOfEngineSlot(d.table.ShakingMoment, kTotal); }},
+    {"PeakMainBearingLoad", "largest main-bearing force (pin force column 4)", F::Force, false,
+     [](D d, FR) { return PeakPinLoad(d.table, kMainBearing); }},
+    {"PeakCrankpinLoad", "largest crankpin force (pin force column 1)", F::Force, false,
+     [](D d, FR) { return PeakPinLoad(d.table, kCrankpin); }},
+    {"RodLoadReversalDegrees", "crank degrees of rod-load reversal (ReversalDegrees)", F::Degrees, false,
+     [](D d, FR) { return RodLoadOf(d).ReversalDegrees; }},
+    {"RodLoadReversalPercent", "the smaller rod-load peak over the larger (ReversalPercent)", F::Percent, false,
+     [](D d, FR) { return RodLoadOf(d).ReversalPercent; }},
+    {"FlywheelEnergySwing", "largest swing of the torque's energy about its mean over the cycle", F::Energy, true,
+     [](D, FR f) { return Needed(f).energySwing; }},
+    {"FlywheelInertia", "flywheel inertia for CoefFluct: EnergySwing / (CoefFluct * Omega^2)", F::Inertia, true,
+     [](D, FR f) { return Needed(f).flywheelInertia; }},
+}};
+
 }  // namespace
 
 std::span<const DesignFigure> DesignFigures() { return kFigures; }
@@ -104,39 +124,18 @@ std::string FigureUnitLabel(const EngineDesignRecord& d, FigureUnit unit) {
     case F::None: return {};
     case F::Degrees: return "deg";
     case F::Percent: return "%";
-    case F::Force: return d.UnitLabel[4];
+    case F::Force: return d.UnitLabel[kForceSlot];
     case F::Torque:
-    case F::Energy: return d.UnitLabel[7];  // torque times radians
-    case F::Moment: return d.UnitLabel[16];
-    case F::Inertia: return d.UnitLabel[20] + "-" + HeldUnitLabel(d, 1) + "^2";
+    case F::Energy: return d.UnitLabel[kTorqueSlot];  // torque times radians
+    case F::Moment: return d.UnitLabel[kMomentSlot];
+    case F::Inertia: return d.UnitLabel[kMassSlot] + "-" + HeldUnitLabel(d, kLengthSlot) + "^2";
   }
   return {};
 }
 
 double FigureValue(const EngineDesignRecord& d, const FlywheelResult* flywheel, std::size_t index) {
-  const CrankAngleTable& t = d.table;
-  switch (index) {
-    case 0: return TorqueOf(d).peak;
-    case 1: return TorqueOf(d).min;
-    case 2: return TorqueOf(d).mean;
-    case 3: {
-      const TorqueFigures q = TorqueOf(d);
-      return (q.peak - q.min) / q.mean;
-    }
-    case 4: return PeakOfEngineSlot(t.ShakingForce, kPrimary);
-    case 5: return PeakOfEngineSlot(t.ShakingForce, kSecondary);
-    case 6: return PeakOfEngineSlot(t.ShakingForce, kTotal);
-    case 7: return PeakOfEngineSlot(t.ShakingMoment, kPrimary);
-    case 8: return PeakOfEngineSlot(t.ShakingMoment, kSecondary);
-    case 9: return PeakOfEngineSlot(t.ShakingMoment, kTotal);
-    case 10: return PeakPinLoad(t, kMainBearing);
-    case 11: return PeakPinLoad(t, kCrankpin);
-    case 12: return RodLoadOf(d).ReversalDegrees;
-    case 13: return RodLoadOf(d).ReversalPercent;
-    case 14: return Needed(flywheel).energySwing;
-    case 15: return Needed(flywheel).flywheelInertia;
-    default: RaiseError(err::SubscriptOutOfRange);
-  }
+  if (index >= kFigures.size()) RaiseError(err::SubscriptOutOfRange);
+  return kFigures[index].value(d, flywheel);
 }
 
 }  // namespace zorvan

@@ -19,6 +19,8 @@ struct DesignFigure {
   const char* meaning;  // one line, as the documentation gives it
   FigureUnit unit;
   bool needsFlywheel;   // read from the flywheel calculation
+  // Its value in a calculated design; `flywheel` is read only when needsFlywheel.
+  double (*value)(const EngineDesignRecord& d, const FlywheelResult* flywheel);
 };
 
 // Every figure, in the order a study lists them by default.

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "core/crank_angle_table.h"
+#include "core/unit_slots.h"
 
 namespace zorvan {
 
 constexpr int kMaxCylinders = 16;
-constexpr int kLabelSlots = 22;
 using CylinderArray = std::array<float, kMaxCylinders + 1>;  // index 0 unused
 using HarmonicTable = std::array<std::array<std::array<std::array<double, 4>, 2>, 2>, 7>;  // [n][q][t][b]
 

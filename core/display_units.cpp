@@ -1,5 +1,7 @@
 #include "core/display_units.h"
 
+#include "core/unit_slots.h"
+
 namespace zorvan {
 
 namespace {
@@ -9,9 +11,9 @@ double LengthFactor(int16_t system) { return system == 4 ? 100 : system == 5 ? 1
 
 Quantity QuantityOfSlot(int slot) {
   switch (slot) {
-    case 1: return Quantity::Length;
-    case 21: return Quantity::Volume;
-    case 22: return Quantity::Pressure;
+    case kLengthSlot: return Quantity::Length;
+    case kVolumeSlot: return Quantity::Volume;
+    case kPressureSlot: return Quantity::Pressure;
     default: return Quantity::Plain;
   }
 }

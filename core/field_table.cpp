@@ -7,7 +7,7 @@ namespace zorvan {
 
 namespace {
 using R = EngineDesignRecord;
-constexpr int kLength = 1, kMass = 20, kVolume = 21, kPressure = 22;
+constexpr int kLength = kLengthSlot, kMass = kMassSlot, kVolume = kVolumeSlot, kPressure = kPressureSlot;
 constexpr FieldRole In = FieldRole::Input, Kept = FieldRole::Stored, Out = FieldRole::Derived;
 }  // namespace
 

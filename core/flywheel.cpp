@@ -20,8 +20,8 @@ constexpr int kPulseCapacity = 20;
 constexpr double kStepRadians = 0.05235987756666667;  // 3 degrees
 
 std::string UnitLine(const EngineDesignRecord& d) {
-  if (d.UnitSystem == 4 || d.UnitSystem == 5) return "     m - " + d.UnitLabel[4] + " - Radians";
-  return "     " + d.UnitLabel[1] + " - " + d.UnitLabel[4] + " - Radians";
+  if (d.UnitSystem == 4 || d.UnitSystem == 5) return "     m - " + d.UnitLabel[kForceSlot] + " - Radians";
+  return "     " + d.UnitLabel[kLengthSlot] + " - " + d.UnitLabel[kForceSlot] + " - Radians";
 }
 
 std::string AreaText(float area) { return Str(static_cast<float>(FNRound(area, 1))); }
@@ -41,7 +41,7 @@ std::vector<std::string> EnergyLines(const EngineDesignRecord& d, const PulseCou
   }
   lines.push_back("");
   lines.push_back("    Average Torque:");
-  lines.push_back("   " + Str(static_cast<float>(FNRound(average, 2))) + "  " + d.UnitLabel[5]);
+  lines.push_back("   " + Str(static_cast<float>(FNRound(average, 2))) + "  " + d.UnitLabel[kTorqueSlot]);
   return lines;
 }
 

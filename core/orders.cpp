@@ -63,14 +63,15 @@ OrderSpectrum OrdersOf(const CrankAngleTable& t, const ResultEntry& e, bool y) {
 std::vector<OrderColumn> OrderAnalysis(const EngineDesignRecord& d, OrderSubject subject) {
   struct Wanted {
     const char* name;
-    int function;
+    PlotFn function;
     bool y;
   };
-  static constexpr Wanted kTorque[] = {{"GasTorque", 5, false}, {"InertiaTorque", 6, false}, {"TotalTorque", 7, false}};
-  static constexpr Wanted kShaking[] = {{"ShakingForceX", 15, false},
-                                        {"ShakingForceY", 15, true},
-                                        {"ShakingMomentX", 18, false},
-                                        {"ShakingMomentY", 18, true}};
+  static constexpr Wanted kTorque[] = {
+      {"GasTorque", kGasTorque, false}, {"InertiaTorque", kInertiaTorque, false}, {"TotalTorque", kTotalTorque, false}};
+  static constexpr Wanted kShaking[] = {{"ShakingForceX", kTotalShakingForce, false},
+                                        {"ShakingForceY", kTotalShakingForce, true},
+                                        {"ShakingMomentX", kTotalShakingMoment, false},
+                                        {"ShakingMomentY", kTotalShakingMoment, true}};
   std::vector<OrderColumn> columns;
   auto add = [&](const Wanted& w) {
     const ResultEntry& e = PlotFunction(w.function);

@@ -11,8 +11,9 @@ using T = CrankAngleTable;
 using S = ResultEntry::Source;
 using N = ResultNeeds;
 
-ResultEntry Scalar(int16_t f, const char* s, const char* l, int16_t slot, N needs, Column T::* column) {
-  return {f, s, l, slot, false, needs, S::Scalar, column};
+// A plot function's unit is the UnitLabel slot of its own number.
+ResultEntry Scalar(int16_t f, const char* s, const char* l, N needs, Column T::* column, int16_t slot = 0) {
+  return {f, s, l, slot ? slot : f, false, needs, S::Scalar, column};
 }
 ResultEntry Pin(int16_t f, const char* s, const char* l, int pin) {
   return {f, s, l, f, true, N::SingleResults, S::PinForce, nullptr, pin};
@@ -23,32 +24,37 @@ ResultEntry Shake(int16_t f, const char* s, const char* l, N needs, ShakingTable
 
 std::vector<ResultEntry> Build() {
   return {
-      Scalar(1, "Position", "Piston Position", 1, N::SingleResults, &T::PistonPosition),
-      Scalar(2, "Velocity", "Piston Velocity", 2, N::SingleResults, &T::PistonVelocity),
-      Scalar(3, "Accel", "Piston Acceleration", 3, N::SingleResults, &T::PistonAcceleration),
-      Scalar(4, "F Gas", "Gas Force", 4, N::SingleResults, &T::GasForce),
-      Scalar(5, "T Gas", "Gas Torque", 5, N::SingleResults, &T::GasTorque),
-      Scalar(6, "T Inertia", "Inertia Torque", 6, N::SingleResults, &T::InertiaTorque),
-      Scalar(7, "T Total", "Total Torque", 7, N::SingleResults, &T::TotalTorque),
-      Scalar(8, "T Friction", "Friction Torque", 8, N::SingleResults, &T::FrictionTorque),
-      Pin(9, "F Crank", "Crankpin Force F32", kCrankpin),
-      Pin(10, "F Wrist", "Wristpin Force F34", kWristpin),
-      Pin(11, "F Piston", "Sidewall Force F41", kWall),
-      Pin(12, "F Main", "Mainpin Force F21", kMainBearing),
+      Scalar(kPosition, "Position", "Piston Position", N::SingleResults, &T::PistonPosition),
+      Scalar(kVelocity, "Velocity", "Piston Velocity", N::SingleResults, &T::PistonVelocity),
+      Scalar(kAcceleration, "Accel", "Piston Acceleration", N::SingleResults, &T::PistonAcceleration),
+      Scalar(kGasForce, "F Gas", "Gas Force", N::SingleResults, &T::GasForce),
+      Scalar(kGasTorque, "T Gas", "Gas Torque", N::SingleResults, &T::GasTorque),
+      Scalar(kInertiaTorque, "T Inertia", "Inertia Torque", N::SingleResults, &T::InertiaTorque),
+      Scalar(kTotalTorque, "T Total", "Total Torque", N::SingleResults, &T::TotalTorque),
+      Scalar(kFrictionTorque, "T Friction", "Friction Torque", N::SingleResults, &T::FrictionTorque),
+      Pin(kCrankpinForce, "F Crank", "Crankpin Force F32", kCrankpin),
+      Pin(kWristpinForce, "F Wrist", "Wristpin Force F34", kWristpin),
+      Pin(kSidewallForce, "F Piston", "Sidewall Force F41", kWall),
+      Pin(kMainpinForce, "F Main", "Mainpin Force F21", kMainBearing),
       // The one-cylinder pass leaves the cylinder's shaking force in the engine
       // columns; the moments come with the assembled engine.
-      Shake(13, "F Shake 1", "Primary Shaking Force", N::SingleResults, &T::ShakingForce, kPrimary),
-      Shake(14, "F Shake 2", "Secondary Shaking Force", N::SingleResults, &T::ShakingForce, kSecondary),
-      Shake(15, "F Shake All", "Total Shaking Force", N::SingleResults, &T::ShakingForce, kTotal),
-      Shake(16, "M Shake 1", "Primary Shaking Moment", N::EngineResults, &T::ShakingMoment, kPrimary),
-      Shake(17, "M Shake 2", "Secondary Shaking Moment", N::EngineResults, &T::ShakingMoment, kSecondary),
-      Shake(18, "M Shake All", "Total Shaking Moment", N::EngineResults, &T::ShakingMoment, kTotal),
+      Shake(kPrimaryShakingForce, "F Shake 1", "Primary Shaking Force", N::SingleResults, &T::ShakingForce,
+            kPrimary),
+      Shake(kSecondaryShakingForce, "F Shake 2", "Secondary Shaking Force", N::SingleResults, &T::ShakingForce,
+            kSecondary),
+      Shake(kTotalShakingForce, "F Shake All", "Total Shaking Force", N::SingleResults, &T::ShakingForce, kTotal),
+      Shake(kPrimaryShakingMoment, "M Shake 1", "Primary Shaking Moment", N::EngineResults, &T::ShakingMoment,
+            kPrimary),
+      Shake(kSecondaryShakingMoment, "M Shake 2", "Secondary Shaking Moment", N::EngineResults, &T::ShakingMoment,
+            kSecondary),
+      Shake(kTotalShakingMoment, "M Shake All", "Total Shaking Moment", N::EngineResults, &T::ShakingMoment,
+            kTotal),
       // The torque on the frame; no plot list offers it.
-      Scalar(0, "T Shake", "Shaking Torque", 7, N::EngineResults, &T::ShakingTorque),
-      Scalar(19, "T Flywheel", "Flywheel-Smoothed Torque", 19, N::FlywheelResults, &T::SmoothedTorque),
+      Scalar(0, "T Shake", "Shaking Torque", N::EngineResults, &T::ShakingTorque, kTotalTorque),
+      Scalar(kFlywheelTorque, "T Flywheel", "Flywheel-Smoothed Torque", N::FlywheelResults, &T::SmoothedTorque),
       // The one cylinder's total shaking force as the one-cylinder pass left
       // it, before the counterweight: the balancing screen compares the two.
-      Shake(20, "F Unbalanced", "Total Shaking Force Without Counterweight", N::SingleResults,
+      Shake(kUnbalancedShakingForce, "F Unbalanced", "Total Shaking Force Without Counterweight", N::SingleResults,
             &T::SingleShakingForce, kTotal),
   };
 }

@@ -12,6 +12,15 @@
 
 namespace zorvan {
 
+// The plot functions by what they show; the number is the one the lists
+// and the command line use.
+enum PlotFn : int16_t {
+  kPosition = 1, kVelocity, kAcceleration, kGasForce, kGasTorque, kInertiaTorque, kTotalTorque,
+  kFrictionTorque, kCrankpinForce, kWristpinForce, kSidewallForce, kMainpinForce, kPrimaryShakingForce,
+  kSecondaryShakingForce, kTotalShakingForce, kPrimaryShakingMoment, kSecondaryShakingMoment,
+  kTotalShakingMoment, kFlywheelTorque, kUnbalancedShakingForce
+};
+
 // How far the calculation chain must have run for an entry to hold results.
 enum class ResultNeeds { SingleResults, BalanceResults, EngineResults, FlywheelResults };
 

@@ -82,7 +82,7 @@ bool RodLoadCalculation(const EngineDesignRecord& d, MessageList& messages, RodL
 }
 
 std::string RodLoadText(const EngineDesignRecord& d, const RodLoad& r) {
-  const std::string force = d.UnitLabel[4];
+  const std::string force = d.UnitLabel[kForceSlot];
   const int16_t rpm = d.SpeedIndex == 1 ? d.IdleRPM : d.SpeedIndex == 3 ? d.RedlineRPM : static_cast<int16_t>(d.MidRPM);
   const int cycle = d.StrokeCycle == 2 ? 360 : 720;
   auto line = [&](const std::string& label, float value, float angle) {

@@ -55,16 +55,16 @@ std::array<std::string, kLabelSlots + 1> LabelTemplate(const SystemRow& r) {
   std::string force = r.force;
   std::string forceLength = force + "-" + r.baseLength;
   t[0] = "Deg";
-  t[1] = r.length;
-  t[2] = std::string(r.baseLength) + "/Sec";
-  t[3] = std::string(r.baseLength) + "/Sec^2";
-  t[4] = force;
+  t[kLengthSlot] = r.length;
+  t[kVelocitySlot] = std::string(r.baseLength) + "/Sec";
+  t[kAccelerationSlot] = std::string(r.baseLength) + "/Sec^2";
+  t[kForceSlot] = force;
   for (int k = 5; k <= 8; ++k) t[k] = forceLength;
   for (int k = 9; k <= 15; ++k) t[k] = force;
   for (int k = 16; k <= 19; ++k) t[k] = forceLength;
-  t[20] = r.mass;
-  t[21] = r.volume;
-  t[22] = r.pressure;
+  t[kMassSlot] = r.mass;
+  t[kVolumeSlot] = r.volume;
+  t[kPressureSlot] = r.pressure;
   return t;
 }
 

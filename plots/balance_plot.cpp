@@ -32,7 +32,7 @@ std::vector<std::pair<float, float>> Tips(const EngineDesignRecord& d, int funct
 
 BalancePlot BuildBalancePlot(const EngineDesignRecord& d, int mode) {
   BalancePlot p;
-  const std::string& force = d.UnitLabel[4];
+  const std::string& force = d.UnitLabel[kForceSlot];
   p.title = "Total Shaking Force  (" + force + ")";
   float r = 0;
   p.unbalanced = Tips(d, 20, r);

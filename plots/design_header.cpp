@@ -48,9 +48,9 @@ std::vector<SummaryRow> CylinderSummary(const EngineDesignRecord& d) {
   const int16_t places = d.LengthDigits;
   return {
       {"Cycle", std::to_string(d.StrokeCycle) + " stroke", ""},
-      {"Displc of 1 cyl", Shown(d, d.CylinderDisplacement, Quantity::Volume, 2), U[21]},
-      {"Bore", Shown(d, d.Bore, Quantity::Length, places), U[1]},
-      {"Stroke", Shown(d, d.Stroke, Quantity::Length, places), U[1]},
+      {"Displc of 1 cyl", Shown(d, d.CylinderDisplacement, Quantity::Volume, 2), U[kVolumeSlot]},
+      {"Bore", Shown(d, d.Bore, Quantity::Length, places), U[kLengthSlot]},
+      {"Stroke", Shown(d, d.Stroke, Quantity::Length, places), U[kLengthSlot]},
       {"B/S Ratio", FNRoundStr(d.BoreStrokeRatio, 3), ""},
       {"L/R Ratio", FNRoundStr(d.LRRatio, 3), ""},
       {"Speed", std::to_string(std::lround(static_cast<double>(d.Omega) * 30 / 3.141592654)), "rpm"},
@@ -61,14 +61,14 @@ std::vector<SummaryRow> EngineSummary(const EngineDesignRecord& d) {
   const auto& U = d.UnitLabel;
   std::vector<SummaryRow> rows{{"Type", d.ArrangementName, ""}};
   if (d.EngineResultsValid) {
-    rows.push_back({"Displacement", Shown(d, d.TotalDisplacement, Quantity::Volume, 1), U[21]});
+    rows.push_back({"Displacement", Shown(d, d.TotalDisplacement, Quantity::Volume, 1), U[kVolumeSlot]});
     rows.push_back({"No. Cylinders", std::to_string(d.NumCylinders), ""});
     if (d.Arrangement >= 2) rows.push_back({"Vee angle", GeneralNumberText(d.VeeAngle), "deg"});
     rows.push_back({"Rods per Crank", std::to_string(d.RodsPerCrank), ""});
   }
   if (d.BalanceResultsValid) {
-    rows.push_back({"Balance mass", FNRoundStr(d.CounterweightMass, 4), U[20]});
-    rows.push_back({"Balance radius", Shown(d, d.CounterweightRadius, Quantity::Length, d.LengthDigits), U[1]});
+    rows.push_back({"Balance mass", FNRoundStr(d.CounterweightMass, 4), U[kMassSlot]});
+    rows.push_back({"Balance radius", Shown(d, d.CounterweightRadius, Quantity::Length, d.LengthDigits), U[kLengthSlot]});
   }
   return rows;
 }

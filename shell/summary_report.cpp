@@ -77,27 +77,27 @@ std::string EngineSummaryReport(const EngineDesignRecord& d, const ProgramValues
   const auto& U = d.UnitLabel;
   const int n = Cylinders(d);
   std::string s;
-  s += "Units chosen are:  length = " + U[1] + ", force = " + U[4] + ", mass = " + U[20] + CR + CR;
+  s += "Units chosen are:  length = " + U[kLengthSlot] + ", force = " + U[kForceSlot] + ", mass = " + U[kMassSlot] + CR + CR;
   s += "Idle RPM      = " + Str(d.IdleRPM) + "     Redline RPM   = " + Str(d.RedlineRPM) + CR + CR;
   s += EngineLine(d) + CR + CR;
-  s += "Total displacement  = " + TotalDisplacementText(d) + "  " + U[21] + " for " + Str(d.NumCylinders) +
+  s += "Total displacement  = " + TotalDisplacementText(d) + "  " + U[kVolumeSlot] + " for " + Str(d.NumCylinders) +
        " cylinders" + CR;
-  s += "Each cylinder has " + R(Shown(d.CylinderDisplacement, Quantity::Volume, d), 1) + "  " + U[21] +
+  s += "Each cylinder has " + R(Shown(d.CylinderDisplacement, Quantity::Volume, d), 1) + "  " + U[kVolumeSlot] +
        " displacement" + CR + CR;
-  s += "Bore = " + ReportLength(d, d.Bore) + " " + U[1] + "                                       Stroke = " +
-       ReportLength(d, d.Stroke) + " " + U[1] + CR;
+  s += "Bore = " + ReportLength(d, d.Bore) + " " + U[kLengthSlot] + "                                       Stroke = " +
+       ReportLength(d, d.Stroke) + " " + U[kLengthSlot] + CR;
   s += "Bore/Stroke Ratio = " + R(d.BoreStrokeRatio, 3) + "                    L/R Ratio = " + R(d.LRRatio, 2) +
        CR + CR;
-  s += "Piston area is " + PistonAreaText(d) + " sq. " + U[1] + std::string(23, ' ');
+  s += "Piston area is " + PistonAreaText(d) + " sq. " + U[kLengthSlot] + std::string(23, ' ');
   if (d.Arrangement != 1) s += "Vee Angle = " + Str(d.VeeAngle);
   s += std::string(CR) + CR;
-  s += "Piston mass     = " + Str(d.PistonMass) + "  " + U[20] + CR;
+  s += "Piston mass     = " + Str(d.PistonMass) + "  " + U[kMassSlot] + CR;
   // The percentages are formed in single precision, as the fractions are held.
   const float crankPercent = 100 * d.CrankCGFraction;
   const float rodPercent = 100 * d.ConrodCGFraction;
-  s += "Crank  mass    = " + Str(d.CrankMass) + "  " + U[20] + " at " + Str(crankPercent) +
+  s += "Crank  mass    = " + Str(d.CrankMass) + "  " + U[kMassSlot] + " at " + Str(crankPercent) +
        " %  dist from mainpin to crankpin" + CR;
-  s += "Conrod mass   = " + Str(d.ConrodMass) + "  " + U[20] + " at " + Str(rodPercent) +
+  s += "Conrod mass   = " + Str(d.ConrodMass) + "  " + U[kMassSlot] + " at " + Str(rodPercent) +
        " %  dist from crankpin to wristpin" + CR + CR;
   s += "Bearing friction coefficient = " + Str(d.FrictionCoefficient) + "     " + CR;
   s += "Main bearing journal dia. = " + Str(d.MainJournalDiameter) + "        Crankpin journal dia. = " +
@@ -123,9 +123,9 @@ std::string FlywheelSummaryBlock(const EngineDesignRecord& d) {
                   std::string(8, ' ');
   if (d.Arrangement != 1) s += "Vee Angle = " + Str(d.VeeAngle);
   s += CR;
-  s += " Total displacement  = " + TotalDisplacementText(d) + "   " + U[21] + "  for  " + Str(d.NumCylinders) +
-       " cylinders" + std::string(6, ' ') + "Bore = " + FlywheelLength(d, d.Bore) + " " + U[1] +
-       "        Stroke = " + FlywheelLength(d, d.Stroke) + " " + U[1] + std::string(5, ' ') +
+  s += " Total displacement  = " + TotalDisplacementText(d) + "   " + U[kVolumeSlot] + "  for  " + Str(d.NumCylinders) +
+       " cylinders" + std::string(6, ' ') + "Bore = " + FlywheelLength(d, d.Bore) + " " + U[kLengthSlot] +
+       "        Stroke = " + FlywheelLength(d, d.Stroke) + " " + U[kLengthSlot] + std::string(5, ' ') +
        Str(d.RodsPerCrank) + "  Conrods per crank" + CR;
   if (d.EngineResultsValid) {
     s += " Phase angles :        ";

@@ -103,7 +103,7 @@ void FrmFlywheel::WriteWidgets() {
   const EngineDesignRecord& d = app_.Design();
   SetTitlebox(this, app_.Values());
   coef_->setText(QtText(GeneralNumberText(d.CoefFluct)));
-  for (int i = 0; i < 4; ++i) unit_[i]->setText(QtText(d.UnitLabel[5]));
+  for (int i = 0; i < 4; ++i) unit_[i]->setText(QtText(d.UnitLabel[kTorqueSlot]));
   std::string block;
   Guarded(app_.GetUi(), "Flywheel", [&] { block = FlywheelSummaryBlock(d); });
   summary_->setText(QtText(block));
