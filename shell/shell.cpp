@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "config/notices.h"
+#include "screen_logic/notices.h"
 #include "core/checked.h"
 #include "core/counterweight.h"
 #include "core/design.h"

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "config/notices.h"
+#include "screen_logic/notices.h"
 #include "core/display_units.h"
 #include "core/number_text.h"
 #include "core/numeric.h"

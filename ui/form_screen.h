@@ -1,7 +1,7 @@
 #pragma once
 // The frame every form screen is built on. A user action runs as one cycle:
 // the widgets' texts are copied into the screen's boxes, the screen's logic
-// (in config/ or plots/, without Qt) works on the record and the boxes, and
+// (in screen_logic/ or plots/, without Qt) works on the record and the boxes, and
 // the boxes and state are written back to the widgets. While the widgets are
 // being filled their signals are not the user's edits, so the cycle does not
 // answer them. The frame also selects a box's text when it gains the focus,

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <array>
 
-#include "config/balance_data.h"
+#include "screen_logic/balance_data.h"
 #include "plots/balance_plot.h"
 #include "ui/form_screen.h"
 #include "ui/picture_box.h"

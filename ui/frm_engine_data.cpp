@@ -9,7 +9,7 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
-#include "config/input_data.h"
+#include "screen_logic/input_data.h"
 #include "core/captions.h"
 #include "core/error_report.h"
 #include "core/presets.h"

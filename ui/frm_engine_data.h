@@ -10,7 +10,7 @@
 #include <array>
 #include <memory>
 
-#include "config/engine_data.h"
+#include "screen_logic/engine_data.h"
 #include "ui/form_screen.h"
 #include "ui/linkage_animator.h"
 

@@ -6,7 +6,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "config/flywheel_data.h"
+#include "screen_logic/flywheel_data.h"
 #include "core/captions.h"
 #include "core/error_report.h"
 #include "core/number_text.h"

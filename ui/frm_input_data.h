@@ -13,7 +13,7 @@
 #include <array>
 #include <memory>
 
-#include "config/input_data.h"
+#include "screen_logic/input_data.h"
 #include "ui/form_screen.h"
 #include "ui/linkage_animator.h"
 

@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "config/notices.h"
+#include "screen_logic/notices.h"
 #include "core/captions.h"
 #include "core/error_report.h"
 #include "core/presets.h"

@@ -5,7 +5,7 @@
 
 #include "app/cli/design_args.h"
 #include "app/cli/text_commands.h"
-#include "config/notices.h"
+#include "screen_logic/notices.h"
 #include "core/error_report.h"
 #include "core/rod_load.h"
 

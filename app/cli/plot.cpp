@@ -7,7 +7,7 @@
 
 #include "app/cli/design_args.h"
 #include "app/cli/function_list.h"
-#include "config/notices.h"
+#include "screen_logic/notices.h"
 #include "core/error_report.h"
 #include "files/atomic_file.h"
 #include "plots/plot_model.h"

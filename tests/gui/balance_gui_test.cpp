@@ -2,7 +2,7 @@
 // and their checks, the unit of the radius, Calculate twice, and the plot.
 #include <QApplication>
 
-#include "config/balance_data.h"
+#include "screen_logic/balance_data.h"
 #include "core/counterweight.h"
 #include "core/recalculate.h"
 #include "core/result_catalogue.h"

@@ -4,7 +4,7 @@
 
 #include "app/cli/cli.h"
 #include "app/cli/dump.h"
-#include "config/notices.h"
+#include "screen_logic/notices.h"
 #include "core/presets.h"
 #include "tests/support/gui_app.h"
 #include "ui/frm_engine_data.h"

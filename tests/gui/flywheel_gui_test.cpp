@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "app/cli/cli.h"
-#include "config/flywheel_data.h"
+#include "screen_logic/flywheel_data.h"
 #include "core/number_text.h"
 #include "core/numeric.h"
 #include "core/presets.h"

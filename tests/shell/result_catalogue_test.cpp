@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "config/input_data.h"
+#include "screen_logic/input_data.h"
 #include "core/startup.h"
 #include "core/design.h"
 #include "core/display_units.h"

@@ -2,12 +2,12 @@
 // angle and spacing go into the record as they are entered; the rows of
 // angles and the firing order are read by Calculate, which then derives the
 // banks and runs the whole engine.
-#include "config/engine_data.h"
+#include "screen_logic/engine_data.h"
 
 #include <cmath>
 #include <optional>
 
-#include "config/notices.h"
+#include "screen_logic/notices.h"
 #include "core/banks.h"
 #include "core/captions.h"
 #include "core/checked.h"

@@ -1,7 +1,7 @@
 // The balance notices and the design notices, character for character.
 #include <gtest/gtest.h>
 
-#include "config/notices.h"
+#include "screen_logic/notices.h"
 #include "core/startup.h"
 #include "core/design.h"
 #include "core/presets.h"

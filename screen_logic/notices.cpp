@@ -1,6 +1,6 @@
 // The balance notices and the design notices: fixed lines, record fields and
 // numbers in the general text (Str) or the rounding formatter (FNRoundStr).
-#include "config/notices.h"
+#include "screen_logic/notices.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // record, Get_InputData and Get_InitialCond read them back, and a changed
 // geometry box runs Linkout_LostFocus, which keeps bore, stroke, crank radius
 // and displacement consistent and ends by writing and reading every box.
-#include "config/input_data.h"
+#include "screen_logic/input_data.h"
 
 #include <cctype>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "config/balance_data.h"
+#include "screen_logic/balance_data.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "config/flywheel_data.h"
+#include "screen_logic/flywheel_data.h"
 
 #include "core/design_figures.h"
 #include "core/entry_number.h"
