@@ -74,4 +74,13 @@ bool AsksForFlywheel(const std::optional<std::string>& format, const FunctionLis
   return std::any_of(functions.begin(), functions.end(), [](const auto& f) { return f.first == 19; });
 }
 
+bool ParseCoordinates(const std::string& value, int16_t& coord, std::ostream& err) {
+  if (value != "global" && value != "local") {
+    err << "zorvan-cli: --coord must be global or local, not '" << value << "'\n";
+    return false;
+  }
+  coord = value == "local" ? 1 : 0;
+  return true;
+}
+
 }  // namespace zorvan::cli

@@ -30,6 +30,10 @@ bool ParseFunctionList(const std::string& list, const char* kind, FunctionList& 
 int SelectFunctions(const EngineDesignRecord& d, const std::optional<std::string>& format, int slots,
                     const FunctionList& functions, bool magnitudeNamed, PlotSelection& s, std::ostream& err);
 
+// --coord global|local: the frame of the crankpin and main-bearing forces (0
+// global, 1 the crank's rotating frame); false after a message.
+bool ParseCoordinates(const std::string& value, int16_t& coord, std::ostream& err);
+
 // A format or list that needs the flywheel's results (function 19).
 bool AsksForFlywheel(const std::optional<std::string>& format, const FunctionList& functions);
 

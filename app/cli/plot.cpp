@@ -117,11 +117,7 @@ int ParseRequest(const DesignArgs& parsed, PlotRequest& r, std::ostream& err) {
       style = value;
     }
     if (name == "--coord") {
-      if (value != "global" && value != "local") {
-        err << "zorvan-cli: --coord must be global or local, not '" << value << "'\n";
-        return 2;
-      }
-      r.coord = value == "local" ? 1 : 0;
+      if (!ParseCoordinates(value, r.coord, err)) return 2;
     } else if (name == "-o") {
       r.out = value;
     } else if (name == "--csv") {

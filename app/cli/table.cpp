@@ -69,11 +69,7 @@ int ParseRequest(const DesignArgs& parsed, TableRequest& r, std::ostream& err) {
       }
       r.settings.decimals = *places;
     } else if (name == "--coord") {
-      if (value != "global" && value != "local") {
-        err << "zorvan-cli: --coord must be global or local, not '" << value << "'\n";
-        return 2;
-      }
-      r.coord = value == "local" ? 1 : 0;
+      if (!ParseCoordinates(value, r.coord, err)) return 2;
     } else if (name == "-o") {
       r.out = value;
     } else if (name == "--printout") {
