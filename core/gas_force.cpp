@@ -1,6 +1,7 @@
 // The gas-force curve: a normalised pressure shape in psi, scaled to the unit
 // system and the entered peak pressure, times the piston area. One pulse per
 // cycle; a two-stroke design repeats it every crank revolution.
+#include <algorithm>
 #include <cmath>
 
 #include "core/checked.h"
@@ -42,27 +43,37 @@ void CopyRows(Column& target, int from, int to, int count) {
   for (int k = 0; k <= count; ++k) target.at(to + k) = target.at(from + k);
 }
 
-}  // namespace
-
-void FillGasForceCurve(const EngineDesignRecord& d, Column& target) {
-  const int n = d.LastStep;
+// The one pulse of a cycle over rows 0..n; the rows between the strokes are 0.
+void FillCycle(Column& target, const CurveScale& s, int n, int16_t strokeCycle) {
   if (n < 0 || n > kLastRow) RaiseError(err::SubscriptOutOfRange);
   const double q = n / 4.0;                           // a quarter of the rows: 180 degrees
   const float dx = Sng(Div(0.9, q));                  // x runs 0.1 .. 1.0 over that stretch
   const int quarter = static_cast<int>(std::floor(q));
   const int tail = static_cast<int>(std::lround(n - 0.1 * q));  // the pulse starts 18 degrees early
-  const CurveScale s{d.GasCurve,
-                     Chk(Chk(static_cast<double>(d.PressureFactor) * d.GasPressureScale) * d.PistonArea)};
 
   FillPulse(target, s, 0, quarter, 0.1f, dx);
   for (int i = quarter; i <= tail; ++i) target.at(i) = 0;
   FillPulse(target, s, tail, n, 0.0f, dx);
   target.at(n) = target.at(0);
 
-  if (d.StrokeCycle == 2) {
+  if (strokeCycle == 2) {
     CopyRows(target, 0, 2 * quarter, quarter);            // 360..540 repeats 0..180
     CopyRows(target, 3 * quarter, quarter, quarter);      // 180..360 repeats 540..720
   }
+}
+
+}  // namespace
+
+void FillGasForceCurve(const EngineDesignRecord& d, Column& target) {
+  const CurveScale s{d.GasCurve,
+                     Chk(Chk(static_cast<double>(d.PressureFactor) * d.GasPressureScale) * d.PistonArea)};
+  FillCycle(target, s, d.LastStep, d.StrokeCycle);
+}
+
+double StoredCurvePeak(int16_t gasCurve) {
+  Column curve{};
+  FillCycle(curve, {gasCurve, 1.0}, kLastRow, 4);
+  return *std::max_element(curve.begin(), curve.end());
 }
 
 }  // namespace zorvan

@@ -1,6 +1,7 @@
 #include "core/machine_type.h"
 
 #include "core/checked.h"
+#include "core/one_cylinder.h"
 #include "core/runtime_error.h"
 
 namespace zorvan {
@@ -11,7 +12,7 @@ float PeakPressure(const EngineDesignRecord& d) { return IsPump(d) ? d.PeakPress
 
 void DeriveGasScale(EngineDesignRecord& d) {
   const bool pump = IsPump(d);
-  const double reference = pump ? kPumpReferencePsi : kEngineReferencePsi;
+  const double reference = pump ? StoredCurvePeak(kPumpGasCurve) : kEngineReferencePsi;
   // Computed before anything is stored, so a failure leaves the design as it was.
   const float scale = Sng(Div(PeakPressure(d), Chk(static_cast<double>(d.PressureFactor) * reference)));
   d.GasCurve = pump ? kPumpGasCurve : kEngineGasCurve;

@@ -2,8 +2,11 @@
 // The device type: an engine ("Engine") fires once per cycle, a compressor
 // ("Pump") compresses. The type chooses the gas-pressure curve, and the
 // pressure entered for that type is the peak of the curve: the curve's
-// normalised shape (about 600 psi at its top for an engine, 131 for a pump)
-// is scaled by GasPressureScale = peak / (PressureFactor · reference).
+// normalised shape is scaled by GasPressureScale = peak / (PressureFactor ·
+// reference), the reference being 600 psi for an engine (its shape's top,
+// 600.0117 in its stored rows) and for a pump the largest value its stored
+// rows take (131.41 psi, just before the stroke ends), so that a compressor's
+// peak gas pressure is the entered one.
 #include <cstdint>
 #include <string>
 
@@ -14,7 +17,6 @@ namespace zorvan {
 constexpr int16_t kEngineGasCurve = 1;
 constexpr int16_t kPumpGasCurve = 2;
 constexpr double kEngineReferencePsi = 600;  // the engine curve's own peak, psi
-constexpr double kPumpReferencePsi = 131;    // the pump curve's reference, psi
 
 bool IsPump(const EngineDesignRecord& d);
 

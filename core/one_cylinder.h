@@ -8,6 +8,9 @@ namespace zorvan {
 
 // Fills a column with the gas-force curve of the design.
 void FillGasForceCurve(const EngineDesignRecord& d, Column& target);
+// The largest value a gas curve's stored rows take at unit scale: the
+// normalised pressure the entered peak pressure stands for.
+double StoredCurvePeak(int16_t gasCurve);
 
 // The name under which the pass reports its failures.
 constexpr const char* kOneCylinderProcedure = "One_Cylinder";
