@@ -45,6 +45,7 @@ void BalanceLogic::Fill() {
   b_.massB = {"", mass(d_.MassAtWristpin), mass(d_.PistonMass), mass(d_.ConrodMassAtWristpin)};
   b_.massUnit = d_.UnitLabel[kMassSlot];
   b_.lengthUnit = d_.UnitLabel[kLengthSlot];
+  b_.productUnit = b_.massUnit + "-" + b_.lengthUnit;
   if (d_.BalanceResultsValid || d_.FromDiskFile) {
     mass_ = d_.CounterweightMass;
     radius_ = d_.CounterweightRadius;

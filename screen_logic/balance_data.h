@@ -23,7 +23,8 @@ struct BalanceBoxes {
   bool rodnumEditable = false;              // arrangements 2 to 4
   std::string mass, rad, angle;             // txt_CtrwtMass, txt_CtrwtRad, txt_CtrwtAng
   bool massEdited = false, radEdited = false, angleEdited = false, rodnumEdited = false;
-  std::string massUnit, lengthUnit;  // lbl_Unit(0..7) and (8..9)
+  std::string massUnit, lengthUnit;  // lbl_Unit(0..6) and (8..9)
+  std::string productUnit;           // lbl_Unit_7, of the mass-radius product ("bl-in", "kg-cm")
   bool doneEnabled = false, copyEnabled = false, printEnabled = false;
   int plotMode = 1;  // 1 the unbalanced curve, 2 both with their legends
   BalanceFocus focus = BalanceFocus::None;

@@ -134,7 +134,7 @@ QWidget* FrmBalance::BuildData() {
   grid->addWidget(angle_, 2, 1);
   grid->addWidget(new QLabel("deg", balance), 2, 2);
   layout->addWidget(balance);
-  // Units 0..7 the mass, 8 and 9 the length.
+  // Units 0..6 the mass, 7 the mass-radius product, 8 and 9 the length.
   units_[7] = unitLabel(exact);
   exactGrid->addWidget(units_[7], 0, 2);
   units_[8] = NamedLabel(radius, "lbl_Unit_8", "");
@@ -195,7 +195,8 @@ void FrmBalance::WriteWidgets() {
   mass_->setText(QtText(boxes_.mass));
   rad_->setText(QtText(boxes_.rad));
   angle_->setText(QtText(boxes_.angle));
-  for (int i = 0; i < 10; ++i) units_[i]->setText(QtText(i < 8 ? boxes_.massUnit : boxes_.lengthUnit));
+  for (int i = 0; i < 10; ++i) units_[i]->setText(QtText(i < 7 ? boxes_.massUnit : boxes_.lengthUnit));
+  units_[7]->setText(QtText(boxes_.productUnit));
   // Rods per crank: yellow and editable for vee, opposed and W engines.
   rodnum_->setEnabled(boxes_.rodnumEditable);
   rodnum_->setCursor(boxes_.rodnumEditable ? Qt::IBeamCursor : Qt::ForbiddenCursor);

@@ -83,6 +83,7 @@ class BalanceGuiTest : public QObject {
     QVERIFY(g->OneCylinder());
     Gui().Click(ScreenId::Home, "cmd_Balance");
     QCOMPARE(Gui().Text(B, "lbl_Unit_9"), QString("cm"));
+    QCOMPARE(Gui().Text(B, "lbl_Unit_7"), QString("kg-cm"));  // the mass-radius product's own unit
     Gui().Type(B, "txt_CtrwtRad", "5");
     QCOMPARE(d.CounterweightRadius, 0.05f);
   }
