@@ -15,6 +15,12 @@ using N = ResultNeeds;
 ResultEntry Scalar(int16_t f, const char* s, const char* l, N needs, Column T::* column, int16_t slot = 0) {
   return {f, s, l, slot ? slot : f, false, needs, S::Scalar, column};
 }
+// A one-cylinder column the engine pass turns into the engine's sum.
+ResultEntry Summed(int16_t f, const char* s, const char* l, Column T::* column) {
+  ResultEntry e = Scalar(f, s, l, N::SingleResults, column);
+  e.engineSum = true;
+  return e;
+}
 ResultEntry Pin(int16_t f, const char* s, const char* l, int pin) {
   return {f, s, l, f, true, N::SingleResults, S::PinForce, nullptr, pin};
 }
@@ -27,11 +33,11 @@ std::vector<ResultEntry> Build() {
       Scalar(kPosition, "Position", "Piston Position", N::SingleResults, &T::PistonPosition),
       Scalar(kVelocity, "Velocity", "Piston Velocity", N::SingleResults, &T::PistonVelocity),
       Scalar(kAcceleration, "Accel", "Piston Acceleration", N::SingleResults, &T::PistonAcceleration),
-      Scalar(kGasForce, "F Gas", "Gas Force", N::SingleResults, &T::GasForce),
-      Scalar(kGasTorque, "T Gas", "Gas Torque", N::SingleResults, &T::GasTorque),
-      Scalar(kInertiaTorque, "T Inertia", "Inertia Torque", N::SingleResults, &T::InertiaTorque),
-      Scalar(kTotalTorque, "T Total", "Total Torque", N::SingleResults, &T::TotalTorque),
-      Scalar(kFrictionTorque, "T Friction", "Friction Torque", N::SingleResults, &T::FrictionTorque),
+      Summed(kGasForce, "F Gas", "Gas Force", &T::GasForce),
+      Summed(kGasTorque, "T Gas", "Gas Torque", &T::GasTorque),
+      Summed(kInertiaTorque, "T Inertia", "Inertia Torque", &T::InertiaTorque),
+      Summed(kTotalTorque, "T Total", "Total Torque", &T::TotalTorque),
+      Summed(kFrictionTorque, "T Friction", "Friction Torque", &T::FrictionTorque),
       Pin(kCrankpinForce, "F Crank", "Crankpin Force F32", kCrankpin),
       Pin(kWristpinForce, "F Wrist", "Wristpin Force F34", kWristpin),
       Pin(kSidewallForce, "F Piston", "Sidewall Force F41", kWall),
@@ -83,6 +89,12 @@ bool Offered(const EngineDesignRecord& d, const ResultEntry& e) {
 }
 
 bool HasRotatingFrame(const ResultEntry& e) { return e.source == S::PinForce; }
+
+std::string ShownName(const EngineDesignRecord& d, const ResultEntry& e, bool longName) {
+  const std::string name = longName ? e.longName : e.shortName;
+  const bool severalCylinders = d.Arrangement != 0 && d.NumCylinders > 1;
+  return e.engineSum && d.EngineResultsValid && severalCylinders ? name + " (engine sum)" : name;
+}
 
 ResultXY ResultAt(const CrankAngleTable& t, const ResultEntry& e, int row, bool rotating) {
   if (row < 0 || row > kLastRow) RaiseError(err::SubscriptOutOfRange);

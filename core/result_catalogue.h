@@ -37,6 +37,9 @@ struct ResultEntry {
   int pinColumn = 0;                                   // Source::PinForce: 1..4, +5 rotating
   ShakingTable CrankAngleTable::* shaking = nullptr;  // Source::Shaking: engine slot
   int group = 0;                                       // Source::Shaking: primary, secondary, total
+  // The one cylinder's column, which the multi-cylinder pass fills with the
+  // engine's sum (gas force and the torques).
+  bool engineSum = false;
 };
 
 // The entries in the order tables and exports list them.
@@ -55,6 +58,11 @@ struct ResultXY {
   float x, y;
 };
 ResultXY ResultAt(const CrankAngleTable& t, const ResultEntry& e, int row, bool rotating = false);
+
+// The entry's short or long name as the screens and pictures show it: with
+// " (engine sum)" while the column holds the assembled engine's sum. Data
+// files and exports keep the plain names, which other programs read.
+std::string ShownName(const EngineDesignRecord& d, const ResultEntry& e, bool longName = false);
 
 // A held value of the entry as the user sees it in the design's unit system.
 double ShownResult(const EngineDesignRecord& d, const ResultEntry& e, double held);

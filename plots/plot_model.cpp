@@ -25,7 +25,7 @@ std::string OverflowText(const std::string& name) {
 PlotCurve Curve(const EngineDesignRecord& d, const PlotSelection& s, int slot, int set) {
   PlotCurve c;
   c.name = SlotLegend(d, s, slot);
-  c.legend = c.name;
+  c.legend = SlotLegend(d, s, slot, true);
   c.pen = {kSetColours[set & 3], 1.0, kPatterns[set & 3]};
   for (int k = 0; k <= kLastRow; ++k) c.y.push_back(Select_Variable(d, s, k, slot));
   MaxMin1(c.y, 0, kLastRow, c.min, c.max);
@@ -73,7 +73,7 @@ void AlignedFrame(PlotWindow& w, float r, int windowCount) {
 PlotWindow AlignedWindow(const EngineDesignRecord& d, const PlotSelection& s, int slot, std::string& message) {
   PlotWindow w;
   const ResultEntry& e = PlotFunction(s.SlotFunction[slot]);
-  w.leftTitle = e.shortName;
+  w.leftTitle = ShownName(d, e);
   w.component = s.SlotComponentText[slot];
   w.unit = SlotUnit(d, s, slot);
   w.yAxisTitle = w.unit;
@@ -151,7 +151,7 @@ PlotWindow AnnotatedWindow(const EngineDesignRecord& d, const PlotSelection& s, 
   for (int slot = firstSlot; slot <= lastSlot; ++slot) {
     PlotCurve c = Curve(d, s, slot, slot - firstSlot);
     if (!multiplot) {  // one function a window: its long name is the title
-      w.title = std::string(PlotFunction(s.SlotFunction[slot]).longName) + " (" + SlotUnit(d, s, slot) + ")";
+      w.title = ShownName(d, PlotFunction(s.SlotFunction[slot]), true) + " (" + SlotUnit(d, s, slot) + ")";
       c.legend = PlotFunction(s.SlotFunction[slot]).vector ? s.SlotComponentText[slot] : "Mag";
     }
     lo = first ? c.min : std::min<double>(lo, c.min);

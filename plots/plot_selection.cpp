@@ -87,10 +87,11 @@ std::string SlotUnit(const EngineDesignRecord& d, const PlotSelection& s, int sl
   return ResultUnit(d, SlotEntry(s, slot));
 }
 
-std::string SlotLegend(const EngineDesignRecord& d, const PlotSelection& s, int slot) {
+std::string SlotLegend(const EngineDesignRecord& d, const PlotSelection& s, int slot, bool shown) {
   const ResultEntry& e = SlotEntry(s, slot);
   const std::string component = e.vector ? kComponentTexts[s.SlotComponent[slot] & 3] : "Mag";
-  return std::string(e.shortName) + " " + component + " (" + SlotUnit(d, s, slot) + ")";
+  const std::string name = shown ? ShownName(d, e) : e.shortName;
+  return name + " " + component + " (" + SlotUnit(d, s, slot) + ")";
 }
 
 std::vector<std::string> VariableList(const EngineDesignRecord& d) {

@@ -48,7 +48,9 @@ bool Set_Component(PlotSelection& s, const std::string& text, int slot);
 // The unit text of a slot: the function's unit, "Deg" for an angle.
 std::string SlotUnit(const EngineDesignRecord& d, const PlotSelection& s, int slot);
 // "short name component (unit)", the legend of a slot.
-std::string SlotLegend(const EngineDesignRecord& d, const PlotSelection& s, int slot);
+// With `shown`, the name as the screens show it (an engine's sum says so);
+// without, the plain name the data files head their columns with.
+std::string SlotLegend(const EngineDesignRecord& d, const PlotSelection& s, int slot, bool shown = false);
 
 // The short names the variable lists offer: 1..15, 1..18 with the engine,
 // 1..19 with the flywheel; the polar list 9..15, or 9..18 with the engine.

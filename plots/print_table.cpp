@@ -76,7 +76,7 @@ PrintTable BuildPrintTable(const EngineDesignRecord& d, const PlotSelection& s, 
   t.firingAngleLine = FiringAngleLine(d);
   for (int c = 1; c <= n; ++c) {
     const ResultEntry& e = PlotFunction(s.SlotFunction[c]);
-    PrintColumn column{e.shortName, s.SlotComponentText[c], ResultUnit(d, e), ResultUnit(d, e)};
+    PrintColumn column{e.shortName, ShownName(d, e), s.SlotComponentText[c], ResultUnit(d, e), ResultUnit(d, e)};
     if (column.component == "Ang") column.printUnit = "deg";
     t.columns.push_back(std::move(column));
   }

@@ -32,7 +32,8 @@ struct PrintSettings {
 };
 
 struct PrintColumn {
-  std::string function;   // the function's caption (short name)
+  std::string function;   // the function's caption (short name), as the data file heads it
+  std::string shownFunction;  // the same as the screen shows it (an engine's sum says so)
   std::string component;  // "X", "Y", "Mag", "Ang" or "Magnitude"
   std::string unit;       // the quantity's unit, as the data file heads it
   std::string printUnit;  // the same, "deg" under an angle (screen and printout)

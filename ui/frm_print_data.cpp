@@ -80,7 +80,7 @@ void FrmPrintData::FillGrid() {
   for (int r = 0; r < kHeadingRows; ++r) SetCell(grid_, r, 0, first[r], true);
   for (int c = 1; c <= n; ++c) {
     const PrintColumn& col = table_.columns[c - 1];
-    SetCell(grid_, 0, c, col.function, true);
+    SetCell(grid_, 0, c, col.shownFunction, true);
     SetCell(grid_, 1, c, col.component, true);
     SetCell(grid_, 2, c, col.printUnit, true);
     SetCell(grid_, 3, c, table_.minimum[c - 1], false);

@@ -100,6 +100,13 @@ TEST(PlotModel, CurvesAreTheDesignsColumnsWithTheirUnits) {
   EXPECT_EQ(BuildPlot(*d, angles, true).windows[1].unit, "Deg");
   EXPECT_EQ(BuildPlot(*d, angles, false).windows[1].title, "Mainpin Force F21 (Deg)");
   EXPECT_NE(PlotCsv(multi).find("\"F Shake All Ang (Deg)\""), std::string::npos);
+  // The assembled engine's sums say so on the picture; the data keeps the plain heading.
+  const PlotModel sums = BuildPlot(*d, Slots(2, {{4, kCompMag}, {7, kCompMag}}), false);
+  EXPECT_EQ(sums.windows[0].title, "Gas Force (engine sum) (lb)");
+  EXPECT_EQ(BuildPlot(*d, Slots(1, {{7, kCompMag}}), false).windows[0].curves[0].legend,
+            "T Total (engine sum) Mag (lb-in)");
+  EXPECT_EQ(PlotCsv(sums).substr(0, 50), "Crank Angle (Deg),\"F Gas Mag (lb)\",\"T Total Mag (l");
+  EXPECT_EQ(BuildPlot(*d, Slots(2, {{4, 2}, {5, 2}}), true).windows[0].leftTitle, "F Gas (engine sum)");
   // Piston position in millimetres in unit system 5.
   ConvertDesign(*d, 1, 5);
   d->UnitSystem = 5;
