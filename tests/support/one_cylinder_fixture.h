@@ -7,6 +7,7 @@
 #include <cmath>
 #include <memory>
 
+#include "core/counterweight.h"
 #include "core/design.h"
 #include "core/one_cylinder.h"
 #include "core/runtime_error.h"
@@ -52,6 +53,13 @@ inline std::unique_ptr<EngineDesignRecord> HandDesign() {
 inline void RunPass(EngineDesignRecord& d) {
   RecordingUi ui;
   ASSERT_TRUE(OneCylinderPass(d, ui));
+  ASSERT_TRUE(ui.messages.empty()) << ui.messages.front().text;
+}
+
+// Runs the counterweight pass after a fresh one-cylinder pass; it must succeed.
+inline void RunCounterweightPass(EngineDesignRecord& d) {
+  RecordingUi ui;
+  ASSERT_TRUE(CounterweightPass(d, ui));
   ASSERT_TRUE(ui.messages.empty()) << ui.messages.front().text;
 }
 
