@@ -151,30 +151,38 @@ TEST(CliSweep, FourWorkersOverAGridLargerThanTheirWindowWriteWhatOneWrites) {
 }
 
 // The window at work: while row 0 is slow the other workers take every row up
-// to the window's end and no further, and the rows still come out in order;
-// a worker that fails mid-grid stops the others and is reported.
+// to the window's end and no further (a row beyond it fails its worker, so a
+// window that does not hold ends the run), and the rows still come out in
+// order; a worker that fails mid-grid stops the others and is reported.
 TEST(CliSweep, RowsWaitInTheirWindowAndAFailingWorkerStopsTheRest) {
   constexpr std::size_t total = 1000, window = 4 * kWindowPerJob;
-  std::atomic<std::size_t> started{0}, furthest{0};
+  std::atomic<std::size_t> started{0};
+  std::atomic<bool> firstDone{false}, overrun{false};
   auto maker = [&]() -> RowMaker {
     return [&](std::size_t index, std::string& row) {
-      ++started;
-      for (std::size_t seen = furthest; index > seen && !furthest.compare_exchange_weak(seen, index);) {
+      if (index >= window && !firstDone) {
+        overrun = true;
+        throw RunTimeError(9, "row " + std::to_string(index) + " was taken while row 0 was being made");
       }
+      ++started;
       if (index == 0) {  // the others fill the window meanwhile
-        for (int waited = 0; started < window - kRowsPerTake + 1 && waited < 2000; ++waited)
+        for (int waited = 0; started <= window - kRowsPerTake && !overrun && waited < 2000; ++waited)
           std::this_thread::sleep_for(std::chrono::milliseconds(5));
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        EXPECT_EQ(furthest, window - 1);
+        EXPECT_EQ(started, window - kRowsPerTake + 1);
+        firstDone = true;
       }
       row = std::to_string(index) + "\n";
     };
   };
   std::string out, expected;
   for (std::size_t k = 0; k < total; ++k) expected += std::to_string(k) + "\n";
-  WriteRowsInOrder(total, 4, maker, [&](const std::string& rows) { out += rows; }, [](std::size_t) {});
+  try {
+    WriteRowsInOrder(total, 4, maker, [&](const std::string& rows) { out += rows; }, [](std::size_t) {});
+  } catch (const RunTimeError& e) {
+    ADD_FAILURE() << e.what();
+  }
   EXPECT_TRUE(out == expected);
-  EXPECT_EQ(started, total);
 
   out.clear();
   auto failing = [&]() -> RowMaker {
