@@ -51,7 +51,8 @@ Marks MarksOf(const std::string& bytes, const std::string& ext, int width, int h
         m.blue += Blue(image.pixel(x, y));
       }
   } else if (ext == "svg") {
-    EXPECT_NE(bytes.find("viewBox=\"0 0 " + std::to_string(width) + " " + std::to_string(height) + "\""), std::string::npos);
+    const std::string box = "viewBox=\"0 0 " + std::to_string(width) + " " + std::to_string(height) + "\"";
+    EXPECT_NE(bytes.find(box), std::string::npos);
     m.any = Count(bytes, "<polyline") + Count(bytes, "<text") + Count(bytes, "<path");
     for (std::size_t at = bytes.find("<g "); at != std::string::npos; at = bytes.find("<g ", at + 1)) {
       const std::size_t end = bytes.find("</g>", at);

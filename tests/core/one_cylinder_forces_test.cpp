@@ -138,7 +138,8 @@ TEST(OneCylinderForces, HandCalculatedRowsWithACounterweightOffTheCrankRadius) {
     SCOPED_TRACE(row);
     const double th = 3 * row * kDeg, s = std::sin(th), c = std::cos(th);
     const double cosPhi = std::sqrt(1 - lambda * lambda * s * s), tanPhi = lambda * s / cosPhi;
-    const double aB = -r * w2 * (c + (lambda * std::cos(2 * th) + std::pow(lambda, 3) * std::pow(s, 4)) / std::pow(cosPhi, 3));
+    const double aB =
+        -r * w2 * (c + (lambda * std::cos(2 * th) + std::pow(lambda, 3) * std::pow(s, 4)) / std::pow(cosPhi, 3));
     const double gas = psi * 7.0685835, axial = mB * aB + gas;
     auto near = [](double v) { return 2e-5 * std::fabs(v) + 1e-3; };
     // Gas torque: the gas force times the piston's travel per radian, r sin t (1 + lambda cos t)

@@ -11,7 +11,8 @@ trap 'rm -rf "$scratch"' EXIT
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 for s in postinst postrm; do
-  [ "$(head -n 1 "$scripts/$s")" = "#!/bin/sh" ] && [ -x "$scripts/$s" ] || fail "$s is not an executable /bin/sh script"
+  [ "$(head -n 1 "$scripts/$s")" = "#!/bin/sh" ] && [ -x "$scripts/$s" ] ||
+    fail "$s is not an executable /bin/sh script"
   /bin/sh -n "$scripts/$s" || fail "$s: syntax"
 done
 # Stand-ins that write down how they were called; the icon cache's fails on request.

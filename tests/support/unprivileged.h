@@ -36,7 +36,8 @@ inline UnprivilegedOutcome AsUnprivilegedUser(const std::filesystem::path& scrat
   std::error_code ec;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(scratch, ec))
     if (::lchown(entry.path().c_str(), kNobody, kNobody) != 0) return {false, "cannot give the scratch files away"};
-  if (ec || ::chown(scratch.c_str(), kNobody, kNobody) != 0) return {false, "cannot give " + scratch.string() + " away"};
+  if (ec || ::chown(scratch.c_str(), kNobody, kNobody) != 0)
+    return {false, "cannot give " + scratch.string() + " away"};
   int fds[2];
   if (::pipe(fds) != 0) return {false, "no pipe"};
   const pid_t pid = ::fork();
