@@ -3,8 +3,6 @@
 
 #include <cmath>
 
-#include "core/checked.h"
-#include "core/numeric.h"
 
 namespace zorvan {
 
@@ -29,16 +27,6 @@ CylinderFigures FiguresOf(const EngineDesignRecord& d) {
   f.crankpinJournal = d.CrankpinJournalDiameter;
   f.mainJournal = d.MainJournalDiameter;
   return f;
-}
-
-float FrictionTorqueOf(const EngineDesignRecord& d, int row, double sinTheta, double cosTheta) {
-  const auto& x = d.table.PinForceX.at(row);
-  const auto& y = d.table.PinForceY.at(row);
-  int faults = 0;
-  const float torque = FrictionOf(FiguresOf(d), y[kWall], x[kCrankpin], y[kCrankpin], x[kMainBearing],
-                                  y[kMainBearing], sinTheta, cosTheta, faults);
-  if (faults != 0) RaiseError(err::Overflow);
-  return torque;
 }
 
 namespace {

@@ -79,12 +79,16 @@ struct PinRow {
                                                  double tanRod, double cos1, double sin1, int& faults) {
   const double g = -static_cast<double>(gasForce);
   const double aB = acceleration;
-  const double axial = (f.mB * aB) + g;  // reciprocating inertia and gas along the axis
+  // The load the rod carries along the axis: the gas and the force that
+  // accelerates the reciprocating mass (positive: compression). The rod
+  // passes it on along its length, so across the axis it is this times the
+  // rod's lean, on the crankpin and the wall alike.
+  const double axial = (f.mB * aB) - g;
   PinRow p;
-  p.f32x = Single((f.rodRotating * cos1) - (f.mB * aB) + g, faults);
-  p.f32y = Single((axial * tanRod) + (f.rodRotating * sin1), faults);
+  p.f32x = Single((f.rodRotating * cos1) - axial, faults);
+  p.f32y = Single((f.rodRotating * sin1) - (axial * tanRod), faults);
   p.f34x = Single((f.pistonMass * aB) - g, faults);
-  p.f34y = Single(-(axial * tanRod), faults);
+  p.f34y = Single(axial * tanRod, faults);
   p.f41y = p.f34y;
   p.f41x = Single(-f.mu * p.f41y, faults);
   p.f21x = Single((f.crankRotating * cos1) + p.f32x, faults);
@@ -108,8 +112,6 @@ struct PinRow {
   const double journals = ((f.crankpinJournal * f32) / 2) + ((f.mainJournal * f21) / 2);
   return Single(-f.mu * (wall + journals), faults);
 }
-// The same for a row of the table, checked.
-float FrictionTorqueOf(const EngineDesignRecord& d, int row, double sinTheta, double cosTheta);
 
 // The turn of a force through an angle of known cos and sin, as Rotate turns it.
 [[gnu::always_inline]] inline void Turned(float x, float y, double cosPhi, double sinPhi, float& xOut, float& yOut,

@@ -24,8 +24,9 @@ ResultEntry Summed(int16_t f, const char* s, const char* l, Column T::* column) 
 ResultEntry Pin(int16_t f, const char* s, const char* l, int pin) {
   return {f, s, l, f, true, N::SingleResults, S::PinForce, nullptr, pin};
 }
+// A shaking force or moment; its unit is the plot function's own, or a force's (slot 15).
 ResultEntry Shake(int16_t f, const char* s, const char* l, N needs, ShakingTable T::* table, int group) {
-  return {f, s, l, f, true, needs, S::Shaking, nullptr, 0, table, group};
+  return {f, s, l, f <= 18 ? f : int16_t{15}, true, needs, S::Shaking, nullptr, 0, table, group};
 }
 
 std::vector<ResultEntry> Build() {

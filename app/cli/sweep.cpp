@@ -1,25 +1,21 @@
 // zorvan-cli sweep: every design of a grid of varied inputs calculated as
-// dump calculates one, its figures written as one CSV row. Workers take the
-// designs in grid order; the rows wait in a bounded window until every row
-// before them is written, so the output keeps the grid's order and the memory
-// does not grow with the number of designs.
+// dump calculates one, its figures written as one CSV row, in grid order
+// (app/cli/ordered_rows.h).
 #include "app/cli/sweep.h"
 
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cmath>
-#include <condition_variable>
 #include <cstdio>
 #include <iostream>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <thread>
 
 #include "app/cli/design_args.h"
+#include "app/cli/ordered_rows.h"
 #include "core/design_figures.h"
 #include "core/error_report.h"
 #include "core/field_table.h"
@@ -35,8 +31,6 @@ namespace {
 constexpr std::size_t kMaxVaried = 3;
 constexpr double kMaxDesigns = 10'000'000;
 constexpr int kMaxJobs = 256;
-constexpr std::size_t kWindowPerJob = 64;  // rows that may wait for an earlier one, per worker
-constexpr std::size_t kRowsPerTake = 16;   // rows a worker takes at once, so that it seldom waits for the lock
 
 struct Varied {
   std::string field;  // as the field table names it
@@ -276,74 +270,16 @@ class Progress {
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now(), last_{};
 };
 
-// Runs the grid on `jobs` workers and writes the rows in grid order.
+// Runs the grid on `jobs` workers, each with its own design, and writes the rows in grid order.
 void RunGrid(const EngineDesignRecord& base, const DesignArgs& args, const SweepOptions& o, std::size_t total,
              RowSink& sink, Progress& progress) {
-  const std::size_t window = kWindowPerJob * static_cast<std::size_t>(o.jobs);
-  std::vector<std::string> slots(window);
-  std::vector<char> ready(window, 0);
-  std::mutex m;
-  std::condition_variable roomCv, rowCv;
-  std::size_t next = 0, written = 0;
-  bool stop = false;
-  std::optional<RunTimeError> failure;
-
-  auto work = [&] {
-    try {
-      GridWorker runner(base, args, o);
-      std::vector<std::string> rows(kRowsPerTake);
-      std::unique_lock lock(m);
-      while (true) {
-        roomCv.wait(lock, [&] { return stop || next >= total || next < written + window; });
-        if (stop || next >= total) return;
-        const std::size_t first = next, count = std::min({kRowsPerTake, total - next, written + window - next});
-        next += count;
-        lock.unlock();
-        for (std::size_t k = 0; k < count; ++k) runner.Row(first + k, rows[k]);
-        lock.lock();
-        for (std::size_t k = 0; k < count; ++k) {
-          std::swap(slots[(first + k) % window], rows[k]);
-          ready[(first + k) % window] = 1;
-        }
-        if (first <= written && written < first + count) rowCv.notify_one();
-      }
-    } catch (const std::exception& e) {  // memory for a worker's design
-      std::lock_guard lock(m);
-      if (!failure) failure.emplace(ErrorNumberOf(e), ErrorDescriptionOf(e));
-      stop = true;
-      rowCv.notify_one();
-      roomCv.notify_all();
-    }
-  };
-  std::vector<std::thread> workers;
-  for (int k = 0; k < o.jobs; ++k) workers.emplace_back(work);
-
-  std::string batch;
-  try {
-    while (true) {
-      {
-        std::unique_lock lock(m);
-        rowCv.wait(lock, [&] { return stop || written >= total || ready[written % window]; });
-        if (stop || written >= total) break;
-        batch.clear();
-        while (written < total && ready[written % window]) {  // every row already waiting
-          batch += slots[written % window];
-          ready[written % window] = 0;
-          ++written;
-        }
-      }
-      roomCv.notify_all();
-      sink.Write(batch);
-      progress.Update(written);
-    }
-  } catch (const RunTimeError& e) {
-    std::lock_guard lock(m);
-    if (!failure) failure = e;
-    stop = true;
-    roomCv.notify_all();
-  }
-  for (std::thread& t : workers) t.join();
-  if (failure) throw *failure;
+  WriteRowsInOrder(
+      total, o.jobs,
+      [&]() -> RowMaker {
+        auto runner = std::make_shared<GridWorker>(base, args, o);
+        return [runner](std::size_t index, std::string& row) { runner->Row(index, row); };
+      },
+      [&](const std::string& rows) { sink.Write(rows); }, [&](std::size_t written) { progress.Update(written); });
 }
 
 }  // namespace

@@ -257,41 +257,27 @@ TEST(CliDump, BinaryWritesTheDump) {
   EXPECT_TRUE(text.starts_with("{\"derived\":{\"PistonArea\":7.06858349,"));
 }
 
-// The rodload figures follow from the wristpin column the dump itself prints.
-TEST(CliDump, RodLoadOfTheStartUpDesignAsAnEngineAndAPump) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{}, {"--set", "MachineType=Pump", "--set", "GasCurve=2"}}) {
-    Result r = Dump(args);
-    ASSERT_TRUE(r.valid);
-    const auto& rows = r.json["tables"]["PinForceX"].items;
-    const auto& angles = r.json["columns"]["CrankAngle"].items;
-    double push = 0, pull = 0, pushAngle = 0, pullAngle = 0, pushing = 0, pulling = 0;
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-      const double a = rows[k][2].number;
-      if (a > push) push = a, pushAngle = angles[k].number;
-      if (-a > pull) pull = -a, pullAngle = angles[k].number;
-      if (k + 1 == rows.size()) break;
-      const double b = rows[k + 1][2].number;
-      if (a * b < 0) {  // the crossing on the straight line between the rows
-        const double cross = 3 * a / (a - b);
-        (a > 0 ? pushing : pulling) += cross;
-        (a > 0 ? pulling : pushing) += 3 - cross;
-      } else if (a > 0 || b > 0) {
-        pushing += 3;
-      } else if (a < 0 || b < 0) {
-        pulling += 3;
-      }
-    }
-    const Json& load = r.json["rodload"];
-    EXPECT_FLOAT_EQ(load["PeakCompression"].number, push);
-    EXPECT_FLOAT_EQ(load["PeakTension"].number, pull);
-    EXPECT_EQ(load["PeakCompressionAngle"].number, pushAngle);
-    EXPECT_EQ(load["PeakTensionAngle"].number, pullAngle);
-    EXPECT_NEAR(load["ReversalDegrees"].number, std::min(pushing, pulling), 1e-6);
-    const double percent = 100 * std::min(push, pull) / std::max(push, pull);
-    EXPECT_NEAR(load["ReversalPercent"].number, percent, 1e-6);
-    EXPECT_EQ(load["MinimumsMet"].number == 1, std::min(pushing, pulling) >= 15 && percent >= 3);
-  }
+// Without gas and with a rod a hundred cranks long the wristpin carries only
+// the piston's inertia, 0.005 bl times -r w^2 (cos t + lambda cos 2t), lambda
+// = 0.01: tension (negative) of 0.005 r w^2 (1 + lambda) at top dead centre,
+// compression of 0.005 r w^2 (1 - lambda) at 180 degrees, and the load turns
+// where the acceleration vanishes, 89.4271 degrees from each top dead centre
+// (the exact slider-crank), so 4 x 89.4271 of the 720 degrees are in tension.
+TEST(CliDump, RodLoadOfAPistonWithoutGasOnALongRod) {
+  Result r = Dump({"--set", "GasPressureScale=0", "--set", "LRRatio=100"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const Json& derived = r.json["derived"];
+  const double lambda = derived["RadiusOverLength"].number;
+  const double inertia = 0.005 * derived["CrankRadius"].number * derived["OmegaSquared"].number;
+  ASSERT_NEAR(lambda, 0.01, 1e-7);
+  const Json& load = r.json["rodload"];
+  EXPECT_NEAR(load["PeakTension"].number, inertia * (1 + lambda), 1e-6 * inertia);
+  EXPECT_NEAR(load["PeakCompression"].number, inertia * (1 - lambda), 1e-6 * inertia);
+  EXPECT_EQ(load["PeakTensionAngle"].number, 0);
+  EXPECT_EQ(load["PeakCompressionAngle"].number, 180);
+  EXPECT_NEAR(load["ReversalDegrees"].number, 4 * 89.42712, 0.01);
+  EXPECT_NEAR(load["ReversalPercent"].number, 100 * 0.99 / 1.01, 1e-4);
+  EXPECT_EQ(load["MinimumsMet"].number, 1);
   std::ostringstream none;  // no results: nothing to read
   WriteDumpJson(EngineDesignRecord{}, FlywheelResult{}, none);
   Json j;

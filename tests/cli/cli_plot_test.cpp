@@ -1,13 +1,19 @@
-// zorvan-cli plot: pictures of every plot type, the numbers as CSV, refusals.
+// zorvan-cli plot: pictures of every plot type read back by what they show,
+// the curves inside their windows, the numbers as CSV, refusals.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QByteArray>
+#include <QImage>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
 
 #include "app/cli/cli.h"
+#include "plots/plot_painter.h"
+#include "render/picture_files.h"
+#include "tests/support/engine_fixture.h"
 #include "tests/support/json_reader.h"
 
 namespace zorvan::cli {
@@ -18,6 +24,57 @@ namespace fs = std::filesystem;
 std::string Slurp(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The strong blue of a curve (its antialiased edges left out).
+bool Blue(QRgb p) { return qBlue(p) >= 160 && qRed(p) <= 96 && qGreen(p) <= 96; }
+
+std::size_t Count(const std::string& text, const std::string& what) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+// What a picture shows, counted: marks of any colour (pixels, or the
+// vector files' lines and texts) and the marks in the curves' blue.
+struct Marks {
+  std::size_t any = 0, blue = 0;
+};
+Marks MarksOf(const std::string& bytes, const std::string& ext, int width, int height) {
+  Marks m;
+  if (ext == "png") {
+    const QImage image = QImage::fromData(QByteArray::fromStdString(bytes), "PNG");
+    EXPECT_EQ(image.size(), QSize(width, height));
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        m.any += image.pixel(x, y) != qRgb(255, 255, 255);
+        m.blue += Blue(image.pixel(x, y));
+      }
+  } else if (ext == "svg") {
+    const std::string box = "viewBox=\"0 0 " + std::to_string(width) + " " + std::to_string(height) + "\"";
+    EXPECT_NE(bytes.find(box), std::string::npos);
+    m.any = Count(bytes, "<polyline") + Count(bytes, "<text") + Count(bytes, "<path");
+    for (std::size_t at = bytes.find("<g "); at != std::string::npos; at = bytes.find("<g ", at + 1)) {
+      const std::size_t end = bytes.find("</g>", at);
+      const std::string group = bytes.substr(at, end - at);
+      if (group.substr(0, group.find('>')).find("stroke=\"#0000ff\"") != std::string::npos)
+        m.blue += Count(group, "<polyline");
+    }
+  } else {  // PDF: the page's size, and its drawing once inflated
+    EXPECT_NE(bytes.find("/MediaBox [0 0 " + std::to_string(width) + ".000000 " + std::to_string(height) + ".000000]"),
+              std::string::npos);
+    for (std::size_t at = bytes.find("stream\n"); at != std::string::npos; at = bytes.find("stream\n", at + 1)) {
+      if (bytes.compare(at - 3, 3, "end") == 0 || bytes.rfind("/FlateDecode", at) < bytes.rfind(" obj", at))
+        continue;  // the end of one, or not zipped
+      QByteArray zipped("\x00\x10\x00\x00", 4);  // a size to start with, as Qt's inflater asks
+      zipped += QByteArray::fromStdString(bytes.substr(at + 7, bytes.find("endstream", at) - at - 7));
+      const std::string page = qUncompress(zipped).toStdString();
+      m.any += Count(page, " l\n") + Count(page, "Tj");
+      for (std::size_t b = page.find("0 0 1 SCN"); b != std::string::npos; b = page.find("0 0 1 SCN", b + 1))
+        m.blue += Count(page.substr(b, page.find("SCN", b + 9) - b), " l\n");
+    }
+  }
+  return m;
 }
 
 class CliPlot : public ::testing::Test {
@@ -40,25 +97,64 @@ class CliPlot : public ::testing::Test {
   std::string err;
 };
 
+// Each picture shows its curves: 241 rows of blue in each of its windows.
 TEST_F(CliPlot, EveryTypeWritesPngSvgAndPdf) {
-  const std::vector<std::vector<std::string>> kinds = {
-      {"--type", "1", "--format", "Torques - Gas, Inertia, Total, and Friction"},
-      {"--type", "2", "--functions", "15:Mag,F Main:Ang", "--style", "aligned"},
-      {"--type", "3", "--format", "Crankpin Force - X, Y, Mag, Angle", "--coord", "local"},
+  const std::vector<std::pair<std::vector<std::string>, int>> kinds = {
+      {{"--type", "1", "--format", "Torques - Gas, Inertia, Total, and Friction"}, 1},  // one of four is blue
+      {{"--type", "2", "--functions", "15:Mag,F Main:Ang", "--style", "aligned"}, 2},
+      {{"--type", "3", "--format", "Crankpin Force - X, Y, Mag, Angle", "--coord", "local"}, 4},
   };
-  for (const auto& kind : kinds) {
+  for (const auto& [kind, blueCurves] : kinds) {
     for (const char* ext : {"png", "svg", "pdf"}) {
+      SCOPED_TRACE(kind[1] + std::string(" ") + ext);
       std::vector<std::string> args = kind;
       const std::string out = P((std::string("p.") + ext).c_str());
       args.insert(args.end(), {"--preset", "5", "-o", out, "--size", "640x480"});
       ASSERT_EQ(Plot(args), 0) << err;
-      const std::string bytes = Slurp(out);
-      const std::string magic = ext == std::string("png") ? "\x89PNG" : ext == std::string("pdf") ? "%PDF" : "<?xml";
-      EXPECT_EQ(bytes.substr(0, magic.size()), magic) << ext;
-      if (ext == std::string("svg")) {
-        EXPECT_NE(bytes.find("<svg"), std::string::npos);
-      }
+      const Marks m = MarksOf(Slurp(out), ext, 640, 480);
+      EXPECT_GE(m.blue, (ext == std::string("png") ? 400u : 240u) * blueCurves);
+      EXPECT_GT(m.any, m.blue + 50);  // frames and texts besides
     }
+  }
+}
+
+// The curves are drawn inside their windows' data areas, reaching across
+// them, and nothing of them outside: with two aligned windows and with four
+// annotated ones (whose legend sits at the right of the title line).
+TEST(PlotPicture, CurvesStayInTheirWindows) {
+  auto d = testing::Example(5);
+  for (bool aligned : {true, false}) {
+    SCOPED_TRACE(aligned ? "aligned" : "annotated");
+    PlotSelection s;
+    s.WindowCount = aligned ? 2 : 4;
+    ASSERT_TRUE(ApplyPlotPreset(s, aligned ? "Crankpin Force  - mag and angle" : "Crankpin Force - X, Y, Mag, Angle",
+                                s.WindowCount));
+    const PlotModel model = BuildPlot(*d, s, aligned);
+    std::vector<PlotArea> areas;
+    EnsurePictureSupport();
+    const std::string png = PicturePngBytes([&](Canvas& c) { areas = PaintPlot(c, model); }, 640, 480);
+    const QImage image = QImage::fromData(QByteArray::fromStdString(png), "PNG");
+    ASSERT_EQ(areas.size(), model.windows.size());
+    const double px = 96.0 / 72;  // the PNG's pixels per point
+    std::vector<int> columns(areas.size());
+    int stray = 0;
+    for (int x = 0; x < image.width(); ++x) {
+      std::vector<bool> seen(areas.size());
+      for (int y = 0; y < image.height(); ++y) {
+        if (!Blue(image.pixel(x, y))) continue;
+        bool inside = false;
+        for (std::size_t w = 0; w < areas.size(); ++w) {
+          const PlotArea& a = areas[w];
+          // A pixel's slack for the pen's width and square ends.
+          if (x + 2 >= a.xLeftPt * px && x <= a.xRightPt * px + 2 && y + 2 >= a.y * px && y <= (a.y + a.h) * px + 2)
+            inside = seen[w] = true;
+        }
+        if (!inside && stray++ == 0) ADD_FAILURE() << "blue at " << x << "," << y;
+      }
+      for (std::size_t w = 0; w < areas.size(); ++w) columns[w] += seen[w];
+    }
+    for (std::size_t w = 0; w < areas.size(); ++w)
+      EXPECT_GE(columns[w], 0.95 * (areas[w].xRightPt - areas[w].xLeftPt) * px) << "window " << w;
   }
 }
 
@@ -113,8 +209,8 @@ TEST_F(CliPlot, ChartsWritePngSvgAndPdf) {
       const std::string out = P((std::string("c.") + ext).c_str());
       args.insert(args.end(), {"--preset", "5", "-o", out, "--size", "640x480"});
       ASSERT_EQ(Plot(args), 0) << err;
-      const std::string magic = ext == std::string("png") ? "\x89PNG" : ext == std::string("pdf") ? "%PDF" : "<?xml";
-      EXPECT_EQ(Slurp(out).substr(0, magic.size()), magic) << kind[0] << ext;
+      const Marks m = MarksOf(Slurp(out), ext, 640, 480);
+      EXPECT_GE(m.any, ext == std::string("png") ? 3000u : 30u) << kind[0] << ext;  // not a blank page
     }
   }
   const std::vector<std::vector<std::string>> refused = {

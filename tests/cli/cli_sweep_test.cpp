@@ -4,14 +4,19 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "app/cli/cli.h"
+#include "app/cli/ordered_rows.h"
 #include "core/crank_angle_table.h"
+#include "core/runtime_error.h"
 #include "tests/support/json_reader.h"
 
 namespace zorvan::cli {
@@ -129,11 +134,73 @@ TEST(CliSweep, AFailedDesignKeepsItsPlaceAndTheGridGoesOn) {
       "30000,3.5,150,,\"Error 6   (Overflow)  has occurred in Engine_Data\""};
   ASSERT_EQ(lines.size(), 9u);
   for (std::size_t k = 0; k < expected.size(); ++k) EXPECT_EQ(lines[k], expected[k]);
-  // One worker writes the same rows in the same order.
-  std::vector<std::string> alone = {"sweep", "--preset", "5", "--vary", "IdleRPM=20000:30000:10000", "--vary",
-                                    "LRRatio=3.5:0.5:-3", "--vary", "VeeAngle=150:210:60", "--figures",
-                                    "PeakTorque", "--jobs", "1"};
-  EXPECT_EQ(Cli(alone).out, r.out);
+}
+
+// 4 x 8 x 12 = 384 designs, more than four workers' window of 256 rows, with
+// failed designs among them: four workers write what one writes.
+TEST(CliSweep, FourWorkersOverAGridLargerThanTheirWindowWriteWhatOneWrites) {
+  std::vector<std::string> args = {"sweep",  "--preset", "5", "--vary", "LRRatio=0.5:3.5:1", "--vary",
+                                   "VeeAngle=30:170:20", "--vary", "IdleRPM=500:1600:100", "--jobs", "4"};
+  const Outcome four = Cli(args);
+  args.back() = "1";
+  const Outcome one = Cli(args);
+  ASSERT_EQ(four.code, 0) << four.err;
+  EXPECT_EQ(std::count(four.out.begin(), four.out.end(), '\n'), 385);
+  EXPECT_EQ(std::count(four.out.begin(), four.out.end(), '"'), 2 * 96);  // LRRatio 0.5 cannot close
+  EXPECT_TRUE(four.out == one.out);
+}
+
+// The window at work: while row 0 is slow the other workers take every row up
+// to the window's end and no further (a row beyond it fails its worker, so a
+// window that does not hold ends the run), and the rows still come out in
+// order; a worker that fails mid-grid stops the others and is reported.
+TEST(CliSweep, RowsWaitInTheirWindowAndAFailingWorkerStopsTheRest) {
+  constexpr std::size_t total = 1000, window = 4 * kWindowPerJob;
+  std::atomic<std::size_t> started{0};
+  std::atomic<bool> firstDone{false}, overrun{false};
+  auto maker = [&]() -> RowMaker {
+    return [&](std::size_t index, std::string& row) {
+      if (index >= window && !firstDone) {
+        overrun = true;
+        throw RunTimeError(9, "row " + std::to_string(index) + " was taken while row 0 was being made");
+      }
+      ++started;
+      if (index == 0) {  // the others fill the window meanwhile
+        for (int waited = 0; started <= window - kRowsPerTake && !overrun && waited < 2000; ++waited)
+          std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_EQ(started, window - kRowsPerTake + 1);
+        firstDone = true;
+      }
+      row = std::to_string(index) + "\n";
+    };
+  };
+  std::string out, expected;
+  for (std::size_t k = 0; k < total; ++k) expected += std::to_string(k) + "\n";
+  try {
+    WriteRowsInOrder(total, 4, maker, [&](const std::string& rows) { out += rows; }, [](std::size_t) {});
+  } catch (const RunTimeError& e) {
+    ADD_FAILURE() << e.what();
+  }
+  EXPECT_TRUE(out == expected);
+
+  out.clear();
+  auto failing = [&]() -> RowMaker {
+    return [](std::size_t index, std::string& row) {
+      if (index == 300) throw RunTimeError(7);  // out of memory
+      row = std::to_string(index) + "\n";
+    };
+  };
+  try {
+    WriteRowsInOrder(total, 4, failing, [&](const std::string& rows) { out += rows; }, [](std::size_t) {});
+    ADD_FAILURE() << "a failed worker went unreported";
+  } catch (const RunTimeError& e) {
+    EXPECT_EQ(e.Number(), 7);
+  }
+  EXPECT_LT(out.size(), expected.size());
+  EXPECT_EQ(out, expected.substr(0, out.size()));  // whole rows, in order, none after the gap
+  EXPECT_TRUE(out.empty() || out.back() == '\n');
+  EXPECT_EQ(out.find("300\n"), std::string::npos);
 }
 
 TEST(CliSweep, BadArgumentsWriteNothing) {

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
+#include "core/result_catalogue.h"
 #include "core/runtime_error.h"
+#include "tests/support/engine_fixture.h"
 
 namespace zorvan {
 namespace {
@@ -126,6 +131,66 @@ TEST(Units, MetricSystemsShareBaseUnits) {
   EXPECT_EQ(d.Bore, before.Bore);
   EXPECT_EQ(d.CylinderDisplacement, before.CylinderDisplacement);
   EXPECT_EQ(d.PistonMass, before.PistonMass);
+}
+
+// Every quantity held in the system's units, each with its own value, goes
+// forward by the factor of its kind: 1 in = 0.0254 m = 1/12 ft, 1 in^3 =
+// 0.0000163872 m^3 = 1/1728 ft^3, 1 psi = 6894.757 Pa = 144 psf, 1 bl =
+// 386/2.205 kg = 12 sl. Ratios, fractions and angles stay as they are.
+TEST(Units, EveryHeldQuantityTakesTheFactorOfItsKind) {
+  using R = EngineDesignRecord;
+  enum Kind { Length, Volume, Pressure, Mass };
+  const std::pair<float R::*, Kind> held[] = {
+      {&R::Bore, Length}, {&R::Stroke, Length}, {&R::CrankRadius, Length}, {&R::MainJournalDiameter, Length},
+      {&R::CrankpinJournalDiameter, Length}, {&R::WristpinOffset, Length}, {&R::ConrodLength, Length},
+      {&R::CylinderSpacing, Length}, {&R::CounterweightRadius, Length}, {&R::CylinderDisplacement, Volume},
+      {&R::TotalDisplacement, Volume}, {&R::PeakPressureEngine, Pressure}, {&R::PeakPressurePump, Pressure},
+      {&R::PistonMass, Mass}, {&R::ConrodMass, Mass}, {&R::CrankMass, Mass}, {&R::CounterweightMass, Mass}};
+  const float R::*kept[] = {&R::LRRatio, &R::CrankCGFraction, &R::ConrodCGFraction, &R::FrictionCoefficient,
+                            &R::GasPressureScale, &R::VeeAngle, &R::CounterweightAngle, &R::DrawingScale};
+  const double metric[] = {0.0254, 0.0000163872, 6894.757, 386 / 2.205}, feet[] = {1.0 / 12, 1.0 / 1728, 144, 12};
+  for (int16_t to : {2, 3}) {
+    EngineDesignRecord d;
+    float v = 1;
+    for (const auto& [field, kind] : held) d.*field = v += 0.37f;
+    for (const float R::*field : kept) d.*const_cast<float R::*>(field) = v += 0.37f;
+    const EngineDesignRecord before = d;
+    ConvertDesign(d, 1, to);
+    int i = 0;
+    for (const auto& [field, kind] : held) {
+      const double expected = before.*field * (to == 3 ? metric : feet)[kind];
+      EXPECT_NEAR(d.*field, expected, 1e-6 * expected) << "field " << i++ << " to system " << to;
+    }
+    for (const float R::*field : kept) EXPECT_EQ(d.*field, before.*field);
+  }
+}
+
+// A design and its converted copy are the same machine: the peak of every
+// plotted result of the V8 (plot functions 1..18, both components) agrees in
+// inches and pounds and in metres and newtons (1 lb = 4.448 N, with which the
+// factors above agree to 0.04 %).
+TEST(Units, TheV8IsTheSameMachineInInchesAndInMetres) {
+  auto inches = testing::Example(5), metres = testing::Example(5);
+  ConvertDesign(*metres, 1, 3);
+  metres->UnitSystem = 3;
+  SetUnitLabels(*metres);
+  SetDigitCounts(*metres);
+  ASSERT_TRUE(testing::Recalculate(*inches).Empty());
+  ASSERT_TRUE(testing::Recalculate(*metres).Empty());
+  for (int f = 1; f <= 18; ++f) {
+    const ResultEntry& e = PlotFunction(f);
+    const bool force = f == 4 || (f >= 9 && f <= 15), length = f <= 3;
+    const double factor = length ? 0.0254 : force ? 4.448 : 4.448 * 0.0254;
+    for (int part : {0, 1}) {
+      double in = 0, si = 0;
+      for (int row = 0; row <= kLastRow; ++row) {
+        const ResultXY a = ResultAt(inches->table, e, row), b = ResultAt(metres->table, e, row);
+        in = std::max(in, std::fabs(part ? a.y : a.x) * factor);
+        si = std::max(si, double(std::fabs(part ? b.y : b.x)));
+      }
+      EXPECT_NEAR(si, in, 1e-3 * in) << e.shortName << " part " << part;
+    }
+  }
 }
 
 TEST(Units, SmallMetricValuesKeepTheirDigits) {

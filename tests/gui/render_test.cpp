@@ -27,6 +27,34 @@ class RenderTest : public QObject {
     QCOMPARE(canvas.Map(0, 0), QPointF(100, 50));
   }
 
+  // Inside a viewport a line drawn far beyond it stops at its edges; with
+  // the whole surface again nothing is clipped.
+  void clipsToTheViewport() {
+    QImage image(200, 100, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    {
+      QPainter painter(&image);
+      PainterCanvas canvas(painter, QRectF(0, 0, 200, 100), 72);  // a point is a pixel
+      canvas.Viewport(50, 25, 100, 50);
+      canvas.Scale(0, 1, 1, 0);
+      canvas.Line(-1, 0.5, 2, 0.5, {palette::Red, 3, Dash::Solid});
+      canvas.Line(0.5, -1, 0.5, 2, {palette::Red, 3, Dash::Solid});
+      canvas.Viewport(0, 0, 0, 0);
+      canvas.Scale(0, 0, 200, 100);
+      canvas.Line(0, 10, 200, 10, {palette::Blue, 3, Dash::Solid});
+    }
+    auto red = [&](int x, int y) { return image.pixel(x, y) == qRgb(255, 0, 0); };
+    int outside = 0;
+    for (int y = 0; y < 100; ++y)
+      for (int x = 0; x < 200; ++x)
+        outside += image.pixelColor(x, y).blue() < 200 && (x < 50 || x >= 150 || y < 25 || y >= 75) &&
+                   image.pixelColor(x, y).red() > 100;  // anything reddish
+    QCOMPARE(outside, 0);
+    QVERIFY(red(50, 50) && red(149, 50) && red(100, 25) && red(100, 74));  // both lines, from edge to edge
+    QCOMPARE(image.pixelColor(5, 10), QColor(0, 0, 255));
+    QCOMPARE(image.pixelColor(195, 10), QColor(0, 0, 255));
+  }
+
   void picturesOnEverySurface() {
     RecordingCanvas picture;
     picture.Clear(palette::White);

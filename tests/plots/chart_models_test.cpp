@@ -113,12 +113,20 @@ TEST(PolarPlot, PeakMeanAndData) {
   EXPECT_EQ(m.envelope.size(), 240u);
   EXPECT_TRUE(m.startPoint);
   EXPECT_TRUE(m.vectors.empty());
-  const auto top = std::max_element(m.magnitude.begin(), m.magnitude.end());
-  EXPECT_EQ(m.peak, *top);
-  EXPECT_EQ(m.peakAngle, m.crankAngle[top - m.magnitude.begin()]);
-  EXPECT_GT(m.mean, 0);
-  EXPECT_LT(m.mean, m.peak);
-  EXPECT_FLOAT_EQ(m.frame.r, GlobalMax(m.x, m.y, 0, kLastRow));
+  // Peak, mean and window from the main-bearing columns themselves.
+  double peak = 0, peakAngle = 0, sum = 0, reach = 0;
+  for (int row = 0; row <= kLastRow; ++row) {
+    const double x = v8->table.PinForceX[row][kMainBearing], y = v8->table.PinForceY[row][kMainBearing];
+    if (std::hypot(x, y) > peak) peak = std::hypot(x, y), peakAngle = 3 * row;
+    if (row < kLastRow) sum += std::hypot(x, y);
+    reach = std::max({reach, std::fabs(x), std::fabs(y)});
+  }
+  EXPECT_NEAR(m.peak, peak, 1e-5 * peak);
+  EXPECT_EQ(m.peakAngle, peakAngle);
+  EXPECT_NEAR(m.mean, sum / kLastRow, 1e-5 * peak);
+  EXPECT_NEAR(m.frame.r, reach, 1e-5 * peak);
+  EXPECT_NEAR(m.x[17], v8->table.PinForceX[17][kMainBearing], 1e-5 * peak);
+  EXPECT_NEAR(m.y[17], v8->table.PinForceY[17][kMainBearing], 1e-5 * peak);
   const std::string csv = PolarCsv(m);
   EXPECT_EQ(csv.substr(0, csv.find('\r')), "Crank Angle (Deg),\"F Main X (" + m.unit + ")\",\"F Main Y (" + m.unit +
                                                ")\",\"F Main Mag (" + m.unit + ")\",\"F Main Ang (Deg)\"");

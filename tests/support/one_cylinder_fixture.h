@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/startup.h"
+#include "core/counterweight.h"
 #include "core/design.h"
 #include "core/one_cylinder.h"
 #include "core/runtime_error.h"
@@ -53,6 +54,13 @@ inline std::unique_ptr<EngineDesignRecord> HandDesign() {
 inline void RunPass(EngineDesignRecord& d) {
   MessageList told;
   ASSERT_TRUE(OneCylinderPass(d, told));
+  ASSERT_TRUE(told.Empty()) << told.All().front().text;
+}
+
+// Runs the counterweight pass after a fresh one-cylinder pass; it must succeed.
+inline void RunCounterweightPass(EngineDesignRecord& d) {
+  MessageList told;
+  ASSERT_TRUE(CounterweightPass(d, told));
   ASSERT_TRUE(told.Empty()) << told.All().front().text;
 }
 
