@@ -1,6 +1,7 @@
 #include "core/entry_number.h"
 
 #include <cctype>
+#include <cmath>
 
 #include "core/number_text.h"
 
@@ -33,16 +34,31 @@ bool Ungroup(std::string& s) {
   return true;
 }
 
-}  // namespace
-
-EntryRead ReadEntryNumber(std::string_view text, double& value) {
+// The text without blanks and grouping commas; empty when it cannot be a number.
+std::string Compact(std::string_view text) {
   std::string compact;
   for (char c : text)
     if (c != ' ' && c != '\t') compact += c;
-  if (compact.empty() || !Ungroup(compact)) return EntryRead::NotANumber;
+  return !compact.empty() && Ungroup(compact) ? compact : std::string();
+}
+
+}  // namespace
+
+EntryRead ReadEntryNumber(std::string_view text, double& value) {
+  const std::string compact = Compact(text);
+  if (compact.empty()) return EntryRead::NotANumber;
   float v = 0;
   bool overflow = false;
   if (!ParseFloat(compact, v, overflow)) return overflow ? EntryRead::OutOfRange : EntryRead::NotANumber;
+  value = v;
+  return EntryRead::Number;
+}
+
+EntryRead ReadEntryDecimal(std::string_view text, double& value) {
+  const std::string compact = Compact(text);
+  double v = 0;
+  if (compact.empty() || !ParseDecimal(compact, v)) return EntryRead::NotANumber;
+  if (!std::isfinite(v)) return EntryRead::OutOfRange;
   value = v;
   return EntryRead::Number;
 }

@@ -13,6 +13,9 @@ enum class EntryRead { Number, NotANumber, OutOfRange };
 // commas only where they group the whole part by thousands. NaN and infinity
 // are not numbers here; values beyond float32 are out of range.
 EntryRead ReadEntryNumber(std::string_view text, double& value);
+// The same read to the nearest double, for a box whose decimals count as
+// typed (a study's range: 2.4 to 3.6 in steps of 0.12 is eleven values).
+EntryRead ReadEntryDecimal(std::string_view text, double& value);
 
 // "The <what> is not a number.  Please redo." or "... is out of range.  Please redo.".
 std::string EntryReadMessage(EntryRead r, const std::string& what);

@@ -47,6 +47,13 @@ bool OneCylinderChain(EngineDesignRecord& d, MessageList& messages, const char* 
   return Prepare(d, messages, true, procedure) && OneCylinderPass(d, messages) && CounterweightPass(d, messages);
 }
 
+void WithdrawEngine(EngineDesignRecord& d, MessageList& messages) {
+  if (!d.EngineResultsValid) return;
+  d.EngineResultsValid = false;
+  d.FlywheelResultsValid = false;
+  if (d.SingleResultsValid && OneCylinderPass(d, messages)) CounterweightPass(d, messages);
+}
+
 bool LoadExample(EngineDesignRecord& d, int k, MessageList& messages) {
   return ApplyPreset(d, k, messages) && RecalculateAll(d, messages);
 }

@@ -16,6 +16,14 @@ bool RecalculateKeepingCounterweight(EngineDesignRecord& d, MessageList& message
 // the model file's balance results stand), the one-cylinder pass and the
 // counterweight pass. Preparation faults are reported under `procedure`.
 bool OneCylinderChain(EngineDesignRecord& d, MessageList& messages, const char* procedure);
+// The assembled engine's results no longer stand (its configuration or the
+// cylinder changed): its flags and the flywheel's go, and the columns the
+// engine pass summed hold the one cylinder's again, by the one-cylinder and
+// counterweight passes run afresh with the counterweight the design holds,
+// so nothing shows the old engine's sums as the cylinder's. Nothing happens
+// when no engine stands.
+void WithdrawEngine(EngineDesignRecord& d, MessageList& messages);
+
 // What an example load does: ApplyPreset, then recalculate-all.
 bool LoadExample(EngineDesignRecord& d, int k, MessageList& messages);
 }  // namespace zorvan

@@ -82,6 +82,15 @@ bool Set_Component(PlotSelection& s, const std::string& text, int slot) {
   return false;
 }
 
+bool SelectionOffered(const EngineDesignRecord& d, const PlotSelection& s) {
+  if (s.FunctionCount < 1) return false;
+  for (int slot = 1; slot <= s.FunctionCount && slot < static_cast<int>(s.SlotFunction.size()); ++slot) {
+    const int f = s.SlotFunction[slot];
+    if (f < 1 || f > kUnbalancedShakingForce || !Offered(d, PlotFunction(f))) return false;
+  }
+  return true;
+}
+
 std::string SlotUnit(const EngineDesignRecord& d, const PlotSelection& s, int slot) {
   if (s.SlotComponent[slot] == kCompAng && SlotEntry(s, slot).vector) return "Deg";
   return ResultUnit(d, SlotEntry(s, slot));

@@ -45,6 +45,9 @@ bool Set_Variable(PlotSelection& s, const std::string& text, int slot);
 // "X", "Y", "Mag" or "Ang" to a slot; other texts change nothing.
 bool Set_Component(PlotSelection& s, const std::string& text, int slot);
 
+// Whether the design offers every function the selection has chosen.
+bool SelectionOffered(const EngineDesignRecord& d, const PlotSelection& s);
+
 // The unit text of a slot: the function's unit, "Deg" for an angle.
 std::string SlotUnit(const EngineDesignRecord& d, const PlotSelection& s, int slot);
 // "short name component (unit)", the legend of a slot.

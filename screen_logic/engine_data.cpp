@@ -71,8 +71,11 @@ bool Empty(const std::string& s) { return s.find_first_not_of(" \t") == std::str
 
 void EngineDataLogic::EngineChanged() {
   // The record no longer holds the engine its results were computed for:
-  // nothing that shows them stays offered.
-  d_.EngineResultsValid = false;
+  // nothing that shows them stays offered, and the columns hold the one
+  // cylinder's again.
+  MessageList told;
+  WithdrawEngine(d_, told);
+  Show(ui_, told);
   d_.FlywheelResultsValid = false;
   if (state_.exampleLoading) return;
   state_.animateEnabled = state_.balanceEnabled = state_.doneEnabled = false;

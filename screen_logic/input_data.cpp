@@ -110,9 +110,12 @@ double ReadBoxNumber(const std::string& text) {
 }
 
 void InputDataLogic::Invalidate() {
-  // The engine and the flywheel no longer belong to the design. A model
-  // file's counterweight stands until it is calculated again.
-  d_.EngineResultsValid = false;
+  // The engine and the flywheel no longer belong to the design (the columns
+  // hold the one cylinder's again). A model file's counterweight stands until
+  // it is calculated again.
+  MessageList told;
+  WithdrawEngine(d_, told);
+  Show(ui_, told);
   d_.FlywheelResultsValid = false;
   if (!d_.LoadedFromFile) d_.BalanceResultsValid = false;
   state_.animateEnabled = state_.doneEnabled = false;

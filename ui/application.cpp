@@ -6,9 +6,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
+#include <type_traits>
 
 #include "core/captions.h"
 #include "core/recalculate.h"
+#include "core/result_catalogue.h"
 #include "shell/registry.h"
 #include "ui/frm_help.h"
 #include "ui/frm_home_screen.h"
@@ -116,6 +118,47 @@ void Application::EndProgram() {
     if (s.id != ScreenId::Home) s.window->hide();
   if (QWidget* home = Screen<QWidget>(ScreenId::Home)) home->hide();
   QCoreApplication::quit();
+}
+
+namespace {
+
+// The design's results as a number that changes when any of them does: the
+// flags, the unit system and every stored column (FNV-1a over their bytes).
+std::uint64_t ResultsPrint(const EngineDesignRecord& d) {
+  std::uint64_t h = 1469598103934665603ull;
+  auto bytes = [&h](const void* p, std::size_t n) {
+    const auto* c = static_cast<const unsigned char*>(p);
+    for (std::size_t i = 0; i < n; ++i) h = (h ^ c[i]) * 1099511628211ull;
+  };
+  const bool flags[] = {d.SingleResultsValid, d.BalanceResultsValid, d.EngineResultsValid, d.FlywheelResultsValid};
+  bytes(flags, sizeof flags);
+  bytes(&d.UnitSystem, sizeof d.UnitSystem);
+  ForEachStored(d.table, [&](const char*, const auto& column) {
+    static_assert(std::is_trivially_copyable_v<std::decay_t<decltype(column)>>);
+    bytes(&column, sizeof column);
+  });
+  return h;
+}
+
+}  // namespace
+
+void Application::ShowsResults(ScreenId id, std::function<bool()> offered) {
+  resultScreens_.emplace_back(id, std::move(offered));
+}
+
+void Application::DesignTouched(const QWidget* from) {
+  if (ResultsPrint(*design_) == designPrint_) return;
+  for (const auto& [id, offered] : resultScreens_) {
+    const ScreenRegistration* s = registry_.Find(id);
+    QWidget* w = s ? s->window.get() : nullptr;
+    if (!w || !w->isVisible() || w == from) continue;
+    if (!offered()) {
+      w->hide();
+    } else if (s->beforeShow) {
+      s->beforeShow(Modality::Modeless);
+    }
+  }
+  designPrint_ = ResultsPrint(*design_);  // refilling may have calculated (the flywheel)
 }
 
 bool Application::LoadExample(int k) {

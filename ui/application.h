@@ -4,7 +4,11 @@
 // the program, the recording fake in the GUI tests.
 #include <QApplication>
 #include <QString>
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "core/design_record.h"
 #include "core/program_values.h"
@@ -58,6 +62,14 @@ class Application : public Screens {
   Ui& GetUi() { return ui_; }
   // Loads engine preset k as the example lists do, telling what it says.
   bool LoadExample(int k);
+
+  // A screen of results: when the design changes while it is shown, it is
+  // filled again from the design while `offered` holds, and hidden when not.
+  void ShowsResults(ScreenId id, std::function<bool()> offered);
+  // Called after every command of a screen: when the design's results have
+  // changed since last time, the result screens that show (other than
+  // `from`) are filled again or hidden, so none keeps numbers of before.
+  void DesignTouched(const QWidget* from = nullptr);
   Dialogs& GetDialogs() { return dialogs_; }
   FormPrinter& Printer() { return *printer_; }
   bool Ended() const { return ended_; }
@@ -79,6 +91,8 @@ class Application : public Screens {
   PlotSelection selection_;
   std::unique_ptr<Shell> shell_;
   ScreenRegistry registry_;
+  std::vector<std::pair<ScreenId, std::function<bool()>>> resultScreens_;
+  std::uint64_t designPrint_ = 0;  // what DesignTouched last saw
   bool startingUp_ = true;
   bool maximized_ = false;
   bool ended_ = false;

@@ -23,6 +23,8 @@ FormScreen::~FormScreen() {
   for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
 }
 
+void FormScreen::DesignTouched() { app_.DesignTouched(this); }
+
 void FormScreen::OnLeave(QLineEdit* box, std::function<void()> procedure) {
   connect(box, &QLineEdit::editingFinished, this, [this, procedure = std::move(procedure)] {
     if (!filling_) Run(procedure);

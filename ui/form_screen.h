@@ -58,7 +58,10 @@ class FormScreen : public QMainWindow {
     procedure();
     Refill();
     AfterRun();
+    DesignTouched();
   }
+  // The other screens of results learn that the design may have changed.
+  void DesignTouched();
   // The widgets written from the boxes, their signals unanswered meanwhile.
   void Refill() {
     Filling filling(*this);

@@ -260,6 +260,7 @@ void RegisterBalance(Application& app) {
     s->findChild<QPushButton*>("cmd_Calc")->click();
   };
   app.Register({ScreenId::Balance, std::move(window), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
+  app.ShowsResults(ScreenId::Balance, [&app] { return app.GetShell().State().cmdBalance; });
 }
 
 }  // namespace zorvan::ui

@@ -127,6 +127,13 @@ void FrmDesignStudy::Calculate() {
   });
 }
 
+void FrmDesignStudy::Forget() {
+  if (points_.empty()) return;
+  points_.clear();
+  view_->SetModel(PlotModel{});
+  failures_->setText("");
+}
+
 void FrmDesignStudy::Activate() {
   SetTitlebox(this, app_.Values());
   setWindowTitle(QtText(ScreenCaption(app_.Values(), "Design Study")));
@@ -149,6 +156,11 @@ void RegisterDesignStudy(Application& app) {
     s->findChild<QPushButton*>("cmd_Calc")->click();
   };
   app.Register({ScreenId::DesignStudy, std::move(screen), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
+  // A study belongs to the design it was run on: it goes when the design changes.
+  app.ShowsResults(ScreenId::DesignStudy, [&app, s] {
+    s->Forget();
+    return app.GetShell().State().chart[kChartStudy];
+  });
 }
 
 }  // namespace zorvan::ui

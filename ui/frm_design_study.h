@@ -16,6 +16,8 @@ class FrmDesignStudy : public FormScreen {
  public:
   explicit FrmDesignStudy(Application& app);
   void Activate();
+  // The study's results go: they belong to the design as it was.
+  void Forget();
   ChartView* View() const { return view_; }
   const std::vector<StudyPoint>& Points() const { return points_; }
 

@@ -157,6 +157,7 @@ void RegisterFlywheel(Application& app) {
     s->Activate();
   };
   app.Register({ScreenId::Flywheel, std::move(window), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
+  app.ShowsResults(ScreenId::Flywheel, [&app] { return app.GetShell().State().cmdFlywheel; });
 }
 
 }  // namespace zorvan::ui

@@ -197,6 +197,7 @@ QWidget* FrmHomeScreen::BuildStatus() {
 void FrmHomeScreen::Run(const std::function<void()>& command) {
   command();
   Refresh();
+  if (onCommandDone) onCommandDone();
 }
 
 void FrmHomeScreen::Refresh() {
@@ -252,6 +253,7 @@ void RegisterHomeScreen(Application& app) {
   home->onAbout = [&app] { app.Show(ScreenId::About, Modality::Modal); };
   home->onDisclaimer = [&app] { app.Show(ScreenId::Disclaimer, Modality::Modeless); };
   home->onUser = [&app] { app.Show(ScreenId::User, Modality::Modeless); };
+  home->onCommandDone = [&app] { app.DesignTouched(); };
   app.Register({ScreenId::Home, std::move(home), {}, false, {}});
 }
 

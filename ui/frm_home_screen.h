@@ -20,6 +20,7 @@ class FrmHomeScreen : public QMainWindow {
   // Shows the shell's state: enabling rules, Units check mark, status panel.
   void Refresh();
   std::function<void()> onAbout, onDisclaimer, onUser;
+  std::function<void()> onCommandDone;  // after every command: the design may have changed
 
  protected:
   void closeEvent(QCloseEvent* event) override;  // refused; Quit instead

@@ -142,6 +142,7 @@ void RegisterMyPlot4(Application& app) {
     s->findChild<QCheckBox*>("chk_Vectors")->setChecked(true);
   };
   app.Register({ScreenId::MyPlot4, std::move(screen), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
+  app.ShowsResults(ScreenId::MyPlot4, [&app] { return SelectionOffered(app.Design(), app.Selection()); });
 }
 
 }  // namespace zorvan::ui

@@ -94,6 +94,7 @@ void RegisterOrders(Application& app) {
     s->Activate();
   };
   app.Register({ScreenId::Orders, std::move(screen), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
+  app.ShowsResults(ScreenId::Orders, [&app] { return app.GetShell().State().chart[kChartOrders]; });
 }
 
 }  // namespace zorvan::ui

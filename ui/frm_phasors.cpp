@@ -68,6 +68,7 @@ void RegisterPhasors(Application& app) {
     s->Activate();
   };
   app.Register({ScreenId::Phasors, std::move(screen), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
+  app.ShowsResults(ScreenId::Phasors, [&app] { return app.GetShell().State().chart[kChartPhasors]; });
 }
 
 }  // namespace zorvan::ui

@@ -161,6 +161,7 @@ void RegisterPlots(Application& app) {
       s->Activate();
     };
     app.Register({kind.id, std::move(screen), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
+    app.ShowsResults(kind.id, [&app] { return SelectionOffered(app.Design(), app.Selection()); });
   }
 }
 

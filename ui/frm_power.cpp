@@ -81,6 +81,7 @@ void RegisterPower(Application& app) {
     s->Activate();
   };
   app.Register({ScreenId::PowerChart, std::move(screen), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
+  app.ShowsResults(ScreenId::PowerChart, [&app] { return app.GetShell().State().chart[kChartPower]; });
 }
 
 }  // namespace zorvan::ui

@@ -112,6 +112,7 @@ void RegisterPrintData(Application& app) {
     s->Activate();
   };
   app.Register({ScreenId::PrintData, std::move(window), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
+  app.ShowsResults(ScreenId::PrintData, [&app] { return SelectionOffered(app.Design(), app.Selection()); });
 }
 
 }  // namespace zorvan::ui

@@ -19,6 +19,7 @@
 #include "core/design_figures.h"
 #include "core/error_report.h"
 #include "core/field_table.h"
+#include "core/grid_axis.h"
 #include "core/csv_writer.h"
 #include "core/design_runner.h"
 #include "core/number_text.h"
@@ -35,10 +36,9 @@ constexpr int kMaxJobs = 256;
 struct Varied {
   std::string field;  // as the field table names it
   int entry = 0;      // a per-cylinder list: the cylinder
-  double from = 0, step = 0;
+  GridAxis axis;
   std::size_t count = 0;
   std::string Heading() const { return entry > 0 ? field + "[" + std::to_string(entry) + "]" : field; }
-  double Value(std::size_t k) const { return from + static_cast<double>(k) * step; }
 };
 
 struct SweepOptions {
@@ -87,11 +87,9 @@ bool ParseVaried(const std::string& setting, Varied& v, std::ostream& err) {
   if ((to - from) * step < 0) return refuse("the step goes away from TO");
   if (IsWholeNumber(*f) && (from != std::floor(from) || step != std::floor(step)))
     return refuse(name + " takes whole numbers and whole steps");
-  // The last value may fall short of TO by rounding; a step's billionth is forgiven.
-  const double count = std::floor((to - from) / step + 1e-9) + 1;
+  v.axis = {from, to, step};
+  const double count = v.axis.Count();
   if (!(count <= kMaxDesigns)) return refuse("more than 10000000 values");
-  v.from = from;
-  v.step = step;
   v.count = static_cast<std::size_t>(count);
   return true;
 }
@@ -182,7 +180,7 @@ class GridWorker {
     row.clear();
     for (std::size_t k = options_.varied.size(); k-- > 0;) {
       const Varied& v = options_.varied[k];
-      request_.settings[k].value = DigitsText(v.Value(index % v.count));
+      request_.settings[k].value = DigitsText(v.axis.Value(index % v.count));
       index /= v.count;
     }
     CsvWriter csv(row, kCsvStream);

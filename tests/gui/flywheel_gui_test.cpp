@@ -83,6 +83,22 @@ class FlywheelGuiTest : public QObject {
     Gui().Click(F, "cmd_Done");
     QVERIFY(!Gui().Screen(F)->isVisible());
   }
+
+  // Clear Data takes the engine away: the flywheel shown beside it is worked
+  // again from what the design now offers, the one cylinder's torque.
+  void showsNoEngineThatIsGone() {
+    Open(5);
+    const std::vector<float> v8 = Screen()->View(0)->Model().windows.at(0).curves.at(0).y;
+    g->app->Show(ScreenId::Assemble, Modality::Modeless);
+    Gui().Click(ScreenId::Assemble, "cmd_ClearSegs");
+    const EngineDesignRecord& d = g->app->Design();
+    QVERIFY(!d.EngineResultsValid && d.SingleResultsValid);
+    QVERIFY(Gui().Screen(F)->isVisible());
+    const PlotCurve& torque = Screen()->View(0)->Model().windows.at(0).curves.at(0);
+    QVERIFY(torque.y != v8);
+    for (int row = 0; row <= kLastRow; ++row) QCOMPARE(torque.y[row], d.table.TotalTorque[row]);
+    QCOMPARE(d.table.GasForce, d.table.SingleGasForce);  // the cylinder's own columns again
+  }
 };
 
 QTEST_MAIN(FlywheelGuiTest)
