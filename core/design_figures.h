@@ -16,6 +16,7 @@ enum class FigureUnit { None, Degrees, Percent, Force, Torque, Moment, Energy, I
 
 struct DesignFigure {
   const char* name;
+  const char* label;    // as the screens list it ("Peak total shaking moment")
   const char* meaning;  // one line, as the documentation gives it
   FigureUnit unit;
   bool needsFlywheel;   // read from the flywheel calculation

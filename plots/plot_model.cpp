@@ -174,7 +174,18 @@ PlotWindow AnnotatedWindow(const EngineDesignRecord& d, const PlotSelection& s, 
 
 }  // namespace
 
+// A result that barely changes is drawn flat: the axis spans at least this
+// fraction of the largest magnitude on it, so rounding noise (6427.5083 to
+// 6427.5088) cannot fill the window with V shapes and square waves.
+constexpr double kFlatFraction = 1e-3;
+
 void NiceYAxis(PlotWindow& w, double lo, double hi) {
+  const double least = kFlatFraction * std::max(std::fabs(lo), std::fabs(hi));
+  if (hi - lo < least) {
+    const double middle = (lo + hi) / 2;
+    lo = middle - least / 2;
+    hi = middle + least / 2;
+  }
   w.yTicks = NiceTicks(lo, hi);
   w.bottom = lo;
   w.top = hi;

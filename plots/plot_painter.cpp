@@ -32,21 +32,30 @@ double Fitting(Canvas& c, const std::vector<std::string>& texts, double width, d
   return size;
 }
 
+// A value as the cursor reads it; a point without a value (a design that
+// failed) has none.
 std::string ValueText(float v) {
+  if (!std::isfinite(v)) return "none";
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.6g", static_cast<double>(v));
   return buf;
 }
 
+// A curve through its points; a point without a value leaves a gap.
 void DrawCurve(Canvas& c, const PlotCurve& curve, const std::vector<float>& x, bool lines, bool sticks,
                double base) {
-  if (curve.y.empty()) return;
-  if (lines) {
-    c.Point(x[0], curve.y[0], curve.pen.colour);
-    for (std::size_t k = 0; k < curve.y.size(); ++k) c.LineTo(x[k], curve.y[k], curve.pen);
+  bool drawing = false;
+  for (std::size_t k = 0; lines && k < curve.y.size(); ++k) {
+    if (!std::isfinite(curve.y[k])) {
+      drawing = false;
+      continue;
+    }
+    if (!drawing) c.Point(x[k], curve.y[k], curve.pen.colour);
+    drawing = true;
+    c.LineTo(x[k], curve.y[k], curve.pen);
   }
-  if (sticks)
-    for (std::size_t k = 0; k < curve.y.size(); ++k) c.Line(x[k], base, x[k], curve.y[k], {curve.pen.colour, 0.5});
+  for (std::size_t k = 0; sticks && k < curve.y.size(); ++k)
+    if (std::isfinite(curve.y[k])) c.Line(x[k], base, x[k], curve.y[k], {curve.pen.colour, 0.5});
 }
 
 // The cursor's line and the values of the row, in the window's top corner;

@@ -13,6 +13,13 @@ const char* const kPlotGapWarning =
     "Two functions should use Plots 1 and 2. \r"
     "Three functions should use Plots 1, 2, and 3.";
 
+bool SlotRotates(const PlotSelection& s, int slot) {
+  // The rotating frame is offered for the crankpin and main-bearing forces
+  // only; the wristpin and sidewall forces stay in the engine's frame.
+  const int f = s.SlotFunction[slot];
+  return s.CoordinateSystem == 1 && (f == kCrankpinForce || f == kMainpinForce);
+}
+
 namespace {
 
 const ResultEntry& SlotEntry(const PlotSelection& s, int slot) {
@@ -21,12 +28,7 @@ const ResultEntry& SlotEntry(const PlotSelection& s, int slot) {
 }
 
 ResultXY SlotXY(const EngineDesignRecord& d, const PlotSelection& s, int step, int slot) {
-  const ResultEntry& e = SlotEntry(s, slot);
-  // The rotating frame is offered for the crankpin and main-bearing forces
-  // only; the wristpin and sidewall forces stay in the engine's frame.
-  const int f = s.SlotFunction[slot];
-  const bool turns = HasRotatingFrame(e) && (f == 9 || f == 12);
-  return ResultAt(d.table, e, step, s.CoordinateSystem == 1 && turns);
+  return ResultAt(d.table, SlotEntry(s, slot), step, SlotRotates(s, slot));
 }
 
 bool IsScalarFunction(int f) { return (f >= 1 && f <= 8) || f == 19; }

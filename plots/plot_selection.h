@@ -45,6 +45,8 @@ bool Set_Variable(PlotSelection& s, const std::string& text, int slot);
 // "X", "Y", "Mag" or "Ang" to a slot; other texts change nothing.
 bool Set_Component(PlotSelection& s, const std::string& text, int slot);
 
+// Whether a slot's vector is read in the frame turning with the crank.
+bool SlotRotates(const PlotSelection& s, int slot);
 // Whether the design offers every function the selection has chosen.
 bool SelectionOffered(const EngineDesignRecord& d, const PlotSelection& s);
 

@@ -45,6 +45,7 @@ PolarPlotModel BuildPolarPlot(const EngineDesignRecord& d, const PlotSelection& 
   m.shortName = e.shortName;
   m.longName = e.longName;
   m.unit = ResultUnit(d, e);
+  m.rotating = SlotRotates(s, 1);
   m.mode = mode;
   if (d.EngineResultsValid) m.header = {PhaseLine(d), FiringOrderLine(d), FiringAngleLine(d)};
   m.crankAngle.assign(d.table.CrankAngle.begin(), d.table.CrankAngle.end());
@@ -91,14 +92,19 @@ std::string PolarPeakText(const PolarPlotModel& m) {
   return "Peak " + Short(m.peak) + " " + m.unit + " at " + Whole(m.peakAngle) + " deg";
 }
 
+std::string PolarTitle(const PolarPlotModel& m) {
+  return m.longName + (m.rotating ? ", rotating frame" : ", global frame") + " (" + m.unit + ")";
+}
+
 std::string PolarMeanText(const PolarPlotModel& m) { return "Mean " + Short(m.mean) + " " + m.unit; }
 
 std::string PolarCsv(const PolarPlotModel& m) {
   std::string text;
   CsvWriter csv(text, kCsvFile);
   csv.Heading("Crank Angle", "Deg");
-  for (const char* part : {" X", " Y", " Mag"}) csv.Heading(m.shortName + part, m.unit, true);
-  csv.Heading(m.shortName + " Ang", "Deg", true);
+  const std::string name = m.shortName + (m.rotating ? " Rotating" : " Global");
+  for (const char* part : {" X", " Y", " Mag"}) csv.Heading(name + part, m.unit, true);
+  csv.Heading(name + " Ang", "Deg", true);
   csv.EndLine();
   for (std::size_t k = 0; k < m.x.size(); ++k) {
     for (double v : {m.crankAngle[k], m.x[k], m.y[k], m.magnitude[k], m.angle[k]}) csv.Number(v);
@@ -120,7 +126,7 @@ PolarArea PaintPolarPlot(Canvas& c, const PolarPlotModel& m, int cursorRow) {
     c.Text(4, top, line, palette::Black, size, Align::Left);
   }
   top += lh;
-  c.Text(width / 2, top, m.longName + " (" + m.unit + ")", palette::Black, size + 1, Align::Centre);
+  c.Text(width / 2, top, PolarTitle(m), palette::Black, size + 1, Align::Centre);
   c.Text(4, top + lh * 1.2, PolarPeakText(m), palette::Black, size, Align::Left);
   c.Text(4, top + lh * 2.2, PolarMeanText(m), palette::Black, size, Align::Left);
   top += lh * 0.6;

@@ -23,6 +23,7 @@ int16_t PolarModeFrom(bool envelope, bool vectors, int16_t previous);
 struct PolarPlotModel {
   int16_t function = 0;
   std::string shortName, longName, unit;  // the window's titles: long name and the function's own unit
+  bool rotating = false;                  // read in the frame turning with the crank, not the engine's
   int16_t mode = kPolarNone;
   PolarFrame frame;
   std::string xmin, xmax, ymin, ymax;  // the axis ends, whole numbers
@@ -40,6 +41,8 @@ struct PolarPlotModel {
 // holds no function.
 PolarPlotModel BuildPolarPlot(const EngineDesignRecord& d, const PlotSelection& s, int16_t mode);
 
+// "Mainpin Force F21, rotating frame (lb)": the title, naming the frame.
+std::string PolarTitle(const PolarPlotModel& m);
 // "Peak 1234 N at 363 deg" and "Mean 567 N": the figures beside the plot.
 std::string PolarPeakText(const PolarPlotModel& m);
 std::string PolarMeanText(const PolarPlotModel& m);

@@ -37,7 +37,7 @@ FrmDesignStudy::FrmDesignStudy(Application& app) : FormScreen(app, "frm_DesignSt
             }));
   view_->AnswerActions(
       app_, "frm_DesignStudy", [this](Canvas& c) { PaintPlot(c, view_->Model()); },
-      [this] { return PlotCsv(view_->Model()); }, QSize(900, 560));
+      [this] { return StudyCsv(app_.Design(), request_, points_); }, QSize(900, 560));
   resize(1000, 760);
 }
 
@@ -47,7 +47,6 @@ QWidget* FrmDesignStudy::BuildChoices() {
   auto* grid = new QGridLayout(frame);
   field_ = new QComboBox(frame);
   field_->setObjectName("cmb_Field");
-  for (const std::string& f : StudyFields()) field_->addItem(QtText(f));
   from_ = NamedBox(frame, "txt_From", "The first value of the input", 120, this);
   to_ = NamedBox(frame, "txt_To", "The last value of the input", 120, this);
   step_ = NamedBox(frame, "txt_Step", "The step from one design to the next", 120, this);
@@ -57,11 +56,7 @@ QWidget* FrmDesignStudy::BuildChoices() {
   figure2_ = new QComboBox(frame);
   figure2_->setObjectName("cmb_Figure2");
   figure2_->addItem("(none)");
-  for (const DesignFigure& f : DesignFigures()) {
-    figure1_->addItem(f.name);
-    figure2_->addItem(f.name);
-    figure1_->setItemData(figure1_->count() - 1, f.meaning, Qt::ToolTipRole);
-  }
+
   failures_ = NamedLabel(frame, "lbl_Failures", "");
   grid->addWidget(new QLabel("Input", frame), 0, 0);
   grid->addWidget(field_, 0, 1);
@@ -80,9 +75,29 @@ QWidget* FrmDesignStudy::BuildChoices() {
   return frame;
 }
 
+// The inputs and figures by the names the screens give them, with the units
+// of the design's unit system; each item keeps the field's or figure's name.
+void FrmDesignStudy::FillLists() {
+  const EngineDesignRecord& d = app_.Design();
+  const QString field = field_->currentData().toString();
+  field_->clear();
+  for (const std::string& f : StudyFields()) field_->addItem(QtText(StudyFieldLabel(d, f)), QtText(f));
+  if (const int k = field_->findData(field); k >= 0) field_->setCurrentIndex(k);
+  for (QComboBox* list : {figure1_, figure2_}) {
+    const int chosen = list->currentIndex();
+    list->clear();
+    if (list == figure2_) list->addItem("(none)");
+    for (std::size_t k = 0; k < DesignFigures().size(); ++k) {
+      list->addItem(QtText(StudyFigureLabel(d, k)), QString(DesignFigures()[k].name));
+      list->setItemData(list->count() - 1, DesignFigures()[k].meaning, Qt::ToolTipRole);
+    }
+    list->setCurrentIndex(std::max(chosen, 0));
+  }
+}
+
 // A range about the design's own value: from 80 % to 120 % in ten steps.
 void FrmDesignStudy::FieldChosen() {
-  const DesignField* f = FindDesignField(field_->currentText().toStdString());
+  const DesignField* f = FindDesignField(field_->currentData().toString().toStdString());
   if (!f) return;
   const EngineDesignRecord& d = app_.Design();
   // The boxes take the input as the screens show it (cm, mm, cc, MPa).
@@ -93,22 +108,21 @@ void FrmDesignStudy::FieldChosen() {
   to_->setText(Number(to == from ? from + 1 : to));
   step_->setText(Number(whole ? 1 : (to == from ? 0.1 : (to - from) / 10)));
   unit_->setText(QtText(f->unitSlot > 0 ? d.UnitLabel[f->unitSlot] : ""));
+  Forget();
 }
 
 void FrmDesignStudy::Calculate() {
   StudyRequest r;
-  r.field = field_->currentText().toStdString();
-  const std::pair<QLineEdit*, double*> boxes[] = {{from_, &r.from}, {to_, &r.to}, {step_, &r.step}};
+  r.field = field_->currentData().toString().toStdString();
+  // The range as typed, in the units the box shows: its decimals count.
+  const std::pair<QLineEdit*, double*> boxes[] = {{from_, &r.axis.from}, {to_, &r.axis.to}, {step_, &r.axis.step}};
   const char* names[] = {"first value", "last value", "step"};
   for (int i = 0; i < 3; ++i) {
-    const EntryRead read = ReadEntryNumber(boxes[i].first->text().toStdString(), *boxes[i].second);
+    const EntryRead read = ReadEntryDecimal(boxes[i].first->text().toStdString(), *boxes[i].second);
     if (read != EntryRead::Number) {
       app_.GetUi().Message(EntryReadMessage(read, names[i]), Buttons::Ok, Icon::Warning);
       return;
     }
-  }
-  if (const DesignField* f = FindDesignField(r.field)) {
-    for (double* v : {&r.from, &r.to, &r.step}) *v = FromDisplay(*v, f->unitSlot, app_.Design().UnitSystem);
   }
   r.figures.push_back(static_cast<std::size_t>(figure1_->currentIndex()));
   if (figure2_->currentIndex() > 0) r.figures.push_back(static_cast<std::size_t>(figure2_->currentIndex() - 1));
@@ -119,6 +133,7 @@ void FrmDesignStudy::Calculate() {
   BusyPointer busy(app_.GetUi());
   Guarded(app_.GetUi(), "frm_DesignStudy.Calculate", [&] {
     points_ = RunStudy(app_.Design(), r);
+    request_ = r;
     view_->SetModel(StudyPlot(app_.Design(), r, points_));
     int failed = 0;
     for (const StudyPoint& p : points_) failed += p.figures.empty();
@@ -137,6 +152,7 @@ void FrmDesignStudy::Forget() {
 void FrmDesignStudy::Activate() {
   SetTitlebox(this, app_.Values());
   setWindowTitle(QtText(ScreenCaption(app_.Values(), "Design Study")));
+  FillLists();
   if (from_->text().isEmpty()) FieldChosen();
 }
 
@@ -147,12 +163,13 @@ void RegisterDesignStudy(Application& app) {
     app.LoadExample(5);
     s->Activate();
     auto* field = s->findChild<QComboBox*>("cmb_Field");
-    field->setCurrentText("VeeAngle");
+    field->setCurrentIndex(field->findData("VeeAngle"));
     emit field->activated(field->currentIndex());
     s->findChild<QLineEdit*>("txt_From")->setText("60");
     s->findChild<QLineEdit*>("txt_To")->setText("120");
     s->findChild<QLineEdit*>("txt_Step")->setText("5");
-    s->findChild<QComboBox*>("cmb_Figure1")->setCurrentText("PeakTotalMoment");
+    auto* figure = s->findChild<QComboBox*>("cmb_Figure1");
+    figure->setCurrentIndex(figure->findData("PeakTotalMoment"));
     s->findChild<QPushButton*>("cmd_Calc")->click();
   };
   app.Register({ScreenId::DesignStudy, std::move(screen), [s](Modality) { s->Activate(); }, true, {{"", picture}}});

@@ -27,6 +27,7 @@ class FrmDesignStudy : public FormScreen {
 
  private:
   QWidget* BuildChoices();
+  void FillLists();
   void FieldChosen();
   void Calculate();
 
@@ -35,6 +36,7 @@ class FrmDesignStudy : public FormScreen {
   QLabel *unit_ = nullptr, *failures_ = nullptr;
   ChartView* view_ = nullptr;
   std::vector<StudyPoint> points_;
+  StudyRequest request_;  // what points_ answer
 };
 
 void RegisterDesignStudy(Application& app);

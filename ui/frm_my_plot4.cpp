@@ -84,7 +84,7 @@ void FrmMyPlot4::WriteWidgets() {
   summary_.Write(app_.Design());
   chkEnvelope_->setChecked(envelope_);
   chkVectors_->setChecked(vectors_);
-  title_->setText(QtText(model_.longName));
+  title_->setText(QtText(PolarTitle(model_)));
   units_->setText(QtText(model_.unit));
   peak_->setText(model_.x.empty() ? QString() : QtText(PolarPeakText(model_)));
   mean_->setText(model_.x.empty() ? QString() : QtText(PolarMeanText(model_)));

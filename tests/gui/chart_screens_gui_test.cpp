@@ -80,7 +80,7 @@ class ChartScreensGuiTest : public QObject {
       QCOMPARE(M().angle[k], ang);
     }
     QVERIFY(M().angle[30] != M().angle[60] || M().x[30] != D().table.PinForceX[30][kCrankpin]);
-    QCOMPARE(Gui().Text(Polar, "pnl_LeftTitle"), QString("Crankpin Force F32"));
+    QCOMPARE(Gui().Text(Polar, "pnl_LeftTitle"), QString("Crankpin Force F32, rotating frame (lb)"));
     QCOMPARE(Gui().Text(Polar, "lbl_Peak"), ui::QtText(PolarPeakText(M())));
 
     // First shown with the tip path; both boxes draw 240 vectors, row 240's not.

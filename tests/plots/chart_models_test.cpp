@@ -128,9 +128,16 @@ TEST(PolarPlot, PeakMeanAndData) {
   EXPECT_NEAR(m.x[17], v8->table.PinForceX[17][kMainBearing], 1e-5 * peak);
   EXPECT_NEAR(m.y[17], v8->table.PinForceY[17][kMainBearing], 1e-5 * peak);
   const std::string csv = PolarCsv(m);
-  EXPECT_EQ(csv.substr(0, csv.find('\r')), "Crank Angle (Deg),\"F Main X (" + m.unit + ")\",\"F Main Y (" + m.unit +
-                                               ")\",\"F Main Mag (" + m.unit + ")\",\"F Main Ang (Deg)\"");
+  // The frame is named in the title and the headings.
+  EXPECT_EQ(PolarTitle(m), "Mainpin Force F21, global frame (" + m.unit + ")");
+  EXPECT_EQ(csv.substr(0, csv.find('\r')), "Crank Angle (Deg),\"F Main Global X (" + m.unit +
+                                               ")\",\"F Main Global Y (" + m.unit + ")\",\"F Main Global Mag (" +
+                                               m.unit + ")\",\"F Main Global Ang (Deg)\"");
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 242);
+  s.CoordinateSystem = 1;
+  const PolarPlotModel turning = BuildPolarPlot(*v8, s, kPolarEnvelope);
+  EXPECT_EQ(PolarTitle(turning), "Mainpin Force F21, rotating frame (" + m.unit + ")");
+  EXPECT_NE(PolarCsv(turning).find("\"F Main Rotating X ("), std::string::npos);
 }
 
 }  // namespace

@@ -67,6 +67,18 @@ TEST(PlotModel, AlignedWindowsFollowTheirScaleRules) {
   EXPECT_TRUE(zero.overflowMessage.empty());
 }
 
+// A value that barely changes is drawn flat, not stretched over the window.
+TEST(PlotModel, NearlyConstantCurvesLookFlat) {
+  PlotWindow w;
+  NiceYAxis(w, 6427.5083, 6427.5088);
+  EXPECT_GE(w.top - w.bottom, 6.4);
+  EXPECT_LE(w.bottom, 6427.5083);
+  EXPECT_GE(w.top, 6427.5088);
+  NiceYAxis(w, -40, 960);  // a real variation keeps its own range
+  EXPECT_EQ(w.bottom, -200);
+  EXPECT_EQ(w.top, 1000);
+}
+
 TEST(PlotModel, OverflowLeavesTheWindowEmptyWithItsMessage) {
   PlotModel m = BuildPlot(*WithGasForce(1e38), Slots(2, {{4, 2}, {4, 2}}), true);
   EXPECT_TRUE(m.windows[0].overflow);
