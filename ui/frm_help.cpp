@@ -41,6 +41,7 @@ FrmHelp::FrmHelp(QWidget* parent) : QMainWindow(parent) {
   add("mnu_Enlarge", "&Enlarge", [this] { Scale(1.25); });
   add("mnu_Shrink", "&Shrink", [this] { Scale(0.8); });
   add("mnu_Close", "&Close Form", [this] { close(); });
+  menu->actions().back()->setShortcut(Qt::Key_Escape);
   resize(680, 520);
 }
 
