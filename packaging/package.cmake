@@ -31,9 +31,10 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zorvan)
 set(CPACK_PACKAGE_VENDOR "ZORVAN")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "kinematic and dynamic design of reciprocating piston engines and compressors")
+# One string: two would be a list, and its ";" would show in the description.
 set(CPACK_PACKAGE_DESCRIPTION
-    "ZORVAN designs engines and compressors built from slider-crank cylinders: motion, forces, torques,\n"
-    "shaking forces and moments, balance, counterweight and flywheel sizing, plots, tables and reports.")
+    "ZORVAN designs engines and compressors built from slider-crank cylinders: motion, forces, torques,\n\
+shaking forces and moments, balance, counterweight and flywheel sizing, plots, tables and reports.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

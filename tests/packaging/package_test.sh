@@ -21,6 +21,8 @@ for f in usr/bin/zorvan usr/bin/zorvan-cli usr/share/applications/zorvan.desktop
   grep -q " \./$f\$" <<<"$contents" || fail "the package has no $f"
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "the Qt libraries are not declared"
+description=$(dpkg-deb -f "$deb" Description)
+[ "$(wc -l <<<"$description")" -ge 2 ] && ! grep -q ';' <<<"$description" || fail "description: $description"
 dpkg-deb -e "$deb" "$scratch/control"
 [ -x "$scratch/control/postinst" ] && grep -q update-mime-database "$scratch/control/postrm" || fail "maintainer scripts"
 
