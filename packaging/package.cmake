@@ -26,6 +26,7 @@ install(FILES packaging/zorvan-cli.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bas
         RENAME zorvan-cli)
 install(DIRECTORY docs/help/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/help)
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(DIRECTORY docs/pictures/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs/pictures)  # the README's pictures
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zorvan)

@@ -157,9 +157,10 @@ void RegisterPlots(Application& app) {
       sel.PlotType = static_cast<int16_t>(kind.windows == 1 ? 1 : kind.windows == 2 ? 2 : 3);
       sel.PlotStyle = kind.aligned ? 1 : 2;
       const int n = kind.windows == 2 ? 2 : 4;
-      const char* format = kind.windows == 1 ? "Torques - Gas, Inertia, Total, and Friction"
-                           : n == 2           ? "Shaking Force - mag and angle"
-                                              : "Total Shaking Force - X, Y, Mag, Angle";
+      // The aligned four windows show the torques (the README shows them): the V8's shaking force is nil.
+      const char* format = kind.windows == 1 || (n == 4 && kind.aligned) ? "Torques - Gas, Inertia, Total, and Friction"
+                           : n == 2                                     ? "Shaking Force - mag and angle"
+                                                                        : "Total Shaking Force - X, Y, Mag, Angle";
       ApplyPlotPreset(sel, format, n);
       s->Activate();
     };
