@@ -1,10 +1,12 @@
 #include "ui/frm_help.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "ui/application.h"
 
 #include <QMenuBar>
+#include <QScreen>
 #include <QUrl>
 
 namespace zorvan::ui {
@@ -53,6 +55,14 @@ void FrmHelp::Scale(double factor) {
   QSize s = size() * factor;
   QSize least(320, 240);
   resize(s.expandedTo(least));
+  // Never beyond its screen, its frame included.
+  if (!screen()) return;
+  const QRect area = screen()->availableGeometry();
+  const QSize frame = (frameGeometry().size() - size()).expandedTo(QSize(16, 48));
+  resize(size().boundedTo(area.size() - frame));
+  const QSize outer = size() + frame;
+  move(std::max(area.left(), std::min(x(), area.left() + area.width() - outer.width())),
+       std::max(area.top(), std::min(y(), area.top() + area.height() - outer.height())));
 }
 
 void RegisterHelp(Application& app) {
