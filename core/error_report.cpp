@@ -67,4 +67,9 @@ Message ErrorReportOf(const std::exception& e, std::string_view procedure) {
   return ErrorReportMessage(ErrorNumberOf(e), ErrorDescriptionOf(e), procedure);
 }
 
+Message NotWrittenMessage(std::string_view what, std::string_view path, const std::exception& e) {
+  std::string text = "The " + std::string(what) + " could not be written to" + kCrLf + std::string(path) + kCrLf + kCrLf;
+  return {text + ErrorDescriptionOf(e) + ".", Icon::Warning, 0, {}};
+}
+
 }  // namespace zorvan

@@ -39,6 +39,10 @@ std::string ErrorDescriptionOf(const std::exception& e);
 // The report of an exception that escaped a procedure.
 Message ErrorReportOf(const std::exception& e, std::string_view procedure);
 
+// A file the user named that could not be written: what it was, its path and
+// why, with the warning icon ("The picture could not be written to ...").
+Message NotWrittenMessage(std::string_view what, std::string_view path, const std::exception& e);
+
 // Runs a procedure's body at its boundary: a failure goes to the report under
 // the procedure's name, told to `out`. Returns false when the body failed. A
 // cancelled file dialog (32755) ends the procedure silently.

@@ -26,14 +26,16 @@ install(FILES packaging/zorvan-cli.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bas
         RENAME zorvan-cli)
 install(DIRECTORY docs/help/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/help)
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(DIRECTORY docs/pictures/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs/pictures)  # the README's pictures
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zorvan)
 set(CPACK_PACKAGE_VENDOR "ZORVAN")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "kinematic and dynamic design of reciprocating piston engines and compressors")
+# One string: two would be a list, and its ";" would show in the description.
 set(CPACK_PACKAGE_DESCRIPTION
-    "ZORVAN designs engines and compressors built from slider-crank cylinders: motion, forces, torques,\n"
-    "shaking forces and moments, balance, counterweight and flywheel sizing, plots, tables and reports.")
+    "ZORVAN designs engines and compressors built from slider-crank cylinders: motion, forces, torques,\n\
+shaking forces and moments, balance, counterweight and flywheel sizing, plots, tables and reports.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

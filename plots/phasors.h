@@ -17,11 +17,20 @@ struct PhasorArrow {
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
+// A label of cylinder numbers beside the middle (x, y) of an arrow, on the
+// side the unit normal (nx, ny) points to; arrows that lie on one another
+// share one label ("1, 5").
+struct PhasorLabel {
+  std::string text;
+  double x = 0, y = 0, nx = 0, ny = 0;
+};
+
 struct PhasorDiagram {
   int order = 1;  // the harmonic n
   int set = 0;    // 0 all cylinders, 1 right, 2 left, 3 centre bank
   std::string title;
   std::vector<PhasorArrow> arrows;  // head to tail from the origin, in the order the sums add them
+  std::vector<PhasorLabel> labels;  // the cylinder numbers of the arrows that have a length
   double rx = 0, ry = 0;            // the resultant: the cosine and sine sums of the set
   double length = 0;                // its length
   std::string lengthText;           // "Resultant 4.00"
@@ -47,6 +56,8 @@ std::vector<int> PhasorSets(const EngineDesignRecord& d);
 PhasorModel BuildPhasors(const EngineDesignRecord& d, int kind, std::vector<int> orders = {1, 2});
 
 void PaintPhasors(Canvas& c, const PhasorModel& m);
+// The size in points of the diagrams' titles and labels on a surface of this size.
+double PhasorTextSize(double widthPt, double heightPt);
 
 // Order, set, cylinder and each arrow's X and Y, then the resultant of each
 // diagram as cylinder 0, as CSV (CR LF).

@@ -26,6 +26,7 @@ PlotCurve Curve(const EngineDesignRecord& d, const PlotSelection& s, int slot, i
   PlotCurve c;
   c.name = SlotLegend(d, s, slot);
   c.legend = SlotLegend(d, s, slot, true);
+  c.unit = SlotUnit(d, s, slot);
   c.pen = {kSetColours[set & 3], 1.0, kPatterns[set & 3]};
   for (int k = 0; k <= kLastRow; ++k) c.y.push_back(Select_Variable(d, s, k, slot));
   MaxMin1(c.y, 0, kLastRow, c.min, c.max);

@@ -22,6 +22,7 @@ struct PlotOptions {
 struct PlotCurve {
   std::string name;    // "short name component (unit)": the data's column heading
   std::string legend;  // what the window shows beside its pattern
+  std::string unit;    // the values' unit, which the cursor shows after each value
   std::vector<float> y;  // one value per row, as the user sees it
   Pen pen;
   float max = 0, min = 0;

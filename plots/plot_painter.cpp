@@ -65,7 +65,13 @@ void DrawCursor(Canvas& c, const PlotModel& m, const PlotWindow& w, const Rect& 
   if (row < 0 || row >= static_cast<int>(m.crankAngle.size()) || w.overflow) return;
   const double x = data.x + (m.crankAngle[row] - xLeft) / (xRight - xLeft) * data.w;
   std::vector<std::string> lines{m.xName + " " + ValueText(m.crankAngle[row]) + " " + m.xUnit};
-  for (const PlotCurve& cv : w.curves) lines.push_back(cv.name + ": " + ValueText(cv.y[row]));
+  for (const PlotCurve& cv : w.curves) {
+    // "T Gas Mag: 1234 lb-in": the unit after the value rather than in the name.
+    std::string name = cv.name;
+    const std::string inName = " (" + cv.unit + ")";
+    if (!cv.unit.empty() && name.ends_with(inName)) name.resize(name.size() - inName.size());
+    lines.push_back(name + ": " + ValueText(cv.y[row]) + (cv.unit.empty() ? "" : " " + cv.unit));
+  }
   double width = 0;
   for (const std::string& t : lines) width = std::max(width, c.TextWidthPt(t, size));
   c.Line(x, data.y, x, data.y + data.h, kCursor);

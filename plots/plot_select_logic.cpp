@@ -260,6 +260,13 @@ void PlotSelectLogic::Back() {
   Toggle_Coordinate(false);
 }
 
+void PlotSelectLogic::Return() {
+  b_.coord = s_.CoordinateSystem == 1 ? 1 : 0;
+  Toggle_Coordinate(s_.CoordinateChoiceAllowed || b_.coord == 1);
+  b_.doneEnabled = true;
+  b_.focus = PlotSelectFocus::Done;
+}
+
 void PlotSelectLogic::Toggle_Coordinate(bool enabled) { b_.coordFrameEnabled = b_.localEnabled = enabled; }
 
 void PlotSelectLogic::EnableSlots(bool enabled) {

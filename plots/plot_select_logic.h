@@ -92,6 +92,9 @@ class PlotSelectLogic {
   ScreenId Next();
   // The back button: the coordinate box reset; the plot-type screen is next.
   void Back();
+  // Shown again by the plot's Back: the slots, labels and preset as Next
+  // left them, in the coordinate system the plot was drawn in, Next enabled.
+  void Return();
 
  private:
   void Toggle_Coordinate(bool enabled);

@@ -155,8 +155,6 @@ const std::vector<PlotPreset>& PlotPresets(int n) {
       {" Wristpin Force  - X and Y components", {10, 10}, {X, Y}},
       {"Sidewall Force  - mag and angle", {11, 11}, {M, A}},
       {"Sidewall Force  - X and Y components", {11, 11}, {X, Y}},
-      {"Shaking Force - mag and angle", {15, 15}, {M, A}},
-      {"Shaking Force - X and Y components", {15, 15}, {X, Y}},
       {"Shaking Moment - mag and angle", {18, 18}, {M, A}},
       {"Shaking Moment - X and Y components", {18, 18}, {X, Y}},
       {"Total Torque and Flywheel Torque", {7, 19}, {M, M}},
@@ -167,8 +165,8 @@ const std::vector<PlotPreset>& PlotPresets(int n) {
 
 std::vector<std::string> Load_Presets(const EngineDesignRecord& d, int n) {
   const auto& presets = PlotPresets(n);
-  // Four-slot: 11 always, 15 with the engine, 16 with the flywheel; two-slot: 18, 20, 21.
-  const std::size_t base = n == 4 ? 11 : 18, engine = n == 4 ? 15 : 20;
+  // Four-slot: 11 always, 15 with the engine, 16 with the flywheel; two-slot: 16, 18, 19.
+  const std::size_t base = n == 4 ? 11 : 16, engine = n == 4 ? 15 : 18;
   std::size_t count = d.EngineResultsValid ? engine : base;
   std::vector<std::string> texts;
   for (std::size_t k = 0; k < count; ++k) texts.push_back(presets[k].text);

@@ -167,9 +167,10 @@ PolarArea PaintPolarPlot(Canvas& c, const PolarPlotModel& m, int cursorRow) {
   c.Text(cx + rr + 4, cy + size / 3, m.xmax, palette::Black, size, Align::Left);
   c.Text(cx - rr - 4, cy + size / 3, m.xmin, palette::Black, size, Align::Right);
   if (cursorRow >= 0 && cursorRow < static_cast<int>(m.x.size())) {
-    const std::string text = "Crank " + Whole(m.crankAngle[cursorRow]) + " deg   X " + Short(m.x[cursorRow]) +
-                             "   Y " + Short(m.y[cursorRow]) + "   Mag " + Short(m.magnitude[cursorRow]) +
-                             "   Ang " + Short(m.angle[cursorRow]);
+    const std::string u = " " + m.unit;
+    const std::string text = "Crank " + Whole(m.crankAngle[cursorRow]) + " deg   X " + Short(m.x[cursorRow]) + u +
+                             "   Y " + Short(m.y[cursorRow]) + u + "   Mag " + Short(m.magnitude[cursorRow]) + u +
+                             "   Ang " + Short(m.angle[cursorRow]) + " deg";
     c.Text(width - 4, height - 4, text, palette::Black, size, Align::Right);
   }
   return a;

@@ -44,6 +44,12 @@ void PolarSelectLogic::Next() {
 
 void PolarSelectLogic::Back() { ResetCoordinates(); }
 
+void PolarSelectLogic::Return() {
+  b_.coord = s_.CoordinateSystem == 1 ? 1 : 0;
+  b_.coordFrameEnabled = b_.localEnabled = s_.CoordinateChoiceAllowed || b_.coord == 1;
+  b_.doneEnabled = !b_.functionLabel.empty();
+}
+
 void PolarSelectLogic::ResetCoordinates() {
   b_.coord = 0;
   b_.coordFrameEnabled = b_.localEnabled = false;

@@ -37,6 +37,9 @@ class PolarSelectLogic {
   void Next();
   // The back button: the coordinate box reset.
   void Back();
+  // Shown again by the plot's Back: the function as it was chosen, in the
+  // coordinate system the plot was drawn in.
+  void Return();
 
  private:
   void ResetCoordinates();

@@ -54,6 +54,7 @@ PowerChartModel BuildPowerChart(const EngineDesignRecord& d) {
     p.title = kTitles[chart];
     p.colour = kColours[chart];
     p.bottom = kPowerRowPitch * n;
+    for (int x = 0; x <= 720; x += 180) p.angleTicks.push_back({double(x), std::to_string(x)});
     double y = kPowerRowPitch / 2;
     for (int i = 1; i <= n; ++i, y += kPowerRowPitch) {
       const auto [cylinder, start] = RowStart(d, chart, i);
@@ -90,18 +91,26 @@ void DrawText(Canvas& c, const std::string& text, double width, double height) {
   }
 }
 
-// One chart in the current viewport: its scale, bars, row frames and quarter marks.
-void DrawPanel(Canvas& c, const PowerChartPanel& p, double heightPt) {
+// One chart in the rectangle (x, y, w, h) of the surface, in points: its
+// scale, bars, row frames and quarter marks, and the crank angles under it.
+void DrawPanel(Canvas& c, const PowerChartPanel& p, double x, double y, double w, double h) {
+  const double numberSize = std::clamp(h / 14, 6.0, 9.0), strip = numberSize * 1.5;
+  const double chartH = std::max(h - strip, 1.0);
+  c.Viewport(x, y, w, chartH);
   c.Scale(p.left, p.top, p.right, p.bottom);
   c.Clear(palette::White);
   c.Box(p.left, p.top, p.right, p.bottom, {palette::Grey, 0.5}, false);
-  const double labelSize = std::clamp(heightPt / (p.bottom / kPowerRowPitch) * 0.45, 4.0, 9.0);
+  const double labelSize = std::clamp(chartH / (p.bottom / kPowerRowPitch) * 0.45, 4.0, 9.0);
   for (const PowerBar& b : p.bars) {
     c.Box(b.from, b.y, b.shownTo, b.y + kPowerBarHeight, {p.colour, 0.75}, true);
     c.Text(-35, b.y + kPowerTick * 0.4, std::to_string(b.cylinder), palette::Black, labelSize, Align::Centre);
   }
   for (const PlotSegment& s : p.frames) c.Line(s.x1, s.y1, s.x2, s.y2, kFrame);
   for (const PlotSegment& s : p.marks) c.Line(s.x1, s.y1, s.x2, s.y2, kMark);
+  c.Viewport(x, y + chartH, w, strip);
+  c.Scale(p.left, 0, p.right, strip);
+  c.Clear(palette::White);
+  for (const PlotTick& t : p.angleTicks) c.Text(t.at, numberSize * 1.1, t.text, palette::Black, numberSize, Align::Centre);
 }
 
 }  // namespace
@@ -114,8 +123,8 @@ void PaintPowerText(Canvas& c, const std::string& text) {
 }
 
 void PaintPowerPanel(Canvas& c, const PowerChartPanel& p) {
+  DrawPanel(c, p, 0, 0, c.WidthPt(), c.HeightPt());
   c.Viewport(0, 0, 0, 0);
-  DrawPanel(c, p, c.HeightPt());
 }
 
 void PaintPowerChart(Canvas& c, const PowerChartModel& m) {
@@ -135,9 +144,7 @@ void PaintPowerChart(Canvas& c, const PowerChartModel& m) {
     c.Viewport(0, 0, 0, 0);
     c.Scale(0, 0, width, height);
     c.Text(chartX + chartW / 2, top + titleSize * 1.4, p.title, palette::Black, titleSize, Align::Centre);
-    const double ch = band - titleSize * 2;
-    c.Viewport(chartX, top + titleSize * 1.8, chartW, ch);
-    DrawPanel(c, p, ch);
+    DrawPanel(c, p, chartX, top + titleSize * 1.8, chartW, band - titleSize * 2);
   }
   c.Viewport(0, 0, 0, 0);
 }

@@ -28,6 +28,7 @@ struct PowerChartPanel {
   std::vector<PowerBar> bars;
   std::vector<PlotSegment> frames;  // row lines and their ticks, black
   std::vector<PlotSegment> marks;   // quarter marks, blue, dash-dot-dot
+  std::vector<PlotTick> angleTicks;  // the crank-angle numbers under the chart, at the quarter marks
 };
 
 constexpr double kPowerRowPitch = 32, kPowerBarHeight = 32.0 / 3, kPowerTick = 32 / 2.5, kPowerStroke = 180;

@@ -156,13 +156,24 @@ bool SaveDataFile(const PrintTable& table, ProgramValues& v, Ui& ui, Dialogs& di
   Guarded(ui, "frm_PrintSelect.SaveData", [&] {
     FileDialogRequest request{"Save the Data", "(*.dat)|*.dat", v.FileName + ".dat", DialogFolder(v.FilePath), true};
     const std::string path = WithExtension(ChosenOrCancel(dialogs.SaveFileName(request)), ".dat");
-    written = Guarded(ui, "Print_to_File", [&] {
-      v.FilePath = path;
-      v.FileName = StripFilename(path);
+    Guarded(ui, "Print_to_File", [&] {
+      ProgramValues named = v;
+      named.FilePath = path;
+      named.FileName = StripFilename(path);
+      BusyPointer busy(ui);
+      const std::string text = DataFileText(table, named, TodayText(), NowText());
+      try {
+        ReplaceFileAtomically(path, text);
+      } catch (const RunTimeError& e) {
+        // Told where and why; the design keeps its name.
+        Tell(ui, NotWrittenMessage("data file", path, e));
+        return;
+      }
+      v.FilePath = named.FilePath;
+      v.FileName = named.FileName;
       // The design now goes by the data file's name: Save must ask for a model file, not write over this one.
       v.DesignSaved = false;
-      BusyPointer busy(ui);
-      ReplaceFileAtomically(path, DataFileText(table, v, TodayText(), NowText()));
+      written = true;
     });
   });
   return written;

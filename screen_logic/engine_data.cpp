@@ -114,6 +114,7 @@ void EngineDataLogic::PutEngineData() {
       boxes_.rows[k].order = Plain(d_.FiringOrder[k]);
       boxes_.rows[k].phase = Plain(d_.PhaseAngle[k]);
       boxes_.rows[k].power = Plain(d_.FiringAngle[k]);
+      good_[k] = boxes_.rows[k];
     }
   }
   BankLabels();
@@ -234,16 +235,21 @@ void EngineDataLogic::SpacingEntry() {
 
 void EngineDataLogic::RowEdit(int k, RowBox box) {
   if (state_.exampleLoading || k < 1 || k > kMaxCylinders) return;
-  EngineRow& row = boxes_.rows[k];
-  std::string& text = box == RowBox::Phase ? row.phase : box == RowBox::Power ? row.power : row.order;
+  auto field = [box](EngineRow& r) -> std::string& {
+    return box == RowBox::Phase ? r.phase : box == RowBox::Power ? r.power : r.order;
+  };
+  std::string& text = field(boxes_.rows[k]);
+  std::string& good = field(good_[k]);
+  if (text == good) return;  // left as it was
   if (!Empty(text)) {
     double v = 0;
     const std::string what = RowBoxName(k, box);
     if (!ReadNumber(ui_, text, what, v) || !WithinLimits(ui_, CheckRowValue(k, box, v))) {
-      text.clear();  // the refused entry goes; the row waits for a good one
+      text = good;
       return;
     }
   }
+  good = text;
   EngineChanged();
 }
 
@@ -265,7 +271,7 @@ void EngineDataLogic::ResetSelection() {
 }
 
 void EngineDataLogic::ClearData() {
-  for (int k = 2; k <= kMaxCylinders; ++k) boxes_.rows[k] = EngineRow{};
+  for (int k = 2; k <= kMaxCylinders; ++k) boxes_.rows[k] = good_[k] = EngineRow{};
   EngineChanged();
   state_.exampleShown = false;
 }

@@ -59,8 +59,9 @@ class EngineDataLogic {
   std::string VeeAngleCheckText() const;
   void SpacingEntry();
   void SpacingFocus();
-  // A row box left: its value checked (a refused entry is emptied), the
-  // engine's results no longer stand.
+  // A row box left: its value checked; a refused entry is told and the box
+  // shows its last good value again (the engine's, or what it held before),
+  // and nothing else changes. A changed entry takes the engine's results away.
   enum class RowBox { Phase, Power, Order };
   void RowEdit(int k, RowBox box);
   void ResetSelection();
@@ -93,6 +94,7 @@ class EngineDataLogic {
   Dialogs& dialogs_;
   EngineBoxes& boxes_;
   EngineScreenState& state_;
+  std::array<EngineRow, kMaxCylinders + 1> good_;  // each row box's last good text
 };
 
 }  // namespace zorvan

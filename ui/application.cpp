@@ -1,10 +1,11 @@
 #include "ui/application.h"
 
 #include <QApplication>
-
+#include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStandardPaths>
 #include <type_traits>
 
@@ -64,12 +65,22 @@ void Application::ShowModal(QWidget* w) {
 }
 
 void Application::Place(QWidget* w) {
-  QScreen* screen = QGuiApplication::primaryScreen();
+  // The screen of the window the user works in, else the one under the pointer.
+  QScreen* screen = nullptr;
+  if (QWidget* active = QApplication::activeWindow(); active && active != w) screen = active->screen();
+  if (!screen) screen = QGuiApplication::screenAt(QCursor::pos());
+  if (!screen) screen = QGuiApplication::primaryScreen();
   if (!screen) return;
-  QRect area = screen->availableGeometry();
-  QSize size = w->size().boundedTo(area.size());
+  if (w->screen() != screen) w->setScreen(screen);
+  const QRect area = screen->availableGeometry();
+  // The window manager's frame: known once the window has been shown, else a usual one.
+  QSize frame = w->frameGeometry().size() - w->size();
+  if (frame.isEmpty() || !w->testAttribute(Qt::WA_WState_Created)) frame = frame.expandedTo(QSize(16, 48));
+  const QSize size = w->size().expandedTo(w->minimumSizeHint()).boundedTo(area.size() - frame);
   w->resize(size);
-  w->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+  const QSize outer = size + frame;
+  w->move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
+          area.y() + std::max(0, (area.height() - outer.height()) / 2));
 }
 
 void Application::Show(ScreenId id, Modality modality) {
@@ -179,6 +190,14 @@ bool Application::Snapshot(const QString& dir) {
       if (state.prepare) state.prepare();
       w->show();
       QCoreApplication::processEvents();
+      // The picture shows the whole screen, as on a display with room for it.
+      if (auto* body = w->findChild<QScrollArea*>("scr_Body"); body && body->widget()) {
+        const QSize lack = (body->widget()->minimumSizeHint() - body->size()).expandedTo(QSize(0, 0));
+        if (lack.width() > 0 || lack.height() > 0) {
+          w->resize(w->size() + lack);
+          QCoreApplication::processEvents();
+        }
+      }
       QString name = w->objectName();
       if (!state.name.empty()) name += "@" + QString::fromStdString(state.name);
       ok = w->grab().save(QDir(dir).filePath(name + ".png")) && ok;

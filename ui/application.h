@@ -39,6 +39,8 @@ class Application : public Screens {
 
   // Adds a screen (or replaces the one with its id); its commands then enable.
   QWidget* Register(ScreenRegistration screen);
+  // Every registered screen, in the order they were registered.
+  const std::vector<ScreenRegistration>& Registered() const { return registry_.All(); }
   // The registered window of a screen, as its own class.
   template <class T>
   T* Screen(ScreenId id) const {
@@ -49,7 +51,8 @@ class Application : public Screens {
   // <objectName>@<state>.png; false when one failed.
   bool Snapshot(const QString& dir);
 
-  // Centres a window on the display, no larger than the display.
+  // Centres a window on the screen the user works on (the active window's),
+  // no larger than that screen, its frame included.
   static void Place(QWidget* w);
   // Shows a window modally without a nested event loop: its own buttons carry on.
   static void ShowModal(QWidget* w);

@@ -86,6 +86,21 @@ void ChartView::contextMenuEvent(QContextMenuEvent* event) {
   menu.exec(event->globalPos());
 }
 
+namespace {
+
+// Writes a file the user named; one that cannot be written is told with its path and the reason.
+template <class Write>
+void WriteOrTell(Ui& ui, const char* what, const std::string& path, Write&& write) {
+  try {
+    write();
+  } catch (const std::exception& e) {
+    if (ErrorNumberOf(e) == err::OutOfMemory) throw;
+    Tell(ui, NotWrittenMessage(what, path, e));
+  }
+}
+
+}  // namespace
+
 void SaveChartImage(Application& app, const DrawChart& draw, QSize size, const std::string& procedure) {
   Guarded(app.GetUi(), procedure, [&] {
     FileDialogRequest request{"Save Image", "PNG image (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document (*.pdf)|*.pdf|",
@@ -95,7 +110,7 @@ void SaveChartImage(Application& app, const DrawChart& draw, QSize size, const s
     std::string file = *path;
     if (!PictureBytes([](Canvas&) {}, file, 1, 1)) file += ".png";
     EnsurePictureSupport();
-    SavePictureFile(draw, file, size.width(), size.height());
+    WriteOrTell(app.GetUi(), "picture", file, [&] { SavePictureFile(draw, file, size.width(), size.height()); });
   });
 }
 
@@ -112,7 +127,7 @@ void SaveChartData(Application& app, const std::string& text, const std::string&
     FileDialogRequest request{"Save Data", "CSV data (*.csv)|*.csv|All (*.*)|*.*|", app.Values().FileName + ".csv",
                               app.Values().FilePath, true};
     const auto path = app.GetDialogs().SaveFileName(request);
-    if (path) ReplaceFileAtomically(*path, text);
+    if (path) WriteOrTell(app.GetUi(), "data file", *path, [&] { ReplaceFileAtomically(*path, text); });
   });
 }
 

@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "core/error_report.h"
@@ -14,6 +16,38 @@
 #include "ui/screen_base.h"
 
 namespace zorvan::ui {
+
+namespace {
+
+// A screen's own layout: as large as it needs on a screen with room for it,
+// scrolled on a smaller one, so the window never grows beyond its screen.
+class BodyArea : public QScrollArea {
+ public:
+  explicit BodyArea(QWidget* parent) : QScrollArea(parent) {
+    setObjectName("scr_Body");
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+  }
+  QSize minimumSizeHint() const override {
+    const QSize want = widget() ? widget()->minimumSizeHint() : QSize();
+    const QScreen* s = screen();
+    if (!s) return want;
+    // What the window holds besides: a frame, the menu bar, the header caption and the commands.
+    QSize besides(16, 48);
+    if (auto* w = qobject_cast<QMainWindow*>(window()); w && w->menuWidget())
+      besides.rheight() += w->menuWidget()->sizeHint().height();
+    if (QLayout* l = parentWidget()->layout()) {
+      const QMargins m = l->contentsMargins();
+      besides += QSize(m.left() + m.right(), m.top() + m.bottom());
+      for (int i = 0; i < l->count(); ++i)
+        if (l->itemAt(i)->widget() != this) besides.rheight() += l->itemAt(i)->minimumSize().height() + l->spacing();
+    }
+    return want.boundedTo((s->availableGeometry().size() - besides).expandedTo(QSize(200, 150)));
+  }
+  QSize sizeHint() const override { return minimumSizeHint(); }
+};
+
+}  // namespace
 
 FormScreen::FormScreen(Application& app, const char* name) : app_(app) { setObjectName(name); }
 
@@ -35,7 +69,12 @@ void FormScreen::Lay(QLayout* body, QWidget* commands) {
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->addWidget(NamedLabel(central, "lbl_Header", ""));
-  layout->addLayout(body, 1);
+  auto* area = new BodyArea(central);
+  auto* inner = new QWidget(area);
+  body->setContentsMargins(0, 0, 0, 0);
+  inner->setLayout(body);
+  area->setWidget(inner);
+  layout->addWidget(area, 1);
   layout->addWidget(commands);
   setCentralWidget(central);
 }
@@ -87,6 +126,14 @@ bool FormScreen::eventFilter(QObject* watched, QEvent* event) {
 void FormScreen::closeEvent(QCloseEvent* event) {
   event->ignore();
   Back();
+}
+
+void FormScreen::keyPressEvent(QKeyEvent* event) {
+  if (escapeBack_ && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    Back();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 void FormScreen::ReturnHome() {

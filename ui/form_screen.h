@@ -83,7 +83,8 @@ class FormScreen : public QMainWindow {
   bool IsFilling() const { return filling_; }
 
   // The window's body: the header caption (lbl_Header) above the screen's
-  // own layout, its row of commands below.
+  // own layout, its row of commands below. The layout scrolls where the
+  // screen the window opens on is too small for it.
   void Lay(QLayout* body, QWidget* commands);
   // The row of commands, left to right, for Lay.
   QWidget* CommandRow(std::initializer_list<Command> commands);
@@ -99,6 +100,9 @@ class FormScreen : public QMainWindow {
   // closing a screen never ends the program.
   virtual void Back() { hide(); }
   void closeEvent(QCloseEvent* event) override;
+  // Escape does what Back does (the output screens ask for it).
+  void EscapeGoesBack() { escapeBack_ = true; }
+  void keyPressEvent(QKeyEvent* event) override;
   // The linkage animation of a picture box, enabling `done` when a run ends by itself.
   std::unique_ptr<LinkageAnimator> MakeAnimator(PictureBox& picture, QWidget* done);
   // Print Form, with its failures reported as "<screen>.PrintForm".
@@ -108,6 +112,7 @@ class FormScreen : public QMainWindow {
 
  private:
   bool filling_ = false;
+  bool escapeBack_ = false;
 };
 
 // The speed controls of the animated screens: the slider (0..32767, its

@@ -42,7 +42,7 @@ FrmBalance::FrmBalance(Application& app)
   body->addWidget(BuildData());
   body->addWidget(BuildPlot(), 1);
   QWidget* commands = CommandRow({
-      {"cmd_Back", "&< Back", [this] { Back(); }},
+      {"cmd_Back", "< &Back", [this] { Back(); }},
       {"cmd_Calc", "&Calculate", [this] { Run([this] { logic_.Calculate(); }); }, &calc_},
       {"cmd_Print", "&Print Form", [this] { PrintThisForm(); }, &print_},
       {"cmd_copy", "C&opy", [this] { app_.GetUi().Message(kCopyScreenText, Buttons::Ok, Icon::Information); }, &copy_},

@@ -134,10 +134,10 @@ QWidget* FrmEngineData::BuildSide() {
 QWidget* FrmEngineData::BuildCommands() {
   auto* row = new QWidget(this);
   auto* layout = new QHBoxLayout(row);
-  cancel_ = NamedButton(row, "cmd_Cancel", "< Back");
+  cancel_ = NamedButton(row, "cmd_Cancel", "< &Back");
   clear_ = NamedButton(row, "cmd_ClearSegs", "Clear &Data");
   calc_ = NamedButton(row, "cmd_Calc", "C&alculate");
-  balance_ = NamedButton(row, "cmd_Data", "&Balance");
+  balance_ = NamedButton(row, "cmd_Data", "Ba&lance");
   balance_->setToolTip("View the balance conditions for this engine");
   animate_ = NamedButton(row, "cmd_Animate", "&Run");
   animate_->setToolTip("Animate the image");

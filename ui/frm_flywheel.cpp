@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "screen_logic/flywheel_data.h"
@@ -80,9 +82,16 @@ FrmFlywheel::FrmFlywheel(Application& app) : FormScreen(app, "frm_Flywheel") {
         [view] { return PlotCsv(view->Model()); });
     right->addWidget(views_[i], 1);
   }
-  InfoPanel(this, right, "pnl_data", "", {{&summary_, "lbl_Data"}});
+  QGroupBox* panel = InfoPanel(this, right, "pnl_data", "", {{&summary_, "lbl_Data"}});
   summary_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   summary_->setWordWrap(false);
+  // The summary's long lines scroll sideways rather than widen the window beyond its screen.
+  summaryArea_ = new QScrollArea(panel);
+  summaryArea_->setFrameShape(QFrame::NoFrame);
+  summaryArea_->setWidgetResizable(true);
+  summaryArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  summaryArea_->setWidget(summary_);
+  panel->layout()->addWidget(summaryArea_);
   body->addLayout(right, 1);
   Lay(body,
       CommandRow({
@@ -94,7 +103,7 @@ FrmFlywheel::FrmFlywheel(Application& app) : FormScreen(app, "frm_Flywheel") {
           {"cmd_Done", "&Next >", [this] { ReturnHome(); }, &done_},
       }));
   OnLeave(coef_, [this] { CoefficientLeft(); });
-  resize(1180, 860);
+  resize(1180, 800);
 }
 
 void FrmFlywheel::ReadWidgets() { coefText_ = coef_->text().toStdString(); }
@@ -107,6 +116,7 @@ void FrmFlywheel::WriteWidgets() {
   std::string block;
   Guarded(app_.GetUi(), "Flywheel", [&] { block = FlywheelSummaryBlock(d); });
   summary_->setText(QtText(block));
+  summaryArea_->setMinimumHeight(summary_->sizeHint().height() + summaryArea_->horizontalScrollBar()->sizeHint().height());
   table_->setText(calculated_ ? QtText(Joined(energyTable_)) : QString());
   size_->setText(calculated_ ? QtText(Joined(FlywheelSizeLines(d, result_))) : QString());
   const std::vector<std::string> extremes =

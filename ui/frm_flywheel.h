@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <array>
 
 #include "core/flywheel.h"
@@ -38,6 +39,7 @@ class FrmFlywheel : public FormScreen {
   std::string coefText_;
   QLineEdit* coef_ = nullptr;
   QLabel *table_ = nullptr, *summary_ = nullptr, *size_ = nullptr;
+  QScrollArea* summaryArea_ = nullptr;  // scrolls the summary sideways
   std::array<QLabel*, 4> torque_{}, unit_{};
   std::array<ChartView*, 2> views_{};
   QPushButton* done_ = nullptr;

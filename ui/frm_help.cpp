@@ -1,10 +1,12 @@
 #include "ui/frm_help.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "ui/application.h"
 
 #include <QMenuBar>
+#include <QScreen>
 #include <QUrl>
 
 namespace zorvan::ui {
@@ -41,6 +43,7 @@ FrmHelp::FrmHelp(QWidget* parent) : QMainWindow(parent) {
   add("mnu_Enlarge", "&Enlarge", [this] { Scale(1.25); });
   add("mnu_Shrink", "&Shrink", [this] { Scale(0.8); });
   add("mnu_Close", "&Close Form", [this] { close(); });
+  menu->actions().back()->setShortcut(Qt::Key_Escape);
   resize(680, 520);
 }
 
@@ -52,6 +55,14 @@ void FrmHelp::Scale(double factor) {
   QSize s = size() * factor;
   QSize least(320, 240);
   resize(s.expandedTo(least));
+  // Never beyond its screen, its frame included.
+  if (!screen()) return;
+  const QRect area = screen()->availableGeometry();
+  const QSize frame = (frameGeometry().size() - size()).expandedTo(QSize(16, 48));
+  resize(size().boundedTo(area.size() - frame));
+  const QSize outer = size() + frame;
+  move(std::max(area.left(), std::min(x(), area.left() + area.width() - outer.width())),
+       std::max(area.top(), std::min(y(), area.top() + area.height() - outer.height())));
 }
 
 void RegisterHelp(Application& app) {

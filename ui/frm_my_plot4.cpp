@@ -8,6 +8,7 @@
 #include "core/error_report.h"
 #include "core/presets.h"
 #include "ui/application.h"
+#include "ui/frm_plot_select4.h"
 #include "ui/qt_platform.h"
 #include "ui/screen_base.h"
 
@@ -67,6 +68,7 @@ FrmMyPlot4::FrmMyPlot4(Application& app) : FormScreen(app, "frm_MyPlot4") {
   GraphMenu(view_->Actions());
   view_->Actions()[1]->setShortcut(QKeySequence::Copy);
   HelpMenu("Polar Plots", "frm_MyPlot4.mnu_Help_Click", HelpTopic::PolarPlots);
+  EscapeGoesBack();
 
   redrawTimer_.setSingleShot(true);
   redrawTimer_.setInterval(250);
@@ -123,6 +125,7 @@ void FrmMyPlot4::Activate() {
 
 void FrmMyPlot4::Back() {
   hide();
+  app_.Screen<FrmPlotSelect4>(ScreenId::PlotSelect4)->KeepChoices();
   app_.Show(ScreenId::PlotSelect4, Modality::Modal);
 }
 

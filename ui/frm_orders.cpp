@@ -58,6 +58,7 @@ void FrmOrders::BuildMenus() {
       ->setShortcut(QKeySequence::Copy);
   add(graph, "mnu_CopyData", "Copy &Data", [this] { CopyChartText(OrdersCsv(app_.Design(), columns_)); });
   HelpMenu("Orders", "frm_Orders.mnu_Help_Click", HelpTopic::Orders);
+  EscapeGoesBack();
 }
 
 OrderSubject FrmOrders::Subject() const {

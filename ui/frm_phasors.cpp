@@ -40,6 +40,7 @@ FrmPhasors::FrmPhasors(Application& app) : FormScreen(app, "frm_Phasors") {
             }));
   GraphMenu(view_->Actions());
   HelpMenu("Phasor Diagrams", "frm_Phasors.mnu_Help", HelpTopic::Phasors);
+  EscapeGoesBack();
   resize(1000, 720);
 }
 

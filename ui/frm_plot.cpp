@@ -9,6 +9,7 @@
 #include "core/error_report.h"
 #include "core/presets.h"
 #include "ui/application.h"
+#include "ui/frm_plot_select.h"
 #include "ui/qt_platform.h"
 #include "ui/screen_base.h"
 
@@ -48,6 +49,7 @@ FrmPlot::FrmPlot(Application& app, const PlotScreenKind& kind) : FormScreen(app,
   GraphMenu(view_->Actions());
   view_->Actions()[1]->setShortcut(QKeySequence::Copy);
   HelpMenu("Plotting", objectName().toStdString() + ".mnu_Help_Click", HelpTopic::Plotting);
+  EscapeGoesBack();
   view_->AnswerActions(
       app_, objectName().toStdString(), [this](Canvas& c) { PaintPlot(c, Picture()); },
       [this] { return PlotCsv(view_->Model()); });
@@ -124,6 +126,7 @@ void FrmPlot::Activate() {
 
 void FrmPlot::Back() {
   hide();
+  app_.Screen<FrmPlotSelect>(kind_.selection)->KeepChoices();
   app_.Show(kind_.selection, Modality::Modal);
 }
 
@@ -154,9 +157,10 @@ void RegisterPlots(Application& app) {
       sel.PlotType = static_cast<int16_t>(kind.windows == 1 ? 1 : kind.windows == 2 ? 2 : 3);
       sel.PlotStyle = kind.aligned ? 1 : 2;
       const int n = kind.windows == 2 ? 2 : 4;
-      const char* format = kind.windows == 1 ? "Torques - Gas, Inertia, Total, and Friction"
-                           : n == 2           ? "Shaking Force - mag and angle"
-                                              : "Total Shaking Force - X, Y, Mag, Angle";
+      // The aligned four windows show the torques (the README shows them): the V8's shaking force is nil.
+      const char* format = kind.windows == 1 || (n == 4 && kind.aligned) ? "Torques - Gas, Inertia, Total, and Friction"
+                           : n == 2                                     ? "Shaking Force - mag and angle"
+                                                                        : "Total Shaking Force - X, Y, Mag, Angle";
       ApplyPlotPreset(sel, format, n);
       s->Activate();
     };

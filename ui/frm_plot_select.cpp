@@ -256,7 +256,9 @@ void FrmPlotSelect::AfterRun() {
 }
 
 void FrmPlotSelect::Activate() {
-  logic_.Activate();
+  if (keep_) logic_.Return();
+  else logic_.Activate();
+  keep_ = false;
   Refill();
   AfterRun();
   setWindowTitle(QtText(ScreenCaption(app_.Values(), variant_.caption)));

@@ -24,8 +24,11 @@ class FrmPlotSelect : public FormScreen {
   // screen 1 (one window, four slots), 2 (two windows), 3 (four windows).
   FrmPlotSelect(Application& app, int screen);
 
-  // Each activation: header, caption, lists filled for the design's results.
+  // Each activation: header, caption, lists filled for the design's results;
+  // after KeepChoices, the choices the plot was made from instead.
   void Activate();
+  // The next activation is the plot's Back: what was chosen stays.
+  void KeepChoices() { keep_ = true; }
   const PlotSelectBoxes& Boxes() const { return boxes_; }
 
  protected:
@@ -59,6 +62,7 @@ class FrmPlotSelect : public FormScreen {
   void AfterRun() override;
 
   int screen_;
+  bool keep_ = false;
   Variant variant_;
   QVBoxLayout* side_ = nullptr;
   PlotSelectBoxes boxes_;

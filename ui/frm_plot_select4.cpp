@@ -107,7 +107,9 @@ void FrmPlotSelect4::AfterRun() {
 }
 
 void FrmPlotSelect4::Activate() {
-  logic_.Activate();
+  if (keep_) logic_.Return();
+  else logic_.Activate();
+  keep_ = false;
   Refill();
   AfterRun();
   setWindowTitle(QtText(ScreenCaption(app_.Values(), "Select Polar Plot")));

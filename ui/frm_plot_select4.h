@@ -19,6 +19,8 @@ class FrmPlotSelect4 : public FormScreen {
   explicit FrmPlotSelect4(Application& app);
   // Each activation: the list filled for the design's results, "Global" again.
   void Activate();
+  // The next activation is the plot's Back: the function chosen stays.
+  void KeepChoices() { keep_ = true; }
   const PolarSelectBoxes& Boxes() const { return boxes_; }
 
  protected:
@@ -33,6 +35,7 @@ class FrmPlotSelect4 : public FormScreen {
 
   PolarSelectBoxes boxes_;
   PolarSelectLogic logic_;
+  bool keep_ = false;
   QComboBox* var_ = nullptr;
   QLabel* function_ = nullptr;
   QGroupBox* coordFrame_ = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/frm_plot_type.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <cmath>
 
@@ -15,7 +16,7 @@ namespace zorvan::ui {
 namespace {
 
 const char* const kPlotTypes[4] = {"Single Window - One to Four Functions", "Two Windows - Two Functions",
-                                   "Four Windows - Four Functions", "Polar Plot - One to Four Functions"};
+                                   "Four Windows - Four Functions", "Polar Plot - One Function"};
 
 // A curve across a window: a sine of the given phase and number of waves.
 void Curve(Canvas& c, double left, double top, double right, double bottom, double phase, double waves, Rgb colour) {
@@ -100,6 +101,19 @@ bool FrmPlotType::eventFilter(QObject* watched, QEvent* event) {
   for (int i = 0; i < 4; ++i) {
     if (watched != picture_[i] && watched != option_[i]) continue;
     if (!option_[i]->isEnabled()) break;
+    // The arrow keys choose the option above or below, as in any option group.
+    if (event->type() == QEvent::KeyPress && watched == option_[i]) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
+      if (step == 0) break;
+      int k = i + step;
+      while (k >= 0 && k < 4 && !option_[k]->isEnabled()) k += step;
+      if (k >= 0 && k < 4) {
+        Pick(k);
+        option_[k]->setFocus(Qt::TabFocusReason);
+      }
+      return true;
+    }
     // A picture clicked checks its option; a double-click on either also goes on.
     if (event->type() == QEvent::MouseButtonPress && watched == picture_[i]) Pick(i);
     if (event->type() == QEvent::MouseButtonDblClick) {
@@ -120,6 +134,8 @@ void FrmPlotType::WriteWidgets() {
 void FrmPlotType::Activate() {
   option_[3]->setEnabled(app_.Available(ScreenId::PlotSelect4));
   Refill();
+  // The keyboard starts in the option group, at the option chosen last.
+  option_[boxes_.option >= 0 && boxes_.option < 4 ? boxes_.option : 0]->setFocus();
   setWindowTitle(QtText(ScreenCaption(app_.Values(), "Select Plot Type")));
 }
 

@@ -15,12 +15,14 @@
 namespace zorvan::ui {
 
 FrmPower::FrmPower(Application& app) : FormScreen(app, "frm_Power") {
+  // Every view gives the whole chart's picture, and its bars as zorvan-cli plot --power --csv lists them.
   auto wire = [this](ChartView* v) {
     v->AnswerActions(
-        app_, "frm_Power", [this](Canvas& c) { Draw(c); }, {}, QSize(1280, 900));
+        app_, "frm_Power", [this](Canvas& c) { Draw(c); }, [this] { return PowerChartCsv(model_); },
+        QSize(1280, 900));
   };
   auto* body = new QHBoxLayout;
-  text_ = new ChartView(this, "Picture1", {.withData = false});
+  text_ = new ChartView(this, "Picture1");
   text_->SetPaint([this](Canvas& c, int) { PaintPowerText(c, model_.arrangementText); });
   text_->setMinimumWidth(270);
   wire(text_);
@@ -29,7 +31,7 @@ FrmPower::FrmPower(Application& app) : FormScreen(app, "frm_Power") {
   for (int i = 0; i < 3; ++i) {
     titles_[i] = NamedLabel(this, QString("lbl_Title_%1").arg(i + 1).toUtf8().constData(), "");
     titles_[i]->setAlignment(Qt::AlignCenter);
-    charts_[i] = new ChartView(this, QString("pct_Pict_%1").arg(i + 1).toUtf8().constData(), {.withData = false});
+    charts_[i] = new ChartView(this, QString("pct_Pict_%1").arg(i + 1).toUtf8().constData());
     charts_[i]->SetPaint([this, i](Canvas& c, int) { PaintPowerPanel(c, model_.charts[i]); });
     wire(charts_[i]);
     charts->addWidget(titles_[i]);
@@ -44,6 +46,7 @@ FrmPower::FrmPower(Application& app) : FormScreen(app, "frm_Power") {
             }));
   GraphMenu(text_->Actions());
   HelpMenu("Power Charts", "frm_Power.mnu_Help", HelpTopic::PowerChart);
+  EscapeGoesBack();
 
   redrawTimer_.setSingleShot(true);
   redrawTimer_.setInterval(250);

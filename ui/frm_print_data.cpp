@@ -30,6 +30,7 @@ void SetCell(QTableWidget* grid, int row, int column, const std::string& text, b
 
 FrmPrintData::FrmPrintData(Application& app) : FormScreen(app, "frm_PrintData") {
   HelpMenu("Printing", "frm_PrintData.mnu_Help_Click", HelpTopic::Printing);
+  EscapeGoesBack();
   auto* body = new QVBoxLayout;
   summary_.AddHeaderLines(this, body);
   auto* row = new QHBoxLayout;
@@ -97,6 +98,7 @@ void FrmPrintData::WriteWidgets() {
 
 void FrmPrintData::Back() {
   hide();
+  app_.Screen<FrmPrintSelect>(ScreenId::Print)->KeepChoices();
   app_.Show(ScreenId::Print, Modality::Modal);
 }
 

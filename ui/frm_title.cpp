@@ -60,7 +60,9 @@ void RegisterTitle(Application& app) {
   t->onStart = [&app, t] {
     t->hide();
     app.SetStartingUp(true);
-    Application::ShowModal(app.Screen<QWidget>(ScreenId::Disclaimer));
+    QWidget* disclaimer = app.Screen<QWidget>(ScreenId::Disclaimer);
+    Application::Place(disclaimer);
+    Application::ShowModal(disclaimer);
   };
   t->onAbort = [&app] { app.Show(ScreenId::Quit, Modality::Modal); };
   app.Register({ScreenId::Title, std::move(title), {}, true, {}});

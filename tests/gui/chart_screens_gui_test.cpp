@@ -98,6 +98,9 @@ class ChartScreensGuiTest : public QObject {
     QVERIFY(g->p.messages.empty());
     Gui().Click(Polar, "cmd_Replot");
     QVERIFY(Gui().Screen(Select)->isVisible() && !Gui().Screen(Polar)->isVisible());
+    // Back keeps the function and the frame it was drawn in.
+    QCOMPARE(Gui().Text(Select, "lbl_Function_0"), QString("F Crank"));
+    QVERIFY(Gui().Find<QRadioButton>(Select, "opt_Coord_1")->isChecked() && Gui().Enabled(Select, "cmd_Done"));
   }
 
   // Zero everywhere: r of 0.0001 and a point at the origin; too large: said once, drawn anyway.
@@ -117,8 +120,6 @@ class ChartScreensGuiTest : public QObject {
 
     D().table.PinForceX[10][kWristpin] = 3e38f;
     Gui().Click(Polar, "cmd_Replot");
-    QVERIFY(!Gui().Enabled(Select, "cmd_Done"));  // each activation starts afresh
-    Choose("F Wrist");
     Gui().Click(Select, "cmd_Done");
     QCOMPARE(g->p.messages.size(), std::size_t(1));
     QCOMPARE(g->p.messages[0].text, std::string("The magnitude of Wristpin Force F34 exceeds the capacity of this window.\r\n"));

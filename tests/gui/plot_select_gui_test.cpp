@@ -98,13 +98,18 @@ class PlotSelectGuiTest : public QObject {
     QCOMPARE(S().WindowCount, int16_t(1));
     QVERIFY(!Gui().Screen(id)->isVisible());
     QVERIFY(Checked(id, "opt_Coord_0") && !Gui().Enabled(id, "fra_coord"));
+    // Back from the plot: the functions and the frame as they were chosen.
+    Gui().Click(ScreenId::Plot1, "cmd_Replot");
+    QVERIFY(Gui().Screen(id)->isVisible() && Checked(id, "opt_Coord_1") && Gui().Enabled(id, "cmd_Done"));
+    QCOMPARE(Gui().Text(id, "lbl_Function_1"), QString("F Main"));
+    QCOMPARE(Gui().Text(id, "cmb_Var3"), QString("T Gas"));
   }
 
   void twoWindowPresetsAndDoubleClick() {
     Open();
     ToSelection(1);
     const ScreenId id = ScreenId::PlotSelect2;
-    QCOMPARE(Gui().Find<QComboBox>(id, "cmb_Preset")->count(), 20);
+    QCOMPARE(Gui().Find<QComboBox>(id, "cmb_Preset")->count(), 18);
     Choose(id, "cmb_Preset", "Crankpin Force  - X and Y components");
     QCOMPARE(Gui().Text(id, "lbl_Function_0"), QString("F Crank"));
     QCOMPARE(Gui().Text(id, "lbl_Component_1"), QString("Y"));

@@ -4,7 +4,9 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <fstream>
+#include <sstream>
 
+#include "app/cli/cli.h"
 #include "core/presets.h"
 #include "tests/support/gui_app.h"
 #include "ui/frm_flywheel.h"
@@ -15,6 +17,11 @@ using namespace zorvan;
 
 class ScreenFrameGuiTest : public QObject {
   Q_OBJECT
+
+  static std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
 
  private slots:
   void everyHelpMenuOpensItsScreensTopic() {
@@ -63,11 +70,16 @@ class ScreenFrameGuiTest : public QObject {
     ui::ChartView* torque = g.app->Screen<ui::FrmFlywheel>(ScreenId::Flywheel)->View(1);
     torque->Actions()[2]->trigger();  // Copy Data
     QCOMPARE(QGuiApplication::clipboard()->text(), ui::QtText(PlotCsv(torque->Model())));
-    // The power chart's pictures have no numbers: Save Image and Copy Image only.
+    // The power chart's numbers are zorvan-cli plot --power --csv's, byte for byte.
     g.app->Show(ScreenId::PowerChart, Modality::Modeless);
     auto* text = static_cast<ui::ChartView*>(g.Gui().Find(ScreenId::PowerChart, "Picture1"));
-    QCOMPARE(text->Actions().size(), 2);
-    const std::string png = g.tmp.path().toStdString() + "/power.png";
+    const std::string dir = g.tmp.path().toStdString(), csv = dir + "/power.csv";
+    std::ostringstream out, err;
+    QCOMPARE(cli::Run({"plot", "--power", "--preset", "5", "-o", dir + "/cli.png", "--csv", dir + "/cli.csv"}, out, err), 0);
+    g.p.paths = {csv};
+    text->Actions()[3]->trigger();  // Save Data...
+    QCOMPARE(FileBytes(csv), FileBytes(dir + "/cli.csv"));
+    const std::string png = dir + "/power.png";
     g.p.paths = {png, std::nullopt};
     text->Actions()[0]->trigger();
     std::ifstream in(png, std::ios::binary);
@@ -77,6 +89,18 @@ class ScreenFrameGuiTest : public QObject {
     torque->Actions()[3]->trigger();  // Save Data..., cancelled: nothing said
     QVERIFY(g.p.paths.empty());
     QVERIFY(g.p.messages.empty());
+    // A file that cannot be written (its folder is a plain file, for root too) is told with its path and why.
+    std::ofstream(dir + "/plain") << "x";
+    for (int action : {0, 3}) {
+      const std::string path = dir + "/plain/power" + (action == 0 ? ".png" : ".csv");
+      g.p.paths = {path};
+      text->Actions()[action]->trigger();
+      QCOMPARE(g.p.messages.size(), std::size_t(1));
+      QCOMPARE(g.p.messages[0].text, std::string(action == 0 ? "The picture" : "The data file") +
+                                         " could not be written to\r\n" + path + "\r\n\r\nPath not found.");
+      QCOMPARE(g.p.messages[0].icon, Icon::Warning);
+      g.p.messages.clear();
+    }
   }
 };
 

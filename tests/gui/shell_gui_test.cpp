@@ -298,6 +298,9 @@ class ShellGuiTest : public QObject {
     int width = app->Screen<ui::FrmHelp>(ScreenId::Help)->width();
     app->Screen<ui::FrmHelp>(ScreenId::Help)->findChild<QAction*>("mnu_Enlarge")->trigger();
     QVERIFY(app->Screen<ui::FrmHelp>(ScreenId::Help)->width() > width);
+    for (int k = 0; k < 6; ++k) app->Screen<ui::FrmHelp>(ScreenId::Help)->findChild<QAction*>("mnu_Enlarge")->trigger();
+    QWidget* help = app->Screen<QWidget>(ScreenId::Help);
+    QVERIFY(help->screen()->availableGeometry().contains(help->frameGeometry()));  // never beyond the screen
     app->Screen<ui::FrmHelp>(ScreenId::Help)->findChild<QAction*>("mnu_Close")->trigger();
     QVERIFY(!app->Screen<ui::FrmHelp>(ScreenId::Help)->isVisible());
   }

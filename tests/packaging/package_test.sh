@@ -17,10 +17,12 @@ for f in usr/bin/zorvan usr/bin/zorvan-cli usr/share/applications/zorvan.desktop
   usr/share/icons/hicolor/scalable/apps/zorvan.svg usr/share/icons/hicolor/48x48/apps/zorvan.png \
   usr/share/icons/hicolor/256x256/apps/zorvan.png usr/share/metainfo/io.github.zorvan.Zorvan.metainfo.xml \
   usr/share/man/man1/zorvan.1 usr/share/man/man1/zorvan-cli.1 usr/share/bash-completion/completions/zorvan-cli \
-  usr/share/doc/zorvan/README.md usr/share/doc/zorvan/help/plotting.html; do
+  usr/share/doc/zorvan/README.md usr/share/doc/zorvan/help/plotting.html usr/share/doc/zorvan/docs/pictures/polar-plot.png; do
   grep -q " \./$f\$" <<<"$contents" || fail "the package has no $f"
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "the Qt libraries are not declared"
+description=$(dpkg-deb -f "$deb" Description)
+[ "$(wc -l <<<"$description")" -ge 2 ] && ! grep -q ';' <<<"$description" || fail "description: $description"
 dpkg-deb -e "$deb" "$scratch/control"
 [ -x "$scratch/control/postinst" ] && grep -q update-mime-database "$scratch/control/postrm" || fail "maintainer scripts"
 

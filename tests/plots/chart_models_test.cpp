@@ -49,11 +49,15 @@ TEST(PowerChart, BarsRowsAndTheRightEdge) {
   EXPECT_EQ(last.from, 630);
   EXPECT_EQ(last.to, 810);
   EXPECT_EQ(last.shownTo, 760);
-  // The quarter marks are drawn dash-dot-dot.
+  // The quarter marks are drawn dash-dot-dot, the crank angles numbered under each chart.
+  EXPECT_EQ(m.charts[0].angleTicks.size(), 5u);
+  EXPECT_EQ(m.charts[2].angleTicks.back().at, 720);
+  EXPECT_EQ(m.charts[2].angleTicks.back().text, "720");
   RecordingCanvas c;
   PaintPowerChart(c, m);
   EXPECT_TRUE(std::any_of(c.calls.begin(), c.calls.end(),
                           [](const CanvasCall& k) { return k.pen.dash == Dash::DashDotDot; }));
+  EXPECT_EQ(std::count_if(c.calls.begin(), c.calls.end(), [](const CanvasCall& k) { return k.text == "540"; }), 3);
 }
 
 const PhasorDiagram& Diagram(const PhasorModel& m, int order, int set) {
@@ -96,6 +100,21 @@ TEST(Phasors, PolygonsCloseWhereTheSumsVanish) {
     EXPECT_EQ(Diagram(forces, 2, bank).arrows.size(), 4u);
     ExpectPolygonEndsAtSums(*v8, Diagram(moments, 1, bank), kPhasorMoments);
   }
+}
+
+// Vectors that lie on one another (a V8's cylinders 1 and 5 ...) share one label, readable at the usual size.
+TEST(Phasors, CoincidingVectorsShareOneReadableLabel) {
+  auto v8 = testing::Example(5);
+  const PhasorModel m = BuildPhasors(*v8, kPhasorForces);
+  std::vector<std::string> texts;
+  for (const PhasorLabel& l : Diagram(m, 1, 0).labels) texts.push_back(l.text);
+  EXPECT_EQ(texts, (std::vector<std::string>{"1, 5", "2, 6", "3, 7", "4, 8"}));
+  EXPECT_EQ(Diagram(m, 1, 1).labels.size(), 4u);  // one bank: no two alike
+  RecordingCanvas c(1e30, 1280, 1024);
+  PaintPhasors(c, m);
+  const auto label = std::find_if(c.calls.begin(), c.calls.end(), [](const CanvasCall& k) { return k.text == "1, 5"; });
+  ASSERT_NE(label, c.calls.end());
+  EXPECT_GE(label->sizePt, 9);
 }
 
 TEST(PolarPlot, ModesFromTheCheckBoxes) {

@@ -173,6 +173,11 @@ TEST(PlotPainter, ThePointerReadsTheNearestRow) {
   });
   ASSERT_NE(line, c.calls.end());
   EXPECT_NEAR(line->a, at90, 0.01);
+  // Each curve's value is read with its unit.
+  ASSERT_FALSE(m.windows[0].curves[0].unit.empty());
+  EXPECT_TRUE(std::any_of(c.calls.begin(), c.calls.end(), [&](const CanvasCall& k) {
+    return k.text.starts_with("F Gas Mag: ") && k.text.ends_with(" " + m.windows[0].curves[0].unit);
+  }));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "tests/support/recording_ui.h"
 #include "tests/support/engine_fixture.h"
 
@@ -39,11 +41,12 @@ struct Screen {
 
 TEST(PlotSelectLogic, ListsOfferWhatTheResultsAllow) {
   struct Case { bool engine, flywheel; std::size_t functions, four, two; };
-  for (const Case& c : {Case{false, false, 15, 11, 18}, Case{true, false, 18, 15, 20}, Case{true, true, 19, 16, 21}}) {
+  for (const Case& c : {Case{false, false, 15, 11, 16}, Case{true, false, 18, 15, 18}, Case{true, true, 19, 16, 19}}) {
     Screen one(1, c.engine, c.flywheel), two(2, c.engine, c.flywheel);
     EXPECT_EQ(one.b.slot[4].var.items.size(), c.functions);
     EXPECT_EQ(one.b.preset.items.size(), c.four);
     EXPECT_EQ(two.b.preset.items.size(), c.two);
+    EXPECT_EQ(std::set<std::string>(two.b.preset.items.begin(), two.b.preset.items.end()).size(), c.two);  // no name twice
     EXPECT_EQ(two.b.slot[2].com.items, (std::vector<std::string>{"X", "Y", "Mag", "Ang"}));
     EXPECT_TRUE(one.s.ResultsExist);
   }

@@ -14,6 +14,7 @@
 #include "core/runtime_error.h"
 #include "plots/print_table.h"
 #include "tests/support/engine_fixture.h"
+#include "tests/support/recording_platform.h"
 #include "tests/support/recording_printer.h"
 #include "platform/messages.h"
 
@@ -123,6 +124,25 @@ TEST(PrintTable, DataFileLayoutHeadingsAndUnits) {
   EXPECT_EQ(single[6], "Angle\tT Total\t\t\t\t");
   ASSERT_TRUE(single[10].starts_with("0.00\t") && single[10].ends_with("\t"));
   EXPECT_NEAR(Number(single[10].substr(5)), d->table.TotalTorque[0], 0.005);
+}
+
+// A data file that cannot be written says where and why; the design keeps its name.
+TEST(PrintTable, AnUnwritableDataFileIsToldWithItsPath) {
+  auto d = V8();
+  const PrintTable t = BuildPrintTable(*d, Preset("Torques - Gas, Inertia, Total, and Friction"), {PrintTarget::DiskFile, 3, 2});
+  ProgramValues v;
+  v.FileName = "vee";
+  RecordingPlatform p;
+  const std::string bad = ::testing::TempDir() + "/no-such-folder/table.dat";  // missing, for root too
+  p.paths = {bad};
+  EXPECT_FALSE(SaveDataFile(t, v, p, p));
+  ASSERT_EQ(p.messages.size(), 1u);
+  EXPECT_EQ(p.messages[0].text, "The data file could not be written to\r\n" + bad + "\r\n\r\nPath not found.");
+  EXPECT_EQ(p.messages[0].icon, Icon::Warning);
+  EXPECT_EQ(v.FileName, "vee");
+  p.paths = {::testing::TempDir() + "/table.dat"};
+  EXPECT_TRUE(SaveDataFile(t, v, p, p));
+  EXPECT_EQ(v.FileName, "table");
 }
 
 TEST(PrintTable, UnassembledEngineLinesHoldOnlyTheirCaptions) {

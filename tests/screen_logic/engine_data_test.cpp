@@ -25,19 +25,30 @@ struct EngineScreen {
 
 constexpr const char* kFour[4][3] = {{"0", "0", "1"}, {"180", "540", "3"}, {"180", "180", "4"}, {"0", "360", "2"}};
 
-TEST(EngineScreenLogic, ARefusedRowEntryIsToldAndEmptied) {
+TEST(EngineScreenLogic, ARefusedRowEntryIsToldAndTheLastGoodValueRestored) {
   EngineScreen s;
   s.Rows(kFour);
+  ASSERT_TRUE(s.logic.Calculate());
   s.boxes.rows[2].phase = "400";
   s.logic.RowEdit(2, EngineDataLogic::RowBox::Phase);
   ASSERT_EQ(s.p.messages.size(), 1u);
   EXPECT_EQ(s.p.messages[0].text, "The phase angle of cylinder 2 must be at least 0 and below 360.");
   EXPECT_EQ(s.p.messages[0].icon, Icon::Warning);
-  EXPECT_EQ(s.boxes.rows[2].phase, "");
+  EXPECT_EQ(s.boxes.rows[2].phase, "180");  // the engine's value
+  s.logic.RowEdit(2, EngineDataLogic::RowBox::Phase);  // left again unchanged
+  EXPECT_TRUE(s.d->EngineResultsValid && s.state.balanceEnabled && s.state.drawEngine);
+  EXPECT_EQ(s.p.messages.size(), 1u);
+  // A value typed by hand is the box's last good one.
+  s.boxes.rows[3].order = "2";
+  s.logic.RowEdit(3, EngineDataLogic::RowBox::Order);
+  EXPECT_FALSE(s.d->EngineResultsValid || s.state.balanceEnabled);
   s.boxes.rows[3].order = "x";
   s.logic.RowEdit(3, EngineDataLogic::RowBox::Order);
   EXPECT_EQ(s.p.messages.back().text, "The firing-order entry 3 is not a number.  Please redo.");
+  EXPECT_EQ(s.boxes.rows[3].order, "2");
   // Calculate waits for every row.
+  s.boxes.rows[3].order = "";
+  s.logic.RowEdit(3, EngineDataLogic::RowBox::Order);
   EXPECT_FALSE(s.logic.Calculate());
   EXPECT_EQ(s.p.messages.back().text,
             "Please fill in the Firing Order, Phase Angles, and Firing Angles for this engine");
