@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
@@ -10,6 +11,7 @@
 #include <type_traits>
 
 #include "core/captions.h"
+#include "core/design_runner.h"
 #include "core/recalculate.h"
 #include "core/result_catalogue.h"
 #include "shell/registry.h"
@@ -172,6 +174,16 @@ void Application::DesignTouched(const QWidget* from) {
   designPrint_ = ResultsPrint(*design_);  // refilling may have calculated (the flywheel)
 }
 
+void Application::LoadCompressorExample() {
+  MessageList told;
+  if (zorvan::LoadExample(*design_, 5, told)) {
+    RunRequest pump;
+    pump.settings = {{"MachineType", "Pump"}};
+    told.Append(RunDesign(*design_, pump).messages);
+  }
+  zorvan::Show(ui_, told);
+}
+
 bool Application::LoadExample(int k) {
   MessageList told;
   const bool ok = zorvan::LoadExample(*design_, k, told);
@@ -184,7 +196,18 @@ bool Application::Snapshot(const QString& dir) {
   bool ok = true;
   for (const ScreenRegistration& s : registry_.All()) {
     std::vector<SnapshotState> states = s.states;
-    if (states.empty()) states.push_back({"", [&s] { if (s.beforeShow) s.beforeShow(Modality::Modeless); }});
+    auto refill = [&s] {
+      if (s.beforeShow) s.beforeShow(Modality::Modeless);
+    };
+    if (states.empty()) states.push_back({"", refill});
+    // A screen of results is pictured with the V8 as a compressor too, in the
+    // state its own picture left it.
+    const bool results = std::any_of(resultScreens_.begin(), resultScreens_.end(),
+                                     [&s](const auto& r) { return r.first == s.id; });
+    if (results) states.push_back({"compressor", [this, refill] {
+                                     LoadCompressorExample();
+                                     refill();
+                                   }});
     for (const SnapshotState& state : states) {
       QWidget* w = s.window.get();
       if (state.prepare) state.prepare();

@@ -65,6 +65,8 @@ class Application : public Screens {
   Ui& GetUi() { return ui_; }
   // Loads engine preset k as the example lists do, telling what it says.
   bool LoadExample(int k);
+  // The V8 example as a compressor, calculated: a picture state of the result screens.
+  void LoadCompressorExample();
 
   // A screen of results: when the design changes while it is shown, it is
   // filled again from the design while `offered` holds, and hidden when not.
