@@ -98,6 +98,7 @@ PlotModel StudyPlot(const EngineDesignRecord& base, const StudyRequest& r, const
     PlotCurve c;
     c.name = w.title;
     c.legend = f.label;
+    c.unit = FigureUnitLabel(base, f.unit);
     c.pen = {palette::Blue, 1.0, Dash::Solid};
     double lo = 0, hi = 0;
     bool any = false;

@@ -142,11 +142,11 @@ void FrmDesignStudy::Calculate() {
   });
 }
 
-void FrmDesignStudy::Forget() {
+void FrmDesignStudy::Forget(const QString& why) {
   if (points_.empty()) return;
   points_.clear();
   view_->SetModel(PlotModel{});
-  failures_->setText("");
+  failures_->setText(why);
 }
 
 void FrmDesignStudy::Activate() {
@@ -175,7 +175,7 @@ void RegisterDesignStudy(Application& app) {
   app.Register({ScreenId::DesignStudy, std::move(screen), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
   // A study belongs to the design it was run on: it goes when the design changes.
   app.ShowsResults(ScreenId::DesignStudy, [&app, s] {
-    s->Forget();
+    s->Forget("The design has changed: Calculate to study it again.");
     return app.GetShell().State().chart[kChartStudy];
   });
 }

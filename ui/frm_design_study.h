@@ -16,8 +16,9 @@ class FrmDesignStudy : public FormScreen {
  public:
   explicit FrmDesignStudy(Application& app);
   void Activate();
-  // The study's results go: they belong to the design as it was.
-  void Forget();
+  // The study's results go: they belong to the design as it was. `why` is
+  // shown where the failures are counted.
+  void Forget(const QString& why = {});
   ChartView* View() const { return view_; }
   const std::vector<StudyPoint>& Points() const { return points_; }
 
