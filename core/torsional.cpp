@@ -103,9 +103,38 @@ void Keep(ResponsePeak& peak, double value, double speed, double order, int sect
   if (value > peak.value || peak.section < 0) peak = {value, speed, order, section};
 }
 
+double DesignSpeed(const EngineDesignRecord& d) {
+  const double speed = static_cast<double>(d.Omega) * 60 / (2 * std::numbers::pi);
+  if (!(speed > 0) || !std::isfinite(speed)) RaiseError(err::InvalidCall);
+  return speed;
+}
+
+// One order's torques on the stations: the gas part, and the inertia part at the design speed.
+struct OrderDrive {
+  std::vector<Complex> gas, inertia;
+  std::vector<Complex> At(double speedRatio) const {
+    std::vector<Complex> t(gas.size());
+    for (std::size_t s = 0; s < t.size(); ++s) t[s] = gas[s] + speedRatio * speedRatio * inertia[s];
+    return t;
+  }
+};
+
+OrderDrive DriveOf(const std::vector<CylinderDrive>& drives, std::size_t stations, double order,
+                   const std::vector<Complex>& gas, const std::vector<Complex>& inertia) {
+  const std::size_t k = static_cast<std::size_t>(std::lround(2 * order));
+  if (k >= gas.size()) RaiseError(err::SubscriptOutOfRange);
+  OrderDrive o{std::vector<Complex>(stations), std::vector<Complex>(stations)};
+  for (const CylinderDrive& c : drives) {
+    if (c.station < 0 || static_cast<std::size_t>(c.station) >= stations) RaiseError(err::SubscriptOutOfRange);
+    const std::size_t s = static_cast<std::size_t>(c.station);
+    if (c.fires) o.gas[s] += gas[k] * Turned(order, c.gasDelay);
+    o.inertia[s] += inertia[k] * Turned(order, c.inertiaDelay);
+  }
+  return o;
+}
+
 void AddResponse(const EngineDesignRecord& d, const ShaftDynamics& dynamics, TorsionalResult& r) {
-  const double designSpeed = static_cast<double>(d.Omega) * 60 / (2 * std::numbers::pi);
-  if (!(designSpeed > 0) || !std::isfinite(designSpeed)) RaiseError(err::InvalidCall);
+  const double designSpeed = DesignSpeed(d);
   const std::vector<Complex> gas = ColumnOrders(d.table.SingleGasTorque);
   const std::vector<Complex> inertia = ColumnOrders(d.table.SingleInertiaTorque);
   const std::size_t n = r.stations.size();
@@ -114,20 +143,11 @@ void AddResponse(const EngineDesignRecord& d, const ShaftDynamics& dynamics, Tor
     r.notes.push_back("Nothing damps the shaft: the response grows without bound at each critical speed, and the "
                       "peaks are those of the speed grid.");
   for (double q : r.orders) {
-    const std::size_t k = static_cast<std::size_t>(std::lround(2 * q));
-    std::vector<Complex> gasAt(n), inertiaAt(n);
-    for (const CylinderDrive& c : r.drives) {
-      const std::size_t s = static_cast<std::size_t>(c.station);
-      if (c.fires) gasAt[s] += gas[k] * Turned(q, c.gasDelay);
-      inertiaAt[s] += inertia[k] * Turned(q, c.inertiaDelay);
-    }
+    const OrderDrive drive = DriveOf(r.drives, n, q, gas, inertia);
     OrderResponse o;
     o.order = q;
     for (double speed : r.speeds) {
-      const double ratio = speed / designSpeed;
-      std::vector<Complex> torque(n);
-      for (std::size_t s = 0; s < n; ++s) torque[s] = gasAt[s] + ratio * ratio * inertiaAt[s];
-      const std::vector<Complex> x = dynamics.Response(q * 2 * std::numbers::pi * speed / 60, torque);
+      const std::vector<Complex> x = dynamics.Response(q * 2 * std::numbers::pi * speed / 60, drive.At(speed / designSpeed));
       std::vector<double> amplitude, twist, shaftTorque;
       for (std::size_t s = 0; s < n; ++s) amplitude.push_back(std::abs(x[s]) / kDegree);
       for (std::size_t s = 0; s + 1 < n; ++s) {
@@ -202,6 +222,13 @@ std::vector<CylinderDrive> CylinderDrives(const EngineDesignRecord& d, const Sha
     }
   }
   return drives;
+}
+
+std::vector<std::complex<double>> StationTorques(const EngineDesignRecord& d, const std::vector<CylinderDrive>& drives,
+                                                 std::size_t stations, double order, double speed) {
+  const OrderDrive drive = DriveOf(drives, stations, order, ColumnOrders(d.table.SingleGasTorque),
+                                   ColumnOrders(d.table.SingleInertiaTorque));
+  return drive.At(speed / DesignSpeed(d));
 }
 
 std::vector<double> EngineOrders(const EngineDesignRecord& d) {

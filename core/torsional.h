@@ -28,6 +28,7 @@
 // the stations' amplitudes |X| and the sections' vibratory twist
 // |X[s] - X[s+1]| (both in degrees) and torque k[s] |X[s] - X[s+1]|, over a
 // grid of 241 speeds from idle to redline and every critical speed between.
+#include <complex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -96,6 +97,10 @@ struct TorsionalResult {
 ShaftTable ShaftOf(const EngineDesignRecord& d, std::vector<std::string>& notes);
 // The cylinders' drives on the stations' throws.
 std::vector<CylinderDrive> CylinderDrives(const EngineDesignRecord& d, const ShaftTable& stations);
+// The order torque (complex amplitude a - i b) the drives put on each of
+// `stations` stations at a speed (rpm); every drive must have its station.
+std::vector<std::complex<double>> StationTorques(const EngineDesignRecord& d, const std::vector<CylinderDrive>& drives,
+                                                 std::size_t stations, double order, double speed);
 // The orders of a design: 0.5 ... 12, or 1 ... 12 for a two-stroke.
 std::vector<double> EngineOrders(const EngineDesignRecord& d);
 double RelativeAmplitudeSum(const std::vector<CylinderDrive>& drives, const ShaftMode& mode, double order);
