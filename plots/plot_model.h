@@ -44,6 +44,7 @@ struct PlotMark {
   MarkShape shape = MarkShape::Circle;
   Rgb colour = palette::Black;
   std::string text;
+  Align align = Align::Left;  // of a label alone: Left beside the point, Right ending at it, Centre above it
 };
 
 struct PlotSegment {

@@ -133,8 +133,9 @@ void DrawMarks(Canvas& c, const PlotWindow& w, const Rect& data, Px px, Py py, d
     const bool inside = x >= data.x - 0.5 && x <= data.x + data.w + 0.5 && y >= data.y - 0.5 && y <= data.y + data.h + 0.5;
     if (inside && k.shape == MarkShape::Square) c.Box(x - half, y - half, x + half, y + half, {k.colour}, true);
     if (inside && k.shape == MarkShape::Circle) c.Circle(x, y, half, {k.colour, 1.0});
-    if (!k.text.empty() && (inside || k.shape == MarkShape::None))
-      c.Text(x + (k.shape == MarkShape::None ? 2 : half + 2), y - 2, k.text, k.colour, size * 0.8, Align::Left);
+    if (k.text.empty() || (!inside && k.shape != MarkShape::None)) continue;
+    const double dx = k.shape != MarkShape::None ? half + 2 : k.align == Align::Right ? -2 : k.align == Align::Left ? 2 : 0;
+    c.Text(x + dx, y - 2, k.text, k.colour, size * 0.8, k.shape != MarkShape::None ? Align::Left : k.align);
   }
 }
 

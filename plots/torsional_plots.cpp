@@ -35,8 +35,9 @@ PlotModel ModeShapePlot(const TorsionalResult& r) {
   PlotWindow w;
   w.title = "Mode shapes: relative amplitude at each station";
   w.bottomTitle = "Station, front to back";
-  w.left = 1;
-  w.right = static_cast<double>(std::max<std::size_t>(n, 2));
+  // Room beside the first and last station for their names.
+  w.left = 0.7;
+  w.right = static_cast<double>(std::max<std::size_t>(n, 2)) + 0.3;
   for (std::size_t s = 0; s < n; ++s) w.xTicks.push_back({static_cast<double>(s + 1), r.stations[s].name});
   for (std::size_t k = 1; k < r.modes.size() && k <= static_cast<std::size_t>(kPlottedModes); ++k) {
     PlotCurve c;
@@ -48,7 +49,7 @@ PlotModel ModeShapePlot(const TorsionalResult& r) {
     c.min = *std::min_element(c.y.begin(), c.y.end());
     w.curves.push_back(std::move(c));
   }
-  Frame(w, -1, 1);
+  Frame(w, -1.1, 1.1);
   m.windows.push_back(std::move(w));
   return m;
 }
@@ -79,7 +80,8 @@ PlotModel CampbellPlot(const TorsionalResult& r) {
     w.curves.push_back(std::move(c));
     // The order's number where its line leaves the window.
     const bool top = q * xMax / 60 > yMax;
-    w.marks.push_back({top ? 60 * yMax / q : xMax, top ? yMax : q * xMax / 60, MarkShape::None, palette::Black, Short(q)});
+    w.marks.push_back({top ? 60 * yMax / q : xMax, top ? yMax : q * xMax / 60, MarkShape::None, palette::Black, Short(q),
+                       top ? Align::Centre : Align::Right});
   }
   for (std::size_t k = 1; k < r.modes.size(); ++k) {
     if (r.modes[k].frequency > yMax) break;
@@ -95,8 +97,9 @@ PlotModel CampbellPlot(const TorsionalResult& r) {
   for (const Crossing& c : r.crossings) {
     if (c.speed > xMax || c.frequency > yMax) continue;
     const Rgb colour = c.inRange ? (c.major ? palette::Red : palette::Blue) : palette::Grey;
+    // The major crossings in the running range carry their speed; the table lists every one.
     w.marks.push_back({c.speed, c.frequency, c.major ? MarkShape::Square : MarkShape::Circle, colour,
-                       c.inRange ? Short(c.speed) : ""});
+                       c.inRange && c.major ? Short(c.speed) : ""});
   }
   w.lines.push_back({w.left, 0, w.right, 0});
   m.windows.push_back(std::move(w));

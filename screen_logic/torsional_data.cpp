@@ -12,8 +12,8 @@ const char* const kModalDampingMessage =
 std::vector<ShaftRowTexts> StationCells(const ShaftTable& t) {
   std::vector<ShaftRowTexts> cells;
   for (std::size_t s = 0; s < t.size(); ++s)
-    cells.push_back({t[s].name, ShortestDoubleText(t[s].inertia),
-                     s + 1 < t.size() ? ShortestDoubleText(t[s].stiffness) : "", ShortestDoubleText(t[s].damping)});
+    cells.push_back({t[s].name, DigitsText(t[s].inertia, 6), s + 1 < t.size() ? DigitsText(t[s].stiffness, 6) : "",
+                     DigitsText(t[s].damping, 6)});
   return cells;
 }
 
@@ -22,6 +22,15 @@ std::optional<std::string> AcceptStations(EngineDesignRecord& d, const std::vect
   changed = false;
   ShaftTable typed;
   if (auto fault = ReadShaftRows(cells, typed)) return fault;
+  const std::vector<ShaftRowTexts> shownCells = StationCells(shown);
+  for (std::size_t s = 0; s < typed.size() && s < shown.size(); ++s) {
+    auto kept = [&](std::size_t column, double ShaftStation::* value) {
+      if (cells[s][column] == shownCells[s][column]) typed[s].*value = shown[s].*value;
+    };
+    kept(1, &ShaftStation::inertia);
+    if (s + 1 < typed.size() && s + 1 < shown.size()) kept(2, &ShaftStation::stiffness);
+    kept(3, &ShaftStation::damping);
+  }
   if (typed == shown) return std::nullopt;
   d.Shaft = std::move(typed);
   changed = true;

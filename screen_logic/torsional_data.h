@@ -11,14 +11,15 @@
 
 namespace zorvan {
 
-// The cells of a table as the screen shows them: each number as the
-// shortest text that reads back as the same value, the last stiffness empty.
+// The cells of a table as the screen shows them: each number with 6
+// significant digits, the last stiffness empty.
 std::vector<ShaftRowTexts> StationCells(const ShaftTable& t);
 
-// What Calculate does with the cells: a table equal to the one shown
-// (`shown`, the design's own) changes nothing; another becomes the design's
-// entered shaft (changed = true). A bad table is refused with its sentence,
-// and the design keeps its shaft.
+// What Calculate does with the cells: a cell left as StationCells showed it
+// keeps the exact value of `shown` (the design's own table), so a table
+// left as shown changes nothing; another becomes the design's entered shaft
+// (changed = true). A bad table is refused with its sentence, and the
+// design keeps its shaft.
 std::optional<std::string> AcceptStations(EngineDesignRecord& d, const std::vector<ShaftRowTexts>& cells,
                                           const ShaftTable& shown, bool& changed);
 

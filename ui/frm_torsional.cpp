@@ -159,9 +159,9 @@ void FrmTorsional::WriteWidgets() {
   const EngineDesignRecord& d = app_.Design();
   SetTitlebox(this, app_.Values());
   const int16_t u = d.UnitSystem;
-  table_->setHorizontalHeaderLabels({"Station", QtText("Inertia (" + InertiaLabel(u) + ")"),
-                                     QtText("Stiffness to next (" + StiffnessLabel(u) + ")"),
-                                     QtText("Damping (" + DampingLabel(u) + ")")});
+  table_->setHorizontalHeaderLabels({"Station", QtText("Inertia\n(" + InertiaLabel(u) + ")"),
+                                     QtText("Stiffness to next\n(" + StiffnessLabel(u) + ")"),
+                                     QtText("Damping\n(" + DampingLabel(u) + ")")});
   const std::vector<ShaftRowTexts> cells = StationCells(result_.stations);
   table_->setRowCount(static_cast<int>(cells.size()));
   for (int row = 0; row < table_->rowCount(); ++row)

@@ -15,6 +15,7 @@ TEST(TorsionalData, StationsAcceptedOrRefused) {
   Initialize(d, told);
   const ShaftTable shown = {{"Throw 1", 0.1 + 0.2, 1e7 / 3, 0}, {"Flywheel", 2, 0, 1.5}};
   std::vector<ShaftRowTexts> cells = StationCells(shown);
+  EXPECT_EQ(cells[0][1], "0.3");
   EXPECT_EQ(cells[1][2], "");
   bool changed = true;
   EXPECT_FALSE(AcceptStations(d, cells, shown, changed));
@@ -25,7 +26,8 @@ TEST(TorsionalData, StationsAcceptedOrRefused) {
   EXPECT_TRUE(changed);
   ASSERT_TRUE(d.Shaft);
   EXPECT_EQ((*d.Shaft)[1].inertia, 3);
-  EXPECT_EQ((*d.Shaft)[0].inertia, 0.1 + 0.2);  // shown to the last digit
+  EXPECT_EQ((*d.Shaft)[0].inertia, 0.1 + 0.2);  // a cell left as shown keeps its exact value
+  EXPECT_EQ((*d.Shaft)[0].stiffness, 1e7 / 3);
   cells[0][2] = "";
   EXPECT_EQ(AcceptStations(d, cells, shown, changed).value_or(""),
             "Row 1 (\"Throw 1\"): the stiffness to the next station must be a number above 0.");
