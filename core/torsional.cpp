@@ -290,6 +290,9 @@ bool TorsionalCalculation(const EngineDesignRecord& d, double modalRatio, Messag
   const bool ok = Guarded(messages, "Torsional", [&] {
     std::vector<std::string> notes;
     const ShaftTable stations = ShaftOf(d, notes);
+    if (auto fault = ShaftTableFault(stations); fault && !d.Shaft)
+      throw RunTimeError(err::InvalidCall, *fault + " The design's default stiffness needs journal diameters and a "
+                                                    "cylinder spacing above 0: enter the stations' stiffnesses.");
     fresh = TorsionalAnalysis(d, stations, d.Shaft.has_value(), modalRatio);
     fresh.notes.insert(fresh.notes.begin(), notes.begin(), notes.end());
   });
