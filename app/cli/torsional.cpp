@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/cli/design_args.h"
+#include "app/cli/picture_args.h"
 #include "app/cli/text_commands.h"
 #include "core/error_report.h"
 #include "core/number_text.h"
@@ -29,10 +30,7 @@ struct TorsionalRequest {
   int width = 1280, height = 1024;
 };
 
-bool EndsWith(const std::string& s, const std::string& tail) {
-  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-bool PictureFile(const std::string& out) { return EndsWith(out, ".png") || EndsWith(out, ".svg") || EndsWith(out, ".pdf"); }
+bool CsvFile(const std::string& out) { return out.size() >= 4 && out.compare(out.size() - 4, 4, ".csv") == 0; }
 
 int Refuse(std::ostream& err, const std::string& text) {
   err << "zorvan-cli: " << text << "\n";
@@ -72,22 +70,14 @@ int ReadOptions(const DesignArgs& parsed, TorsionalRequest& r, std::ostream& err
       if (!ParseDecimal(value, z) || !(z >= 0 && z < 1))
         return Refuse(err, "--zeta must be a modal damping ratio of at least 0 and below 1, not '" + value + "'");
       r.modalRatio = z;
-    } else if (name == "--size") {
-      const std::size_t x = value.find('x');
-      try {
-        r.width = std::stoi(value.substr(0, x));
-        r.height = std::stoi(value.substr(x + 1));
-      } catch (...) {
-        r.width = 0;
-      }
-      if (x == std::string::npos || r.width < 100 || r.height < 100 || r.width > 10000 || r.height > 10000)
-        return Refuse(err, "--size must be WxH, each 100 to 10000, not '" + value + "'");
+    } else if (name == "--size" && !ParsePictureSize(value, r.width, r.height, err)) {
+      return 2;
     }
   }
   if (PictureFile(r.out)) {
     if (r.view == View::Report) return Refuse(err, "a picture needs --modes, --campbell or --response");
     if (r.csv) return Refuse(err, "--csv does not go with a picture");
-  } else if (EndsWith(r.out, ".csv")) {
+  } else if (CsvFile(r.out)) {
     r.csv = true;
   }
   return 0;

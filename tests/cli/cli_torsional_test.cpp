@@ -9,24 +9,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/cli/cli.h"
+#include "tests/support/cli_outcome.h"
 #include "tests/support/json_reader.h"
 
 namespace zorvan::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-  int code;
-  std::string out, err;
-};
-
-Outcome Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = Run(args, out, err);
-  return {code, out.str(), err.str()};
-}
 
 class CliTorsional : public ::testing::Test {
  protected:
