@@ -54,6 +54,12 @@ CsvWriter& CsvWriter::Quoted(std::string_view text) {
   return *this;
 }
 
+CsvWriter& CsvWriter::Cell(std::string_view text) {
+  const bool plain = text.find_first_of(std::string{format_.separator} + "\"\r\n") == std::string_view::npos &&
+                     (text.empty() || (text.front() != ' ' && text.back() != ' '));
+  return plain ? Text(text) : Quoted(text);
+}
+
 CsvWriter& CsvWriter::Empty() {
   Field();
   return *this;

@@ -32,6 +32,9 @@ class CsvWriter {
   CsvWriter& Text(std::string_view text);
   // In double quotes, a quote inside doubled.
   CsvWriter& Quoted(std::string_view text);
+  // As it is, or quoted when it holds the separator, a quote or a line
+  // break, or begins or ends with a blank: a name read back exactly.
+  CsvWriter& Cell(std::string_view text);
   CsvWriter& Empty();
   void EndLine();
 

@@ -4,9 +4,11 @@
 // exactly one; every calculation takes it by reference.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/crank_angle_table.h"
+#include "core/shaft_station.h"
 #include "core/unit_slots.h"
 
 namespace zorvan {
@@ -123,6 +125,10 @@ struct EngineDesignRecord {
   bool LoadedFromFile = false;
   bool FromDiskFile = false;
   bool BalanceScreenHoldsResult = false;  // the balancing screen's result stands
+
+  // The crankshaft's stations as the user entered them (kept beside the model
+  // file as NAME.shaft.csv); none: the shaft the design gives by default.
+  std::optional<ShaftTable> Shaft;
 
   CrankAngleTable table;
 };

@@ -164,4 +164,10 @@ std::string ShortestText(float v) {
   return std::string(buf, r.ptr);
 }
 
+std::string ShortestDoubleText(double v) {
+  char buf[40];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v);
+  return std::string(buf, r.ptr);
+}
+
 }  // namespace zorvan

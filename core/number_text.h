@@ -29,6 +29,8 @@ std::string DigitsText(double v, int digits = 9);
 std::string JsonNumberText(double v, int digits = 9);
 // The shortest decimal that reads back as the same float ("0.1", "1e-05").
 std::string ShortestText(float v);
+// The shortest decimal that reads back as the same double ("211.4", "9.775e+06").
+std::string ShortestDoubleText(double v);
 
 // Reads a decimal number: optional blanks, sign, digits with an optional point
 // (".5", "5.", "0.5"), an optional exponent ("1E-05", "1e5"), optional blanks.

@@ -55,6 +55,8 @@ void WithdrawEngine(EngineDesignRecord& d, MessageList& messages) {
 }
 
 bool LoadExample(EngineDesignRecord& d, int k, MessageList& messages) {
+  // An example is a new engine: a shaft entered for the old one does not fit it.
+  d.Shaft.reset();
   return ApplyPreset(d, k, messages) && RecalculateAll(d, messages);
 }
 

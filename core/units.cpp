@@ -101,6 +101,27 @@ void SetDigitCounts(EngineDesignRecord& d) {
 
 std::string UnitSystemName(int16_t system) { return Row(system).name; }
 
+double MassLengthSquaredFactor(int16_t fromSystem, int16_t toSystem) {
+  const SystemRow& a = Row(fromSystem);
+  const SystemRow& b = Row(toSystem);
+  return a.kilograms * a.metres * a.metres / (b.kilograms * b.metres * b.metres);
+}
+
+double SteelShearModulus(int16_t system) {
+  constexpr double kSteelPascals = 80e9;
+  const SystemRow& r = Row(system);
+  // A pascal is a kg / (m s^2): in the system's base units, kilograms and metres of its own.
+  return kSteelPascals * r.metres / r.kilograms;
+}
+
+std::string InertiaLabel(int16_t system) { return std::string(Row(system).mass) + "-" + Row(system).baseLength + "^2"; }
+std::string StiffnessLabel(int16_t system) {
+  return std::string(Row(system).force) + "-" + Row(system).baseLength + "/rad";
+}
+std::string DampingLabel(int16_t system) {
+  return std::string(Row(system).force) + "-" + Row(system).baseLength + "-s/rad";
+}
+
 float InchesInSystem(double inches, int16_t system) {
   const double factor = Row(1).metres / Row(system).metres;
   return factor == 1 ? Sng(inches) : Sng(RoundConverted(inches * factor, 6));
@@ -149,26 +170,47 @@ void ConvertHeld(EngineDesignRecord& d, const HeldValues& from, int16_t fromSyst
   for (std::size_t i = 0; i < kConverted.size(); ++i) d.*kConverted[i].field = to[i];
 }
 
+// An entered shaft in another system: every value is a mass x length^2 per
+// second^0, ^1 or ^2, so one factor converts them all.
+std::optional<ShaftTable> ConvertedShaft(const std::optional<ShaftTable>& shaft, int16_t fromSystem, int16_t toSystem) {
+  if (!shaft) return shaft;
+  const double f = MassLengthSquaredFactor(fromSystem, toSystem);
+  ShaftTable t = *shaft;
+  for (ShaftStation& s : t) {
+    s.inertia = Chk(s.inertia * f);
+    s.stiffness = Chk(s.stiffness * f);
+    s.damping = Chk(s.damping * f);
+  }
+  return t;
+}
+
 }  // namespace
 
 void ConvertDesign(EngineDesignRecord& d, int16_t fromSystem, int16_t toSystem) {
+  std::optional<ShaftTable> shaft = ConvertedShaft(d.Shaft, fromSystem, toSystem);
   ConvertHeld(d, Held(d), fromSystem, toSystem);
+  d.Shaft = std::move(shaft);
 }
 
 void UnitMemory::Convert(EngineDesignRecord& d, int16_t fromSystem, int16_t toSystem) {
   const HeldValues now = Held(d);
   // A design that changed since the last switch starts a new memory.
-  if (!remembered_ || now != last_) {
+  if (!remembered_ || now != last_ || d.Shaft != lastShaft_) {
     origin_ = now;
+    originShaft_ = d.Shaft;
     originSystem_ = fromSystem;
     remembered_ = true;
   }
   if (toSystem == originSystem_) {
     for (std::size_t i = 0; i < kConverted.size(); ++i) d.*kConverted[i].field = origin_[i];
+    d.Shaft = originShaft_;
   } else {
+    std::optional<ShaftTable> shaft = ConvertedShaft(originShaft_, originSystem_, toSystem);
     ConvertHeld(d, origin_, originSystem_, toSystem);
+    d.Shaft = std::move(shaft);
   }
   last_ = Held(d);
+  lastShaft_ = d.Shaft;
 }
 
 }  // namespace zorvan

@@ -2,6 +2,7 @@
 // The five unit systems: labels, pressure factor, digit counts, conversion.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/design_record.h"
@@ -27,11 +28,25 @@ class UnitMemory {
   bool remembered_ = false;
   int16_t originSystem_ = 1;
   std::array<float, kHeld> origin_{}, last_{};
+  std::optional<ShaftTable> originShaft_, lastShaft_;
 };
 
 // A length given in inches, in the base length of a unit system, rounded as
 // a conversion between systems rounds.
 float InchesInSystem(double inches, int16_t system);
+// The factor that turns a mass x length^2 of one system into another's; an
+// inertia, a torsional stiffness (torque per radian) and a torsional damping
+// (torque x second per radian) all convert by it, seconds being common.
+double MassLengthSquaredFactor(int16_t fromSystem, int16_t toSystem);
+// The shear modulus of steel, 80 GPa, in the base units of a system
+// (force per length^2, force = mass x length / s^2).
+double SteelShearModulus(int16_t system);
+// The labels of the shaft's quantities in a system's base units:
+// "kg-m^2", "N-m/rad", "N-m-s/rad"; "bl-in^2", "lb-in/rad", "lb-in-s/rad"; ...
+std::string InertiaLabel(int16_t system);
+std::string StiffnessLabel(int16_t system);
+std::string DampingLabel(int16_t system);
+
 // "in-lb-s", "ft-lb-s", "m-kg-N-s", "cm-kg-N-s", "mm-kg-N-s".
 std::string UnitSystemName(int16_t system);
 

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "core/checked.h"
@@ -17,6 +18,7 @@
 #include "core/units.h"
 #include "core/visible_text.h"
 #include "files/atomic_file.h"
+#include "files/shaft_file.h"
 #include "core/error_report.h"
 #include "core/file_names.h"
 
@@ -298,6 +300,7 @@ bool Readfile(std::istream& in, EngineDesignRecord& d, ProgramValues& v, Message
   if (!bodyRead) return false;
 
   // The whole body is read: the design and the file's names become current.
+  next.Shaft.reset();  // a model file holds no shaft: its stations file gives it
   d = std::move(next);
   v.FileName = nextValues.FileName;
   v.UserName = nextValues.UserName;
@@ -317,9 +320,35 @@ bool Readfile(std::istream& in, EngineDesignRecord& d, ProgramValues& v, Message
   return true;
 }
 
+void WriteModelFiles(const std::string& path, const EngineDesignRecord& d, const ProgramValues& v) {
+  const std::string model = ModelFileText(d, v);
+  const std::string shaftPath = ShaftFilePath(path);
+  std::optional<AtomicFileWriter> shaft;
+  if (d.Shaft) {
+    // Never write a stations file the reader would refuse.
+    ShaftTable back;
+    const std::string text = ShaftCsvText(*d.Shaft);
+    if (!ReadShaftCsv(text, back).empty() || back != *d.Shaft) RaiseError(err::InvalidCall);
+    shaft.emplace(shaftPath);
+    shaft->Write(text);
+  }
+  AtomicFileWriter file(path);
+  file.Write(model);
+  file.Commit();
+  if (shaft) {
+    shaft->Commit();
+    return;
+  }
+  std::error_code ec;
+  const auto status = std::filesystem::symlink_status(shaftPath, ec);
+  if (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status)) {
+    if (!std::filesystem::remove(shaftPath, ec) && ec) RaiseError(ErrorNumberForErrno(ec.value()));
+  }
+}
+
 void SaveModelFile(const std::string& path, const EngineDesignRecord& d, const ProgramValues& v,
                    MessageList& messages) {
-  ReplaceFileAtomically(path, ModelFileText(d, v));
+  WriteModelFiles(path, d, v);
   messages.Add(std::string("The file was successfully written to ") + kCrLf + path, Icon::Information);
 }
 
@@ -330,6 +359,17 @@ bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues
   bool read = false;
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);
+  std::optional<ShaftTable> shaft;
+  const std::string shaftPath = ShaftFilePath(path);
+  if (std::filesystem::exists(std::filesystem::symlink_status(shaftPath, ec))) {
+    shaft.emplace();
+    const std::string fault = ReadShaftFile(shaftPath, *shaft);
+    if (!fault.empty()) {
+      messages.Add(fault + " The model was not read: correct or remove the stations file.", Icon::Warning);
+      v.FilePath = oldPath;
+      return false;
+    }
+  }
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
     // A folder, device, pipe or socket: never opened, so nothing can block or run on.
     ErrorReport(messages, err::PathFileAccess, "Readfile");
@@ -347,10 +387,12 @@ bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues
   }
   // A failed read leaves the design as it was, so it stays tied to its own file:
   // a later Save must not overwrite the file that could not be read.
-  if (read)
+  if (read) {
     v.FileName = StripFilename(v.FilePath);
-  else
+    d.Shaft = std::move(shaft);
+  } else {
     v.FilePath = oldPath;
+  }
   return read;
 }
 

@@ -28,16 +28,28 @@ void Writefile(std::ostream& out, const EngineDesignRecord& d, const ProgramValu
 bool Readfile(std::istream& in, EngineDesignRecord& d, ProgramValues& v, MessageList& messages,
               const std::function<void()>& refreshScreens = {});
 
+// Writes the model file and, beside it, the entered shaft's stations file
+// (files/shaft_file.h), each to a temporary file first; only when both are
+// complete are they renamed into place. A design without entered stations
+// leaves no stations file of an earlier save beside its model file, so the
+// pair always reads back as it was saved. Throws RunTimeError on failure,
+// leaving the files that were there.
+void WriteModelFiles(const std::string& path, const EngineDesignRecord& d, const ProgramValues& v);
+
 // Saves to path without ever destroying the file that was there (temporary file,
-// flush, rename). Throws RunTimeError on failure (the caller reports it under its
-// own name); on success tells "The file was successfully written to ...".
+// flush, rename), with the stations file as WriteModelFiles does. Throws
+// RunTimeError on failure (the caller reports it under its own name); on
+// success tells "The file was successfully written to ...".
 void SaveModelFile(const std::string& path, const EngineDesignRecord& d, const ProgramValues& v,
                    MessageList& messages);
 
 // File, Open: sets FilePath, opens path and runs
-// Readfile; a file that cannot be opened is reported under "Readfile". After a
-// read FileName is the file's name without folder and extension; after a failed
-// one FilePath is what it was. Returns true when the design was read.
+// Readfile; a file that cannot be opened is reported under "Readfile". The
+// stations file beside it, when there is one, is read first: a bad one is told
+// with its row, and the design is not read. After a read FileName is the
+// file's name without folder and extension and the design's entered shaft is
+// the stations file's (none without one); after a failed one FilePath is what
+// it was. Returns true when the design was read.
 bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues& v, MessageList& messages,
                    const std::function<void()>& refreshScreens = {});
 

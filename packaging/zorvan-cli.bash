@@ -13,7 +13,7 @@ _zorvan_cli_files() {
 
 _zorvan_cli() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
-  local commands="dump save report notice flywheel orders plot sweep table export fields"
+  local commands="dump save report notice flywheel orders plot sweep table export torsional fields"
   if [[ $COMP_CWORD -eq 1 ]]; then
     COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
     return
@@ -34,7 +34,9 @@ _zorvan_cli() {
     --style) COMPREPLY=($(compgen -W "aligned annotated" -- "$cur")); return ;;
     --coord) COMPREPLY=($(compgen -W "global local" -- "$cur")); return ;;
     --of) COMPREPLY=($(compgen -W "torque shaking" -- "$cur")); return ;;
-    --csv) _zorvan_cli_files csv; return ;;
+    --csv)  # a file for plot; a flag elsewhere, after which the other options follow
+      if [[ $command == plot ]]; then _zorvan_cli_files csv; return; fi ;;
+    --stations) _zorvan_cli_files csv; return ;;
     --printout) _zorvan_cli_files pdf; return ;;
     --step) COMPREPLY=($(compgen -W "1 2 3 5 10" -- "$cur")); return ;;
     --decimals) COMPREPLY=($(compgen -W "0 1 2 3 4 5 6" -- "$cur")); return ;;
@@ -44,10 +46,11 @@ _zorvan_cli() {
         sweep) _zorvan_cli_files csv ;;
         table) _zorvan_cli_files dat ;;
         export) _zorvan_cli_files txt ;;
+        torsional) _zorvan_cli_files csv png svg pdf ;;
         *) _zorvan_cli_files zrv ;;
       esac
       return ;;
-    --format|--functions|--columns|--figures|--jobs|--size|--coef) return ;;
+    --format|--functions|--columns|--figures|--jobs|--size|--coef|--zeta) return ;;
   esac
   if [[ $command == notice && $COMP_CWORD -eq 2 ]]; then
     COMPREPLY=($(compgen -W "force moment torque firing mass spacing suggestions guidelines phase rodload" -- "$cur"))
@@ -62,6 +65,7 @@ _zorvan_cli() {
       sweep) options+=" --vary --figures --jobs -o" ;;
       table) options+=" --format --columns --step --decimals --coord -o --printout" ;;
       export) options+=" -o" ;;
+      torsional) options+=" --stations --csv --campbell --modes --response --zeta -o --size" ;;
     esac
     COMPREPLY=($(compgen -W "$options" -- "$cur"))
     return

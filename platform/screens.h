@@ -15,6 +15,7 @@ enum class ScreenId {
   // The table screen of the print selection (Print is the selection itself).
   PrintData,
   Phasors,
+  Torsional,
 };
 enum class Modality { Modal, Modeless };
 
@@ -27,8 +28,9 @@ enum class HelpTopic {
   Orders, DesignStudy,
   Printing, FlywheelSizing, Balancing,
   PolarPlots, PowerChart, Phasors,
+  Torsional,
 };
-constexpr int kHelpTopicCount = 24;
+constexpr int kHelpTopicCount = 25;
 constexpr int kMenuHelpTopicCount = 13;  // the topics of the home screen's Help menu
 
 class Screens {

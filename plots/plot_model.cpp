@@ -230,7 +230,8 @@ PlotModel BuildPlot(const EngineDesignRecord& d, const PlotSelection& s, bool al
 std::string PlotCsv(const PlotModel& m) {
   std::vector<const PlotCurve*> curves;
   for (const PlotWindow& w : m.windows)
-    for (const PlotCurve& c : w.curves) curves.push_back(&c);
+    for (const PlotCurve& c : w.curves)
+      if (c.listed) curves.push_back(&c);
   std::string text;
   CsvWriter csv(text, kCsvFile);
   csv.Heading("Crank Angle", "Deg");

@@ -26,6 +26,25 @@ struct PlotCurve {
   std::vector<float> y;  // one value per row, as the user sees it
   Pen pen;
   float max = 0, min = 0;
+  bool listed = true;  // false: drawn only, without a legend, a cursor value or a data column
+};
+
+// A range of x shaded across the window (a running range), with its label
+// inside at the top.
+struct PlotBand {
+  double from = 0, to = 0;
+  Rgb colour = palette::Yellow;
+  std::string label;
+};
+enum class MarkShape { None, Circle, Square };
+// A point marked on the window (a filled square or an open circle, a few
+// points across) with an optional label beside it, or a label alone.
+struct PlotMark {
+  double x = 0, y = 0;
+  MarkShape shape = MarkShape::Circle;
+  Rgb colour = palette::Black;
+  std::string text;
+  Align align = Align::Left;  // of a label alone: Left beside the point, Right ending at it, Centre above it
 };
 
 struct PlotSegment {
@@ -49,6 +68,8 @@ struct PlotWindow {
   std::vector<PlotCurve> curves;
   std::vector<PlotSegment> lines;  // axes, tick marks, quarter and grid lines, in black
   std::vector<PlotTick> xTicks, yTicks;
+  std::vector<PlotBand> bands;  // annotated style: under the grid and the curves
+  std::vector<PlotMark> marks;  // annotated style: over the curves
   std::string ymax, ymin, maxText, minText, peakText;  // aligned: the extremes
 };
 

@@ -66,6 +66,7 @@ void DrawCursor(Canvas& c, const PlotModel& m, const PlotWindow& w, const Rect& 
   const double x = data.x + (m.crankAngle[row] - xLeft) / (xRight - xLeft) * data.w;
   std::vector<std::string> lines{m.xName + " " + ValueText(m.crankAngle[row]) + " " + m.xUnit};
   for (const PlotCurve& cv : w.curves) {
+    if (!cv.listed) continue;
     // "T Gas Mag: 1234 lb-in": the unit after the value rather than in the name.
     std::string name = cv.name;
     const std::string inName = " (" + cv.unit + ")";
@@ -118,6 +119,26 @@ PlotArea PaintAligned(Canvas& c, const PlotModel& m, const PlotWindow& w, const 
   return {r.x, r.y, r.w, r.h, px(0), px(720), 0, 720, &m.crankAngle};
 }
 
+// The bands' labels and the marks, in points; a mark outside the data area
+// is left out, its label is not (a line's label at the window's edge).
+template <class Px, class Py>
+void DrawMarks(Canvas& c, const PlotWindow& w, const Rect& data, Px px, Py py, double size) {
+  for (const PlotBand& b : w.bands)
+    if (!b.label.empty())
+      c.Text((px(std::max(b.from, w.left)) + px(std::min(b.to, w.right))) / 2, data.y + size * 1.1, b.label,
+             palette::Black, size * 0.85, Align::Centre);
+  const double half = 3;
+  for (const PlotMark& k : w.marks) {
+    const double x = px(k.x), y = py(k.y);
+    const bool inside = x >= data.x - 0.5 && x <= data.x + data.w + 0.5 && y >= data.y - 0.5 && y <= data.y + data.h + 0.5;
+    if (inside && k.shape == MarkShape::Square) c.Box(x - half, y - half, x + half, y + half, {k.colour}, true);
+    if (inside && k.shape == MarkShape::Circle) c.Circle(x, y, half, {k.colour, 1.0});
+    if (k.text.empty() || (!inside && k.shape != MarkShape::None)) continue;
+    const double dx = k.shape != MarkShape::None ? half + 2 : k.align == Align::Right ? -2 : k.align == Align::Left ? 2 : 0;
+    c.Text(x + dx, y - 2, k.text, k.colour, size * 0.8, k.shape != MarkShape::None ? Align::Left : k.align);
+  }
+}
+
 double AnnotatedSize(const Rect& r) { return std::clamp(r.h / 14, 5.0, 10.0); }
 
 // The left margin the y labels of every window need, so stacked windows share
@@ -150,6 +171,7 @@ PlotArea PaintAnnotated(Canvas& c, const PlotModel& m, const PlotWindow& w, cons
   }
   // Legends in rows: a sample of each curve's pattern, then its text.
   for (const PlotCurve& cv : w.curves) {
+    if (!cv.listed) continue;
     const double width = 24 + c.TextWidthPt(cv.legend, size) + 12;
     if (lx + width > r.x + r.w && lx > r.x + 6) {
       lx = r.x + 6;
@@ -168,13 +190,15 @@ PlotArea PaintAnnotated(Canvas& c, const PlotModel& m, const PlotWindow& w, cons
     return {r.x, r.y, r.w, r.h, data.x, data.x + data.w, w.left, w.right, &m.crankAngle};
   c.Viewport(data.x, data.y, data.w, data.h);
   c.Scale(w.left, w.top, w.right, w.bottom);
+  for (const PlotBand& b : w.bands) c.Box(b.from, w.top, b.to, w.bottom, {b.colour}, true);
   for (const PlotSegment& s : w.lines) c.Line(s.x1, s.y1, s.x2, s.y2, s.y1 == s.y2 && s.y1 == 0 ? kFrame : kGrid);
   const double base = std::clamp(0.0, w.bottom, w.top);
   for (const PlotCurve& cv : w.curves) DrawCurve(c, cv, m.crankAngle, m.options.lines, m.options.sticks, base);
   PointScale(c, r);
-  c.Box(data.x, data.y, data.x + data.w, data.y + data.h, kFrame, false);
   auto px = [&](double x) { return data.x + (x - w.left) / (w.right - w.left) * data.w; };
   auto py = [&](double y) { return data.y + (w.top - y) / (w.top - w.bottom) * data.h; };
+  DrawMarks(c, w, data, px, py, size);
+  c.Box(data.x, data.y, data.x + data.w, data.y + data.h, kFrame, false);
   double lastEnd = -1e9;  // a label that would run into the one before it is left out
   for (const PlotTick& t : w.xTicks) {
     c.Line(px(t.at), data.y + data.h, px(t.at), data.y + data.h - 4, kFrame);

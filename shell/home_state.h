@@ -16,7 +16,7 @@ namespace zorvan {
 enum Chart : int {
   kChartSummary, kChartMass, kChartFiring, kChartForce, kChartMoment, kChartTorque, kChartPower, kChartRodLoad,
   kChartOrders, kChartStudy,
-  kChartPhasors,
+  kChartPhasors, kChartTorsional,
   kChartCount
 };
 // The indicators of the status panel (lbl_Status_0 ..).

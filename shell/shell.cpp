@@ -251,8 +251,8 @@ void Shell::ShowChart(int chart) {
     OpenScreen(id, Modality::Modeless);
     return;
   }
-  if (chart == kChartPhasors) {
-    OpenScreen(ScreenId::Phasors, Modality::Modeless);
+  if (chart == kChartPhasors || chart == kChartTorsional) {
+    OpenScreen(chart == kChartPhasors ? ScreenId::Phasors : ScreenId::Torsional, Modality::Modeless);
     return;
   }
   Guarded(ui_, "frm_Homescreen.Charts", [&] {

@@ -146,6 +146,12 @@ std::uint64_t ResultsPrint(const EngineDesignRecord& d) {
   const bool flags[] = {d.SingleResultsValid, d.BalanceResultsValid, d.EngineResultsValid, d.FlywheelResultsValid};
   bytes(flags, sizeof flags);
   bytes(&d.UnitSystem, sizeof d.UnitSystem);
+  // The entered shaft: the torsional screen shows it.
+  for (const ShaftStation& s : d.Shaft.value_or(ShaftTable{})) {
+    bytes(s.name.data(), s.name.size());
+    const double values[] = {s.inertia, s.stiffness, s.damping};
+    bytes(values, sizeof values);
+  }
   ForEachStored(d.table, [&](const char*, const auto& column) {
     static_assert(std::is_trivially_copyable_v<std::decay_t<decltype(column)>>);
     bytes(&column, sizeof column);

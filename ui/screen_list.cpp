@@ -22,6 +22,7 @@
 #include "ui/frm_print_select.h"
 #include "ui/frm_quit.h"
 #include "ui/frm_title.h"
+#include "ui/frm_torsional.h"
 #include "ui/frm_user.h"
 
 namespace zorvan::ui {
@@ -49,6 +50,7 @@ void RegisterScreens(Application& app) {
   RegisterMyPlot4(app);
   RegisterPower(app);
   RegisterPhasors(app);
+  RegisterTorsional(app);
 }
 
 }  // namespace zorvan::ui

@@ -7,6 +7,7 @@
 #include "app/cli/plot.h"
 #include "app/cli/sweep.h"
 #include "app/cli/table.h"
+#include "app/cli/torsional.h"
 #include "app/cli/text_commands.h"
 #include "core/field_table.h"
 #include "core/program_values.h"
@@ -59,6 +60,11 @@ const std::vector<Command>& Commands() {
            kDesign,
        Table},
       {"export", std::string("[-o FILE] ") + kDesign, Export},
+      {"torsional",
+       std::string("[--stations FILE.csv] [--csv] [--campbell|--modes|--response] [--zeta Z] [-o FILE] "
+                   "[--size WxH] ") +
+           kDesign,
+       Torsional},
       {"fields", "", Fields},
   };
   return kCommands;

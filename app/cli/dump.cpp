@@ -10,6 +10,7 @@
 #include "core/orders.h"
 #include "core/result_catalogue.h"
 #include "core/rod_load.h"
+#include "core/torsional.h"
 
 namespace zorvan::cli {
 
@@ -169,6 +170,33 @@ void WriteOrders(const EngineDesignRecord& d, std::ostream& out) {
   }
 }
 
+// The torsional vibration of the design's shaft (its entered stations or the
+// defaults, modal damping 2 %): the natural frequencies in Hz from the
+// rigid-body mode's 0, and the peak vibratory twist (deg) and shaft torque
+// of the forced response with their speed (rpm), order and section (1: the
+// front one); the peaks null without a response, the whole null without results.
+void WriteTorsional(const EngineDesignRecord& d, std::ostream& out) {
+  TorsionalResult t;
+  MessageList quiet;
+  if (!d.EngineResultsValid || !TorsionalCalculation(d, kDefaultModalRatio, quiet, t)) {
+    out << "null";
+    return;
+  }
+  Object o(out);
+  std::string frequencies = "[";
+  for (const ShaftMode& m : t.modes) frequencies += (frequencies.size() > 1 ? "," : "") + JsonNumberText(m.frequency);
+  o.Key("NaturalFrequencies") << frequencies << ']';
+  auto peak = [&](const std::string& name, const ResponsePeak& p) {
+    const bool none = p.section < 0;
+    o.Key(name.c_str()) << (none ? "null" : JsonNumberText(p.value));
+    o.Key((name + "Speed").c_str()) << (none ? "null" : JsonNumberText(p.speed));
+    o.Key((name + "Order").c_str()) << (none ? "null" : JsonNumberText(p.order));
+    o.Key((name + "Section").c_str()) << (none ? "null" : std::to_string(p.section + 1));
+  };
+  peak("PeakTwist", t.peakTwist);
+  peak("PeakTorque", t.peakTorque);
+}
+
 }  // namespace
 
 void WriteDumpJson(const EngineDesignRecord& d, const FlywheelResult& flywheel, std::ostream& out) {
@@ -184,6 +212,7 @@ void WriteDumpJson(const EngineDesignRecord& d, const FlywheelResult& flywheel, 
     WriteFlywheel(d, flywheel, o.Key("flywheel"));
     WriteRodLoad(d, o.Key("rodload"));
     WriteOrders(d, o.Key("orders"));
+    WriteTorsional(d, o.Key("torsional"));
   }
   out << '\n';
 }

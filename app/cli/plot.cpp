@@ -7,6 +7,7 @@
 
 #include "app/cli/design_args.h"
 #include "app/cli/function_list.h"
+#include "app/cli/picture_args.h"
 #include "screen_logic/notices.h"
 #include "core/error_report.h"
 #include "files/atomic_file.h"
@@ -42,17 +43,8 @@ struct PlotRequest {
 // Slots each allow this many functions.
 bool CountFits(int type, std::size_t n) { return type == 1 ? n >= 1 && n <= 4 : n == (type == 2 ? 2u : 4u); }
 
-bool EndsWith(const std::string& s, const char* tail) {
-  const std::string t = tail;
-  return s.size() >= t.size() && s.compare(s.size() - t.size(), t.size(), t) == 0;
-}
-
 bool HasOption(const DesignArgs& parsed, const char* name) {
   return std::any_of(parsed.options.begin(), parsed.options.end(), [name](const auto& o) { return o.first == name; });
-}
-
-bool PictureFile(const std::string& out) {
-  return EndsWith(out, ".png") || EndsWith(out, ".svg") || EndsWith(out, ".pdf");
 }
 
 // The requests of the polar plot, the power chart and the phasor diagrams.
@@ -123,17 +115,7 @@ int ParseRequest(const DesignArgs& parsed, PlotRequest& r, std::ostream& err) {
     } else if (name == "--csv") {
       r.csv = value;
     } else if (name == "--size") {
-      const std::size_t x = value.find('x');
-      try {
-        r.width = std::stoi(value.substr(0, x));
-        r.height = std::stoi(value.substr(x + 1));
-      } catch (...) {
-        r.width = 0;
-      }
-      if (x == std::string::npos || r.width < 100 || r.height < 100 || r.width > 10000 || r.height > 10000) {
-        err << "zorvan-cli: --size must be WxH, each 100 to 10000, not '" << value << "'\n";
-        return 2;
-      }
+      if (!ParsePictureSize(value, r.width, r.height, err)) return 2;
     }
   }
   if (other) return ParseOtherPicture(parsed, r, err);
