@@ -93,6 +93,13 @@ std::string Lower(std::string s) {
   return s;
 }
 
+// Beyond these the eigenproblem loses every digit: no shaft has such values.
+std::optional<std::string> RangeFault(const std::string& what, double v) {
+  if (v > kLargestShaftValue) return what + " must be at most 1e15";
+  if (v > 0 && v < kSmallestShaftValue) return what + " must be at least 1e-12";
+  return std::nullopt;
+}
+
 // A value's fault: a number in range, or the sentence's end for what it is.
 struct ValueRule {
   const char* what;
@@ -113,6 +120,7 @@ std::optional<std::string> ReadValue(const std::string& text, const ValueRule& r
   const bool number = ParseDecimal(t, v) && std::isfinite(v);
   if (!number || v < 0 || (v == 0 && !rule.zeroAllowed))
     return std::string(rule.what) + must + (t.empty() ? "" : ", not " + Quoted(t));
+  if (auto fault = RangeFault(rule.what, v)) return *fault + ", not " + Quoted(t);
   value = v;
   return std::nullopt;
 }
@@ -165,6 +173,9 @@ std::optional<std::string> ShaftTableFault(const ShaftTable& t) {
     if (!last && !(s.stiffness > 0 && std::isfinite(s.stiffness)))
       return fault(std::string(kStiffness) + " must be a number above 0");
     if (!(s.damping >= 0) || !std::isfinite(s.damping)) return fault("the damping must be empty, 0 or a number above 0");
+    for (auto [what, v] : {std::pair<const char*, double>{"the inertia", s.inertia}, {kStiffness, s.stiffness},
+                           {"the damping", s.damping}})
+      if (auto f = RangeFault(what, v)) return fault(*f);
   }
   return std::nullopt;
 }

@@ -34,6 +34,8 @@ namespace zorvan {
 
 // The most stations a shaft may have.
 constexpr int kMaxStations = 64;
+// Inertias, stiffnesses and dampings lie within these (or are 0 where 0 is allowed).
+constexpr double kSmallestShaftValue = 1e-12, kLargestShaftValue = 1e15;
 
 // The cylinders that share one crank throw, and where it lies along the shaft
 // (in cylinder spacings from the front throw).

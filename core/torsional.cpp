@@ -240,12 +240,16 @@ std::vector<double> EngineOrders(const EngineDesignRecord& d) {
 
 double RelativeAmplitudeSum(const std::vector<CylinderDrive>& drives, const ShaftMode& mode, double order) {
   Complex sum;
+  double scale = 0;
   for (const CylinderDrive& c : drives) {
     if (!c.fires) continue;
     if (c.station < 0) return std::nan("");
-    sum += mode.shape[static_cast<std::size_t>(c.station)] * Turned(order, c.gasDelay);
+    const double beta = mode.shape[static_cast<std::size_t>(c.station)];
+    sum += beta * Turned(order, c.gasDelay);
+    scale += std::fabs(beta);
   }
-  return std::abs(sum);
+  // Phases that cancel leave rounding, not a sum.
+  return std::abs(sum) <= 1e-12 * scale ? 0 : std::abs(sum);
 }
 
 bool MajorOrder(const std::vector<CylinderDrive>& drives, double order) {

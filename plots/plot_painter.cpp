@@ -185,7 +185,11 @@ PlotArea PaintAnnotated(Canvas& c, const PlotModel& m, const PlotWindow& w, cons
   // The unit above the data area, clear of the highest y label beside it.
   if (!w.yAxisTitle.empty())
     c.Text(r.x + left + 2, r.y + top + size, "(" + w.yAxisTitle + ")", palette::Black, size, Align::Left);
-  const Rect data{r.x + left, r.y + top + size * 1.5, r.w - left - 12, r.h - top - size * 1.5 - 2.6 * lh};
+  // Room on the right for the half of the last x label that stands beyond the frame.
+  double right = 12;
+  for (const PlotTick& t : w.xTicks)
+    if (t.at >= w.right) right = std::max(right, c.TextWidthPt(t.text, size) / 2 + 3);
+  const Rect data{r.x + left, r.y + top + size * 1.5, r.w - left - right, r.h - top - size * 1.5 - 2.6 * lh};
   if (data.w < 20 || data.h < 10 || w.overflow)
     return {r.x, r.y, r.w, r.h, data.x, data.x + data.w, w.left, w.right, &m.crankAngle};
   c.Viewport(data.x, data.y, data.w, data.h);

@@ -1,5 +1,8 @@
 #include "ui/frm_torsional.h"
 
+#include <cstdio>
+#include <utility>
+
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -118,12 +121,18 @@ void FrmTorsional::Calculate() {
   }
   const std::optional<double> ratio = ModalRatioOf(damping_->text().toStdString());
   if (!ratio) {
+    keepCells_ = true;
     app_.GetUi().Message(kModalDampingMessage, Buttons::Ok, Icon::Warning);
+    damping_->setFocus();
     return;
   }
   bool changed = false;
   if (auto fault = AcceptStations(app_.Design(), cells, result_.stations, changed)) {
+    keepCells_ = true;
     app_.GetUi().Message(*fault, Buttons::Ok, Icon::Warning);
+    int row = 0;
+    if (std::sscanf(fault->c_str(), "Row %d", &row) == 1) table_->setCurrentCell(row - 1, 1);
+    table_->setFocus();
     return;
   }
   if (changed) app_.Values().DesignSaved = false;
@@ -162,14 +171,18 @@ void FrmTorsional::WriteWidgets() {
   table_->setHorizontalHeaderLabels({"Station", QtText("Inertia\n(" + InertiaLabel(u) + ")"),
                                      QtText("Stiffness to next\n(" + StiffnessLabel(u) + ")"),
                                      QtText("Damping\n(" + DampingLabel(u) + ")")});
-  const std::vector<ShaftRowTexts> cells = StationCells(result_.stations);
-  table_->setRowCount(static_cast<int>(cells.size()));
-  for (int row = 0; row < table_->rowCount(); ++row)
-    for (int col = 0; col < 4; ++col)
-      table_->setItem(row, col, new QTableWidgetItem(QtText(cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)])));
-  source_->setText(result_.entered ? "The stations as entered, saved beside the model file (NAME.shaft.csv)."
-                                   : "The design's default stations: edit them and Calculate to enter your own.");
-  damping_->setText(QtText(DigitsText(modalRatio_ * 100, 6)));
+  if (!std::exchange(keepCells_, false)) {
+    const std::vector<ShaftRowTexts> cells = StationCells(result_.stations);
+    table_->setRowCount(static_cast<int>(cells.size()));
+    for (int row = 0; row < table_->rowCount(); ++row)
+      for (int col = 0; col < 4; ++col)
+        table_->setItem(row, col,
+                        new QTableWidgetItem(QtText(cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)])));
+    damping_->setText(QtText(DigitsText(modalRatio_ * 100, 6)));
+  }
+  source_->setText(result_.entered
+                       ? "The stations as entered: Save keeps them beside the model file (NAME.shaft.csv)."
+                       : "The design's default stations: edit them and Calculate to enter your own.");
   std::string report;
   if (analysed_) {
     report = TorsionalText(d, result_);

@@ -47,6 +47,7 @@ class FrmTorsional : public FormScreen {
   ChartView* view_ = nullptr;
   TorsionalResult result_;
   bool analysed_ = false;
+  bool keepCells_ = false;  // a refused Calculate leaves the user's cells to be put right
   double modalRatio_ = kDefaultModalRatio;
   std::vector<ResponseChoice> choices_;
 };

@@ -137,6 +137,9 @@ TEST(Torsional, BadRowsAreNamed) {
       {{{"A", "1", "5", ""}, {"a", "1", "", ""}}, "Row 2 (\"a\"): the name is that of row 1 already."},
       {{{" ", "1", "5", ""}, {"B", "1", "", ""}}, "Row 1: the station needs a name."},
       {{{"A", "1", "", ""}}, "The shaft needs at least two stations."},
+      {{{"A", "1e300", "5", ""}, {"B", "1", "", ""}}, "Row 1 (\"A\"): the inertia must be at most 1e15, not \"1e300\"."},
+      {{{"A", "1", "1e-300", ""}, {"B", "1", "", ""}},
+       "Row 1 (\"A\"): the stiffness to the next station must be at least 1e-12, not \"1e-300\"."},
   };
   for (const auto& [rows, sentence] : cases) {
     ShaftTable t = Discs({7, 8}, {9});

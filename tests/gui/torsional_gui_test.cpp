@@ -33,11 +33,16 @@ class TorsionalGuiTest : public QObject {
     auto* table = g.Gui().Find<QTableWidget>(ScreenId::Torsional, "grd_Stations");
     QCOMPARE(table->rowCount(), 7);
 
+    SetCell(table, 0, 0, "Damper");
     SetCell(table, 2, 1, "-4");
     g.Gui().Click(ScreenId::Torsional, "cmd_Calc");
     QCOMPARE(g.p.messages.size(), std::size_t(1));
     QCOMPARE(g.p.messages[0].text, std::string("Row 3 (\"Throw 3\"): the inertia must be a number above 0, not \"-4\"."));
     QVERIFY(!g.app->Design().Shaft);
+    // The refused cells stay to be put right, the bad one current.
+    QCOMPARE(table->item(0, 0)->text(), QString("Damper"));
+    QCOMPARE(table->currentRow(), 2);
+    SetCell(table, 0, 0, "Throw 1");
 
     g.p.messages.clear();
     g.app->Values().DesignSaved = true;
