@@ -100,6 +100,8 @@ void SetDigitCounts(EngineDesignRecord& d) {
 }
 
 std::string UnitSystemName(int16_t system) { return Row(system).name; }
+double MetresPerLength(int16_t system) { return Row(system).metres; }
+double KilogramsPerMass(int16_t system) { return Row(system).kilograms; }
 
 float InchesInSystem(double inches, int16_t system) {
   const double factor = Row(1).metres / Row(system).metres;

@@ -15,6 +15,8 @@ enum class ScreenId {
   // The table screen of the print selection (Print is the selection itself).
   PrintData,
   Phasors,
+  // The balance shafts of the engine screen and the comparison of two designs.
+  Shafts, Compare,
 };
 enum class Modality { Modal, Modeless };
 
@@ -27,8 +29,9 @@ enum class HelpTopic {
   Orders, DesignStudy,
   Printing, FlywheelSizing, Balancing,
   PolarPlots, PowerChart, Phasors,
+  BalanceShafts, Compare,
 };
-constexpr int kHelpTopicCount = 24;
+constexpr int kHelpTopicCount = 26;
 constexpr int kMenuHelpTopicCount = 13;  // the topics of the home screen's Help menu
 
 class Screens {

@@ -3,8 +3,7 @@
 
 #include "app/cli/design_args.h"
 #include "app/cli/text_commands.h"
-#include "files/atomic_file.h"
-#include "files/model_file.h"
+#include "files/balancer_file.h"
 #include "core/error_report.h"
 #include "core/file_names.h"
 
@@ -30,7 +29,10 @@ int Save(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
   std::string name = StripFilename(target);
   if (!name.empty()) c->values.FileName = name;
   c->values.FilePath = target;
-  const bool ok = Guarded(c->messages, "Save", [&] { ReplaceFileAtomically(target, ModelFileText(c->d, c->values)); });
+  // The model file and, beside it, the balancer file of its shafts; the
+  // message that they were written is the desktop's, not the command line's.
+  MessageList written;
+  const bool ok = Guarded(c->messages, "Save", [&] { SaveDesignFiles(target, c->d, c->values, written); });
   WriteMessages(c->messages, err);
   return ok ? 0 : 1;
 }
