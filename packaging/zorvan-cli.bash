@@ -13,7 +13,7 @@ _zorvan_cli_files() {
 
 _zorvan_cli() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
-  local commands="dump save report notice flywheel orders plot sweep table export fields"
+  local commands="dump save report notice flywheel orders plot sweep table export compare fields"
   if [[ $COMP_CWORD -eq 1 ]]; then
     COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
     return
@@ -34,7 +34,9 @@ _zorvan_cli() {
     --style) COMPREPLY=($(compgen -W "aligned annotated" -- "$cur")); return ;;
     --coord) COMPREPLY=($(compgen -W "global local" -- "$cur")); return ;;
     --of) COMPREPLY=($(compgen -W "torque shaking" -- "$cur")); return ;;
-    --csv) _zorvan_cli_files csv; return ;;
+    --balancer) COMPREPLY=($(compgen -W "first second both" -- "$cur")); return ;;
+    --moments-about) COMPREPLY=($(compgen -W "centre cylinder1" -- "$cur")); return ;;
+    --csv) [[ $command == orders || $command == compare ]] || { _zorvan_cli_files csv; return; } ;;
     --printout) _zorvan_cli_files pdf; return ;;
     --step) COMPREPLY=($(compgen -W "1 2 3 5 10" -- "$cur")); return ;;
     --decimals) COMPREPLY=($(compgen -W "0 1 2 3 4 5 6" -- "$cur")); return ;;
@@ -56,10 +58,13 @@ _zorvan_cli() {
   if [[ $cur == -* ]]; then
     local options="--preset --set --help"
     case $command in
+      dump) options+=" --balancer --moments-about" ;;
+      save) options+=" --balancer" ;;
       flywheel) options+=" --coef" ;;
-      orders) options+=" --of --csv" ;;
-      plot) options+=" --type --format --functions --style --coord -o --size --csv --mode --power --phasors --order" ;;
-      sweep) options+=" --vary --figures --jobs -o" ;;
+      orders) options+=" --of --csv --moments-about --balancer" ;;
+      plot) options+=" --type --format --functions --style --coord -o --size --csv --mode --power --phasors --order --balancer" ;;
+      sweep) options+=" --vary --figures --jobs -o --balancer --moments-about" ;;
+      compare) options="--csv --moments-about --help" ;;
       table) options+=" --format --columns --step --decimals --coord -o --printout" ;;
       export) options+=" -o" ;;
     esac

@@ -148,7 +148,7 @@ QWidget* FrmEngineData::BuildCommands() {
   phasors_ = NamedButton(row, "cmd_Phasors", "Pha&sors");
   phasors_->setToolTip("Draw the balance sums as phasor diagrams");
   layout->insertWidget(layout->indexOf(balance_) + 1, phasors_);
-  shafts_ = NamedButton(row, "cmd_Shafts", "S&hafts...");
+  shafts_ = NamedButton(row, "cmd_Shafts", "Sha&fts...");
   shafts_->setToolTip("Balance shafts: size a first-order balancer or a Lanchester pair, or enter your own");
   layout->insertWidget(layout->indexOf(phasors_) + 1, shafts_);
   return row;

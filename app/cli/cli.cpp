@@ -35,7 +35,7 @@ int Fields(const std::vector<std::string>&, std::ostream& out, std::ostream&) {
 const std::vector<Command>& Commands() {
   static const std::vector<Command> kCommands = {
       {"dump", std::string("[--balancer first|second|both] [--moments-about centre|cylinder1] ") + kDesign, Dump},
-      {"save", std::string("OUT.zrv ") + kDesign, Save},
+      {"save", std::string("OUT.zrv [--balancer first|second|both] ") + kDesign, Save},
       {"report", kDesign, Report},
       {"notice", std::string("force|moment|torque|firing|mass|spacing|suggestions|guidelines|phase|rodload ") + kDesign,
        Notice},

@@ -11,13 +11,14 @@ namespace zorvan::cli {
 
 int Save(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
   if (args.size() < 2 || args[1].empty() || args[1].starts_with("--")) {
-    err << "zorvan-cli: save needs the model file to write: save OUT.zrv [MODEL.zrv] [--preset K] "
-           "[--set FIELD=VALUE]...\n";
+    err << "zorvan-cli: save needs the model file to write: save OUT.zrv [--balancer first|second|both] "
+           "[MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n";
     return 2;
   }
   const std::string target = args[1];
   DesignArgs parsed;
-  if (int code = ParseDesignArgs(args, 2, parsed, err)) return code;
+  if (int code = ParseDesignArgs(args, 2, parsed, err, {kBalancerOption})) return code;
+  if (int code = ReadShaftOptions(parsed, MomentReference::Centre, err)) return code;
 
   auto c = std::make_unique<CalculatedDesign>();
   if (int code = BuildAndCalculate(parsed, *c, err)) return code;

@@ -99,6 +99,8 @@ TEST(BalanceShafts, LanchesterPairCuresTheInlineFoursSecondOrderAlone) {
 
 TEST(BalanceShafts, OneShaftAgainstTheCrankCuresASingleWithHalfItsReciprocatingMass) {
   auto d = StartUp();
+  d->Arrangement = 0;
+  d->NumCylinders = 1;
   MessageList told;
   ASSERT_TRUE(Engine_Data(*d, told));
   d->CounterweightRadius = d->CrankRadius;

@@ -20,5 +20,7 @@ expect "$(complete_words "$cli" no)" "notice"
 expect "$(complete_words "$cli" dump --set Ve)" "VeeAngle="
 expect "$(complete_words "$cli" notice "")" "force moment torque firing mass spacing suggestions guidelines phase rodload"
 expect "$(complete_words "$cli" dump --preset 1)" "1 10"
+expect "$(complete_words "$cli" orders --balancer "")" "first second both"
+expect "$(complete_words "$cli" compare --m)" "--moments-about"
 [ $status -eq 0 ] && echo "completion test passed"
 exit $status
