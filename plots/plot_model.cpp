@@ -257,7 +257,9 @@ bool OverlayDraws(const PlotOverlay& o, int function) {
 }
 
 std::string OverlayLegend(const PlotOverlay& o) {
-  return "Solid: " + o.mainName + "     Dashed: " + o.otherName;
+  // The plot's own curves keep their usual pens (some of them dashed too in
+  // one window of several curves); the overlay's are always dashed in its colours.
+  return o.mainName + " in the usual pens;     " + o.otherName + " dashed in green, orange, magenta, grey";
 }
 
 PlotModel BuildPlot(const EngineDesignRecord& d, const PlotSelection& s, bool aligned, const PlotOptions& o,

@@ -67,7 +67,8 @@ struct PlotOverlay {
 Pen OverlayPen(int set);
 // Whether the overlay draws a curve of this plot function.
 bool OverlayDraws(const PlotOverlay& o, int function);
-// "A: engine_a.zrv, solid   B: engine_b.zrv, dashed": the line that names both.
+// "engine_a.zrv in the usual pens;  engine_b.zrv dashed in green, ...": the
+// line that names both.
 std::string OverlayLegend(const PlotOverlay& o);
 
 struct PlotModel {
