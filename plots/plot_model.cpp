@@ -259,7 +259,7 @@ bool OverlayDraws(const PlotOverlay& o, int function) {
 std::string OverlayLegend(const PlotOverlay& o) {
   // The plot's own curves keep their usual pens (some of them dashed too in
   // one window of several curves); the overlay's are always dashed in its colours.
-  return o.mainName + " in the usual pens;     " + o.otherName + " dashed in green, orange, magenta, grey";
+  return "A: " + o.mainName + "     B (dashed, own colours): " + o.otherName;
 }
 
 PlotModel BuildPlot(const EngineDesignRecord& d, const PlotSelection& s, bool aligned, const PlotOptions& o,

@@ -67,8 +67,8 @@ struct PlotOverlay {
 Pen OverlayPen(int set);
 // Whether the overlay draws a curve of this plot function.
 bool OverlayDraws(const PlotOverlay& o, int function);
-// "engine_a.zrv in the usual pens;  engine_b.zrv dashed in green, ...": the
-// line that names both.
+// "A: engine_a.zrv     B (dashed, own colours): engine_b.zrv": the line that
+// names both.
 std::string OverlayLegend(const PlotOverlay& o);
 
 struct PlotModel {

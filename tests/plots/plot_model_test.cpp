@@ -145,7 +145,7 @@ TEST(PlotModel, OverlaysDrawTheSecondDesignBesideEachCurve) {
   EXPECT_EQ(second.pen.dash, Dash::Dashed);
   EXPECT_EQ(second.pen.colour, OverlayPen(0).colour);
   EXPECT_TRUE(second.name.starts_with("v8.zrv: ")) << second.name;
-  EXPECT_EQ(two.overlayLegend, "four.zrv in the usual pens;     v8.zrv dashed in green, orange, magenta, grey");
+  EXPECT_EQ(two.overlayLegend, "A: four.zrv     B (dashed, own colours): v8.zrv");
   EXPECT_GE(two.windows[0].r, CartesianMax(second.y, 0, kLastRow));  // one scale for both
   const PlotModel one = BuildPlot(*a, Slots(1, {{7, kCompMag}}), false, {}, &other);
   EXPECT_EQ(one.windows[0].curves[1].y[9], b->table.TotalTorque[9]);
