@@ -9,7 +9,7 @@
 #include <map>
 #include <sstream>
 
-#include "app/cli/cli.h"
+#include "tests/support/cli_outcome.h"
 #include "core/crank_angle_table.h"
 #include "tests/support/json_reader.h"
 
@@ -17,17 +17,6 @@ namespace zorvan::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-  int code;
-  std::string out, err;
-};
-
-Outcome Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = Run(args, out, err);
-  return {code, out.str(), err.str()};
-}
 
 Json Parsed(const std::string& text) {
   Json j;

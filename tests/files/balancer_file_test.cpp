@@ -11,18 +11,12 @@
 
 #include "core/runtime_error.h"
 #include "core/startup.h"
+#include "tests/support/file_text.h"
 
 namespace zorvan {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Contents(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 std::string Repeated(const std::string& row, int n) {
   std::string s;
@@ -93,11 +87,11 @@ TEST_F(BalancerOnDisk, SavedWithTheModelFileRemovedWithoutShaftsAndKeptWhenTheMo
   EXPECT_EQ(kept.size(), 1u);
 
   // A model file that cannot be written puts the balancer file back as it was.
-  const std::string before = Contents(beside);
+  const std::string before = testing::FileText(beside);
   fs::create_directories(dir / "d.zrv");
   { std::ofstream(dir / "d.balancer.csv") << "old"; }
   EXPECT_THROW(SaveDesignFiles((dir / "d.zrv").string(), d, v, told), RunTimeError);
-  EXPECT_EQ(Contents(dir / "d.balancer.csv"), "old");
+  EXPECT_EQ(testing::FileText(dir / "d.balancer.csv"), "old");
 
   d.BalanceShafts.clear();
   SaveDesignFiles(model, d, v, told);
