@@ -136,6 +136,20 @@ TEST(CliBalancer, OrdersAboutTheCentreAndWithTheShafts) {
   ASSERT_EQ(cured.code, 0) << cured.err;
   EXPECT_NE(cured.out.find(" With the engine's balance shafts."), std::string::npos);
   EXPECT_NE(cured.out.find(" BALANCE SHAFTS"), std::string::npos);
+  // The plot draws the shaking with the shafts and without them, the torque once.
+  const std::string csv = (fs::temp_directory_path() / ("zorvan-shafts-" + std::to_string(::getpid()) + ".csv")).string();
+  const std::string svg = csv + ".svg";
+  ASSERT_EQ(Cli({"plot", "--type", "1", "--functions", "15:X,7:Mag", "-o", svg, "--csv", csv, "--balancer", "second",
+                 "--preset", "2"}).code, 0);
+  std::ifstream in(csv);
+  std::string header, row0;
+  std::getline(in, header);
+  std::getline(in, row0);
+  EXPECT_EQ(header, "Crank Angle (Deg),\"with shafts: F Shake All X (lb)\",\"without shafts: F Shake All X (lb)\","
+                    "\"T Total Mag (lb-in)\"\r");
+  EXPECT_TRUE(row0.starts_with("0,0,2971.9")) << row0;
+  fs::remove(csv);
+  fs::remove(svg);
   // The sweep's shaking figures say what they are read from.
   const Outcome sweep = Cli({"sweep", "--vary", "RedlineRPM=6000:6000:1", "--figures", "PeakSecondaryForce",
                              "--balancer", "second", "--preset", "2"});
