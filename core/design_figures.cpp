@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 
+#include "core/balance_shafts.h"
 #include "core/display_units.h"
 #include "core/rod_load.h"
 #include "core/runtime_error.h"
@@ -17,8 +18,7 @@ namespace {
 constexpr int kCycleRows = kLastRow;  // rows 0..239
 
 using F = FigureUnit;
-using FR = const FlywheelResult*;
-using D = const EngineDesignRecord&;
+using S = const FigureSource&;
 
 struct TorqueFigures {
   double peak, min, mean;
@@ -59,54 +59,54 @@ const FlywheelResult& Needed(const FlywheelResult* f) {
   return *f;
 }
 
-double NonUniformity(D d) {
+double NonUniformity(const EngineDesignRecord& d) {
   const TorqueFigures q = TorqueOf(d);
   return (q.peak - q.min) / q.mean;
 }
 
 constexpr std::array<DesignFigure, 16> kFigures{{
     {"PeakTorque", "Peak torque", "largest total torque (TotalTorque)", F::Torque, false,
-     [](D d, FR) { return TorqueOf(d).peak; }},
+     [](S s) { return TorqueOf(s.d).peak; }},
     {"MinTorque", "Smallest torque", "smallest total torque", F::Torque, false,
-     [](D d, FR) { return TorqueOf(d).min; }},
-    {"MeanTorque", "Mean torque", "mean total torque", F::Torque, false, [](D d, FR) { return TorqueOf(d).mean; }},
+     [](S s) { return TorqueOf(s.d).min; }},
+    {"MeanTorque", "Mean torque", "mean total torque", F::Torque, false, [](S s) { return TorqueOf(s.d).mean; }},
     {"TorqueNonUniformity", "Torque non-uniformity", "(PeakTorque - MinTorque) / MeanTorque", F::None, false,
-     [](D d, FR) { return NonUniformity(d); }},
+     [](S s) { return NonUniformity(s.d); }},
     {"PeakPrimaryForce", "Peak primary shaking force",
      "largest magnitude of the engine's primary shaking force", F::Force, false,
-     [](D d, FR) { return PeakOfEngineSlot(d.table.ShakingForce, kPrimary); }},
+     [](S s) { return PeakOfEngineSlot(s.force, kPrimary); }, true},
     {"PeakSecondaryForce", "Peak secondary shaking force",
      "largest magnitude of the engine's secondary shaking force", F::Force, false,
-     [](D d, FR) { return PeakOfEngineSlot(d.table.ShakingForce, kSecondary); }},
+     [](S s) { return PeakOfEngineSlot(s.force, kSecondary); }, true},
     {"PeakTotalForce", "Peak total shaking force",
      "largest magnitude of the engine's total shaking force", F::Force, false,
-     [](D d, FR) { return PeakOfEngineSlot(d.table.ShakingForce, kTotal); }},
+     [](S s) { return PeakOfEngineSlot(s.force, kTotal); }, true},
     {"PeakPrimaryMoment", "Peak primary shaking moment",
-     "largest magnitude of the engine's primary shaking moment", F::Moment, false,
-     [](D d, FR) { return PeakOfEngineSlot(d.table.ShakingMoment, kPrimary); }},
+     "largest magnitude of the engine's primary shaking moment about cylinder 1's plane", F::Moment, false,
+     [](S s) { return PeakOfEngineSlot(s.moment, kPrimary); }, true},
     {"PeakSecondaryMoment", "Peak secondary shaking moment",
-     "largest magnitude of the engine's secondary shaking moment", F::Moment, false,
-     [](D d, FR) { return PeakOfEngineSlot(d.table.ShakingMoment, kSecondary); }},
+     "largest magnitude of the engine's secondary shaking moment about cylinder 1's plane", F::Moment, false,
+     [](S s) { return PeakOfEngineSlot(s.moment, kSecondary); }, true},
     {"PeakTotalMoment", "Peak total shaking moment",
-     "largest magnitude of the engine's total shaking moment", F::Moment, false,
-     [](D d, FR) { return PeakOfEngineSlot(d.table.ShakingMoment, kTotal); }},
+     "largest magnitude of the engine's total shaking moment about cylinder 1's plane", F::Moment, false,
+     [](S s) { return PeakOfEngineSlot(s.moment, kTotal); }, true},
     {"PeakMainBearingLoad", "Peak main-bearing load",
      "largest main-bearing force (pin force column 4)", F::Force, false,
-     [](D d, FR) { return PeakPinLoad(d.table, kMainBearing); }},
+     [](S s) { return PeakPinLoad(s.d.table, kMainBearing); }},
     {"PeakCrankpinLoad", "Peak crankpin load", "largest crankpin force (pin force column 1)", F::Force, false,
-     [](D d, FR) { return PeakPinLoad(d.table, kCrankpin); }},
+     [](S s) { return PeakPinLoad(s.d.table, kCrankpin); }},
     {"RodLoadReversalDegrees", "Rod-load reversal",
      "crank degrees of rod-load reversal (ReversalDegrees)", F::Degrees, false,
-     [](D d, FR) { return RodLoadOf(d).ReversalDegrees; }},
+     [](S s) { return RodLoadOf(s.d).ReversalDegrees; }},
     {"RodLoadReversalPercent", "Rod-load reversal ratio",
      "the smaller rod-load peak over the larger (ReversalPercent)", F::Percent, false,
-     [](D d, FR) { return RodLoadOf(d).ReversalPercent; }},
+     [](S s) { return RodLoadOf(s.d).ReversalPercent; }},
     {"FlywheelEnergySwing", "Flywheel energy swing",
      "largest swing of the torque's energy about its mean over the cycle", F::Energy, true,
-     [](D, FR f) { return Needed(f).energySwing; }},
+     [](S s) { return Needed(s.flywheel).energySwing; }},
     {"FlywheelInertia", "Flywheel inertia",
      "flywheel inertia for CoefFluct: EnergySwing / (CoefFluct * Omega^2)", F::Inertia, true,
-     [](D, FR f) { return Needed(f).flywheelInertia; }},
+     [](S s) { return Needed(s.flywheel).flywheelInertia; }},
 }};
 
 }  // namespace
@@ -147,8 +147,32 @@ std::string FigureUnitLabel(const EngineDesignRecord& d, FigureUnit unit) {
 }
 
 double FigureValue(const EngineDesignRecord& d, const FlywheelResult* flywheel, std::size_t index) {
+  return FigureValue({d, d.table.ShakingForce, d.table.ShakingMoment, flywheel}, index);
+}
+
+double FigureValue(const FigureSource& s, std::size_t index) {
   if (index >= kFigures.size()) RaiseError(err::SubscriptOutOfRange);
-  return kFigures[index].value(d, flywheel);
+  return kFigures[index].value(s);
+}
+
+FigureShaking::FigureShaking(const EngineDesignRecord& d, MomentReference reference) : d_(d) {
+  if (d.BalanceShafts.empty() && reference == MomentReference::Cylinder1) return;
+  force_ = std::make_unique<ShakingTable>(d.table.ShakingForce);
+  moment_ = std::make_unique<ShakingTable>(d.table.ShakingMoment);
+  if (!d.BalanceShafts.empty() && d.EngineResultsValid) AddShafts(d, *force_, *moment_);
+  MoveEngineMoments(*moment_, *force_, ReferenceArm(d, reference));
+}
+
+FigureSource FigureShaking::Source(const FlywheelResult* flywheel) const {
+  if (!force_) return {d_, d_.table.ShakingForce, d_.table.ShakingMoment, flywheel};
+  return {d_, *force_, *moment_, flywheel};
+}
+
+std::string FigureQualifier(const DesignFigure& f, bool withShafts, MomentReference reference) {
+  if (!f.shaking) return {};
+  std::string q = withShafts ? " with shafts" : "";
+  if (f.unit == FigureUnit::Moment && reference == MomentReference::Centre) q += " about centre";
+  return q;
 }
 
 }  // namespace zorvan

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/crank_angle_table.h"
 #include "core/shaft_station.h"
@@ -16,6 +17,21 @@ namespace zorvan {
 constexpr int kMaxCylinders = 16;
 using CylinderArray = std::array<float, kMaxCylinders + 1>;  // index 0 unused
 using HarmonicTable = std::array<std::array<std::array<std::array<double, 4>, 2>, 2>, 7>;  // [n][q][t][b]
+
+// A balance shaft: an unbalance turning at `order` times crank speed, with
+// the crank (sense +1) or against it (-1). Held in SI units whatever the
+// design's unit system, so a switch of units never touches it.
+struct BalanceShaft {
+  int order = 2;          // 1 or 2
+  int sense = 1;          // +1 or -1
+  double massRadius = 0;  // mass times radius of its unbalance, kg m
+  // Where the unbalance points at crank angle 0, degrees, measured as crank
+  // angles are (from the cylinder axis X towards Y); at crank angle theta it
+  // points at sense * order * theta + phase.
+  double phase = 0;
+  double position = 0;  // along the crankshaft from the engine's centre, m (towards the last cylinder)
+  friend bool operator==(const BalanceShaft&, const BalanceShaft&) = default;
+};
 
 // The initial values of the members are the options a new design starts
 // with; Initialize (core/design.h) adds the start-up cylinder and engine.
@@ -60,6 +76,8 @@ struct EngineDesignRecord {
   float CounterweightRadius = 0;
   float CounterweightAngle = 180;
   float DrawingScale = 1;  // zoom of the engine-layout drawing, kept in the model file
+  // Balance shafts, kept beside the model file (NAME.balancer.csv).
+  std::vector<BalanceShaft> BalanceShafts;
 
   // Unit system.
   int16_t UnitSystem = 1;
@@ -125,6 +143,9 @@ struct EngineDesignRecord {
   bool LoadedFromFile = false;
   bool FromDiskFile = false;
   bool BalanceScreenHoldsResult = false;  // the balancing screen's result stands
+  // The shaking tables hold the engine with its balance shafts: a copy made to
+  // show them (core/balance_shafts.h), never the design itself.
+  bool ShaftsInTables = false;
 
   // The crankshaft's stations as the user entered them (kept beside the model
   // file as NAME.shaft.csv); none: the shaft the design gives by default.

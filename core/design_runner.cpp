@@ -50,13 +50,17 @@ bool Calculate(EngineDesignRecord& d, const RunRequest& r, RunResult& out) {
   MessageList& m = out.messages;
   return Engine_Data(d, m) && (!given || givenAgain()) &&
          (given ? RecalculateKeepingCounterweight(d, m) : RecalculateAll(d, m)) &&
-         (!r.flywheel || FlywheelCalculation(d, m, out.flywheel));
+         (!r.flywheel || FlywheelCalculation(d, m, out.flywheel)) &&
+         (!r.sizeShafts || SizeDesignShafts(d, *r.sizeShafts, m));
 }
 
 bool ReadFigures(const EngineDesignRecord& d, const RunRequest& r, RunResult& out) {
   return Guarded(out.messages, "Design_Figures", [&] {
     out.figures.clear();
-    for (std::size_t k : r.figures) out.figures.push_back(FigureValue(d, &out.flywheel, k));
+    if (r.figures.empty()) return;
+    const FigureShaking shaking(d, r.figureMoments);
+    const FigureSource source = shaking.Source(&out.flywheel);
+    for (std::size_t k : r.figures) out.figures.push_back(FigureValue(source, k));
   });
 }
 

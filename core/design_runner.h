@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/balance_shafts.h"
 #include "core/design_record.h"
 #include "core/design_settings.h"
 #include "core/flywheel.h"
@@ -28,7 +29,12 @@ struct RunRequest {
   std::vector<DesignSetting> madeBefore;
   bool calculate = true;  // Engine_Data and the whole chain; false: set and judge only
   bool flywheel = false;
+  // Balance shafts of these orders sized anew for the calculated design.
+  std::optional<ShaftChoice> sizeShafts;
   std::vector<std::size_t> figures;  // indexes of DesignFigures(), read when calculated
+  // The shaking figures are those of the engine with its balance shafts, if
+  // it has any, with the moments about this point.
+  MomentReference figureMoments = MomentReference::Cylinder1;
 };
 
 // A value or a design outside the input limits: the limit's sentence and the

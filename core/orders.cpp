@@ -60,7 +60,24 @@ OrderSpectrum OrdersOf(const CrankAngleTable& t, const ResultEntry& e, bool y) {
   return OrdersOfSamples(samples);
 }
 
-std::vector<OrderColumn> OrderAnalysis(const EngineDesignRecord& d, OrderSubject subject) {
+namespace {
+
+// The moment's X or Y about a point `arm` from cylinder 1's plane, row by row
+// (core/moment_reference.h: M - arm F).
+OrderSpectrum MomentOrders(const CrankAngleTable& t, bool y, double arm) {
+  const ResultEntry& moment = PlotFunction(kTotalShakingMoment);
+  const ResultEntry& force = PlotFunction(kTotalShakingForce);
+  std::array<double, kLastRow> samples{};
+  for (int row = 0; row < kLastRow; ++row) {
+    const ResultXY m = ResultAt(t, moment, row), f = ResultAt(t, force, row);
+    samples[row] = y ? m.y - arm * static_cast<double>(f.y) : m.x - arm * static_cast<double>(f.x);
+  }
+  return OrdersOfSamples(samples);
+}
+
+}  // namespace
+
+std::vector<OrderColumn> OrderAnalysis(const EngineDesignRecord& d, OrderSubject subject, MomentReference reference) {
   struct Wanted {
     const char* name;
     PlotFn function;
@@ -76,7 +93,9 @@ std::vector<OrderColumn> OrderAnalysis(const EngineDesignRecord& d, OrderSubject
   auto add = [&](const Wanted& w) {
     const ResultEntry& e = PlotFunction(w.function);
     OrderColumn c{w.name, &e, w.y, Offered(d, e)};
-    if (c.offered) c.spectrum = OrdersOf(d.table, e, w.y);
+    c.moment = w.function == kTotalShakingMoment;
+    c.reference = reference;
+    if (c.offered) c.spectrum = c.moment ? MomentOrders(d.table, w.y, ReferenceArm(d, reference)) : OrdersOf(d.table, e, w.y);
     columns.push_back(std::move(c));
   };
   if (subject == OrderSubject::Torque) {
@@ -87,9 +106,10 @@ std::vector<OrderColumn> OrderAnalysis(const EngineDesignRecord& d, OrderSubject
   return columns;
 }
 
-bool OrderCalculation(const EngineDesignRecord& d, OrderSubject subject, MessageList& messages, std::vector<OrderColumn>& out) {
+bool OrderCalculation(const EngineDesignRecord& d, OrderSubject subject, MessageList& messages,
+                      std::vector<OrderColumn>& out, MomentReference reference) {
   std::vector<OrderColumn> fresh;
-  if (!Guarded(messages, "Orders", [&] { fresh = OrderAnalysis(d, subject); })) return false;
+  if (!Guarded(messages, "Orders", [&] { fresh = OrderAnalysis(d, subject, reference); })) return false;
   out = std::move(fresh);
   return true;
 }

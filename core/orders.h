@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "core/design_record.h"
+#include "core/moment_reference.h"
 #include "core/result_catalogue.h"
 #include "platform/messages.h"
 
@@ -42,7 +43,9 @@ OrderSpectrum OrdersOf(const CrankAngleTable& t, const ResultEntry& e, bool y = 
 
 // Which results an analysis covers: the gas, inertia and total torque (of the
 // one cylinder before assembly, of the engine after it), or the X and Y of the
-// engine's total shaking force and moment.
+// engine's total shaking force and moment. The moments are taken about a
+// reference point (core/moment_reference.h): the orders take them about the
+// engine's centre unless told otherwise.
 enum class OrderSubject { Torque, Shaking };
 
 struct OrderColumn {
@@ -51,19 +54,26 @@ struct OrderColumn {
   bool y;                   // the Y component of a vector result
   bool offered;             // the design's flags offer the result; otherwise no spectrum
   OrderSpectrum spectrum{};
+  bool moment = false;      // a shaking moment, taken about `reference`
+  MomentReference reference = MomentReference::Centre;
 };
 
 // The columns of a subject in their fixed order, each analysed when offered.
 // A value that is not a finite number is error 6.
-std::vector<OrderColumn> OrderAnalysis(const EngineDesignRecord& d, OrderSubject subject);
+std::vector<OrderColumn> OrderAnalysis(const EngineDesignRecord& d, OrderSubject subject,
+                                       MomentReference reference = MomentReference::Centre);
 // The same reported under "Orders"; false (and `out` untouched) when it failed.
-bool OrderCalculation(const EngineDesignRecord& d, OrderSubject subject, MessageList& messages, std::vector<OrderColumn>& out);
+bool OrderCalculation(const EngineDesignRecord& d, OrderSubject subject, MessageList& messages,
+                      std::vector<OrderColumn>& out, MomentReference reference = MomentReference::Centre);
 
-// The title of a column as tables show it: "Gas Torque", "Total Shaking Force X".
+// The title of a column as tables show it: "Gas Torque", "Total Shaking Force
+// X", "Total Shaking Moment X about centre" (or "about cylinder 1").
 std::string OrderColumnTitle(const OrderColumn& c);
 
 // The orders as a fixed-width text (CR line breaks), one block per column, in
-// the design's display units; a column without results says so.
+// the design's display units; a column without results says so. The shaking
+// text names the point its moments are taken about and, for a design shown
+// with its balance shafts, says so.
 std::string OrdersText(const EngineDesignRecord& d, OrderSubject subject, const std::vector<OrderColumn>& columns);
 // The same as comma-separated values: a header line "Order,<title> a (<unit>),
 // <title> b (<unit>),<title> amplitude (<unit>),<title> phase (deg),..." and one

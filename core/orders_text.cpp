@@ -27,6 +27,7 @@ int16_t DesignRpm(const EngineDesignRecord& d) {
 std::string OrderColumnTitle(const OrderColumn& c) {
   std::string title = c.entry->longName;
   if (c.entry->vector) title += c.y ? " Y" : " X";
+  if (c.moment) title += c.reference == MomentReference::Centre ? " about centre" : " about cylinder 1";
   return title;
 }
 
@@ -39,6 +40,20 @@ std::string OrdersText(const EngineDesignRecord& d, OrderSubject subject, const 
        " rpm" + CR;
   s += std::string(" T(theta) = T0 + sum of a cos(n theta) + b sin(n theta), theta in crank degrees;") + CR;
   s += std::string(" amplitude = sqrt(a^2 + b^2), phase = atan2(b, a) in degrees.") + CR;
+  if (!torque) {
+    // The reference of the moments, from the columns that hold them.
+    for (const OrderColumn& c : columns) {
+      if (!c.moment) continue;
+      s += std::string(" Moments about ") + ReferenceText(c.reference);
+      if (c.reference == MomentReference::Centre)
+        s += std::string(", midway between the outer cylinder planes,") + CR + " " +
+             FNRoundStr(ToDisplay(EngineCentre(d), Quantity::Length, d.UnitSystem), d.LengthDigits) + " " +
+             d.UnitLabel[kLengthSlot] + " from cylinder 1's plane";
+      s += std::string(".") + CR;
+      break;
+    }
+    if (d.ShaftsInTables) s += std::string(" With the engine's balance shafts.") + CR;
+  }
   for (const OrderColumn& c : columns) {
     const std::string unit = ResultUnit(d, *c.entry);
     s += std::string(CR) + " " + OrderColumnTitle(c) + "  (" + unit + ")" + CR;

@@ -92,6 +92,8 @@ bool ApplyPreset(EngineDesignRecord& d, int k, MessageList& messages) {
   if (!Guarded(messages, "Load_Presets", [&] {
         preset = &PresetAt(k);
         SetConfiguration(d, *preset);
+        // Shafts sized for the engine before fit no other.
+        d.BalanceShafts.clear();
       }))
     return false;
   if (!Engine_Data(d, messages)) return false;

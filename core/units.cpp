@@ -100,6 +100,8 @@ void SetDigitCounts(EngineDesignRecord& d) {
 }
 
 std::string UnitSystemName(int16_t system) { return Row(system).name; }
+double MetresPerLength(int16_t system) { return Row(system).metres; }
+double KilogramsPerMass(int16_t system) { return Row(system).kilograms; }
 
 double MassLengthSquaredFactor(int16_t fromSystem, int16_t toSystem) {
   const SystemRow& a = Row(fromSystem);

@@ -47,6 +47,9 @@ std::string InertiaLabel(int16_t system);
 std::string StiffnessLabel(int16_t system);
 std::string DampingLabel(int16_t system);
 
+// The held length and mass units of a system in metres and kilograms.
+double MetresPerLength(int16_t system);
+double KilogramsPerMass(int16_t system);
 // "in-lb-s", "ft-lb-s", "m-kg-N-s", "cm-kg-N-s", "mm-kg-N-s".
 std::string UnitSystemName(int16_t system);
 

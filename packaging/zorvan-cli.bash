@@ -13,7 +13,7 @@ _zorvan_cli_files() {
 
 _zorvan_cli() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
-  local commands="dump save report notice flywheel orders plot sweep table export torsional fields"
+  local commands="dump save report notice flywheel orders plot sweep table export torsional compare fields"
   if [[ $COMP_CWORD -eq 1 ]]; then
     COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
     return
@@ -37,6 +37,8 @@ _zorvan_cli() {
     --csv)  # a file for plot; a flag elsewhere, after which the other options follow
       if [[ $command == plot ]]; then _zorvan_cli_files csv; return; fi ;;
     --stations) _zorvan_cli_files csv; return ;;
+    --balancer) COMPREPLY=($(compgen -W "first second both" -- "$cur")); return ;;
+    --moments-about) COMPREPLY=($(compgen -W "centre cylinder1" -- "$cur")); return ;;
     --printout) _zorvan_cli_files pdf; return ;;
     --step) COMPREPLY=($(compgen -W "1 2 3 5 10" -- "$cur")); return ;;
     --decimals) COMPREPLY=($(compgen -W "0 1 2 3 4 5 6" -- "$cur")); return ;;
@@ -59,10 +61,13 @@ _zorvan_cli() {
   if [[ $cur == -* ]]; then
     local options="--preset --set --help"
     case $command in
+      dump) options+=" --balancer --moments-about" ;;
+      save) options+=" --balancer" ;;
       flywheel) options+=" --coef" ;;
-      orders) options+=" --of --csv" ;;
-      plot) options+=" --type --format --functions --style --coord -o --size --csv --mode --power --phasors --order" ;;
-      sweep) options+=" --vary --figures --jobs -o" ;;
+      orders) options+=" --of --csv --moments-about --balancer" ;;
+      plot) options+=" --type --format --functions --style --coord -o --size --csv --mode --power --phasors --order --balancer" ;;
+      sweep) options+=" --vary --figures --jobs -o --balancer --moments-about" ;;
+      compare) options="--csv --moments-about --help" ;;
       table) options+=" --format --columns --step --decimals --coord -o --printout" ;;
       export) options+=" -o" ;;
       torsional) options+=" --stations --csv --campbell --modes --response --zeta -o --size" ;;

@@ -16,6 +16,8 @@ enum class ScreenId {
   PrintData,
   Phasors,
   Torsional,
+  // The balance shafts of the engine screen and the comparison of two designs.
+  Shafts, Compare,
 };
 enum class Modality { Modal, Modeless };
 
@@ -28,9 +30,9 @@ enum class HelpTopic {
   Orders, DesignStudy,
   Printing, FlywheelSizing, Balancing,
   PolarPlots, PowerChart, Phasors,
-  Torsional,
+  Torsional, BalanceShafts, Compare,
 };
-constexpr int kHelpTopicCount = 25;
+constexpr int kHelpTopicCount = 27;
 constexpr int kMenuHelpTopicCount = 13;  // the topics of the home screen's Help menu
 
 class Screens {

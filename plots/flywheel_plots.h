@@ -7,7 +7,8 @@
 
 namespace zorvan {
 
-// "Torque With No Flywheel" (function 7) or "Torque With a Flywheel" (function 19).
-PlotModel FlywheelTorquePlot(const EngineDesignRecord& d, bool withFlywheel);
+// "Torque With No Flywheel" (function 7) or "Torque With a Flywheel" (function
+// 19), with the overlay's curve where its design offers the function.
+PlotModel FlywheelTorquePlot(const EngineDesignRecord& d, bool withFlywheel, const PlotOverlay* overlay = nullptr);
 
 }  // namespace zorvan

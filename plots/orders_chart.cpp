@@ -19,6 +19,8 @@ std::string OrderLabel(double order) {
 // The chart a column belongs to: the torques share one, force and moment one each.
 std::string ChartTitle(const OrderColumn& c) {
   if (!c.entry->vector) return "Torque";
+  if (c.moment)
+    return std::string(c.entry->longName) + " about " + ReferenceText(c.reference);
   return c.entry->longName;
 }
 

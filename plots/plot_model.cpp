@@ -15,11 +15,27 @@ namespace {
 constexpr double kXmin = 0, kXmax = 720;  // 3 x LastStep degrees
 constexpr Dash kPatterns[4] = {Dash::Solid, Dash::Dashed, Dash::Dotted, Dash::DashDot};
 constexpr Rgb kSetColours[4] = {palette::Blue, palette::Red, palette::Purple, palette::Black};
+// A dark green and an orange, which stand apart from every set colour.
+constexpr Rgb kOverlayColours[4] = {{0, 140, 0}, {230, 120, 0}, palette::Magenta, palette::Grey};
 
 std::string OverflowText(const std::string& name) {
   return "The magnitude of " + name + " exceeds the capacity of this window.\r\n"
          "Switch to the 'Annotated' style of plot instead of the 'Aligned' style,\r\n"
          "or use a plot type with a larger window to see this function.";
+}
+
+// The overlay's curve of a slot beside the plot's own; none when the
+// overlay does not draw that function or its design does not offer it.
+bool OverlayCurve(const PlotOverlay* o, const PlotSelection& s, int slot) {
+  if (!o || !o->design) return false;
+  const ResultEntry& e = PlotFunction(s.SlotFunction[slot]);
+  return OverlayDraws(*o, e.function) && Offered(*o->design, e);
+}
+
+// A curve's name and legend naming its design.
+void Named(PlotCurve& c, const std::string& design) {
+  c.name = design + ": " + c.name;
+  c.legend = c.legend + " - " + design;
 }
 
 PlotCurve Curve(const EngineDesignRecord& d, const PlotSelection& s, int slot, int set) {
@@ -71,7 +87,8 @@ void AlignedFrame(PlotWindow& w, float r, int windowCount) {
   for (int k = 0; k <= 4; ++k) w.xTicks.push_back({kXmin + k * span / 4, std::to_string(k * 180)});
 }
 
-PlotWindow AlignedWindow(const EngineDesignRecord& d, const PlotSelection& s, int slot, std::string& message) {
+PlotWindow AlignedWindow(const EngineDesignRecord& d, const PlotSelection& s, int slot, std::string& message,
+                         const PlotOverlay* overlay) {
   PlotWindow w;
   const ResultEntry& e = PlotFunction(s.SlotFunction[slot]);
   w.leftTitle = ShownName(d, e);
@@ -79,7 +96,15 @@ PlotWindow AlignedWindow(const EngineDesignRecord& d, const PlotSelection& s, in
   w.unit = SlotUnit(d, s, slot);
   w.yAxisTitle = w.unit;
   PlotCurve c = Curve(d, s, slot, 0);
-  const float r = CartesianMax(c.y, 0, kLastRow);
+  std::vector<PlotCurve> second;
+  if (OverlayCurve(overlay, s, slot)) {
+    second.push_back(Curve(*overlay->design, s, slot, 0));
+    second.back().pen = OverlayPen(0);
+    Named(c, overlay->mainName);
+    Named(second.back(), overlay->otherName);
+  }
+  const float r = second.empty() ? CartesianMax(c.y, 0, kLastRow)
+                                 : std::max(CartesianMax(c.y, 0, kLastRow), CartesianMax(second[0].y, 0, kLastRow));
   w.r = r;
   if (!Representable(1.7 * r)) {
     w.overflow = true;
@@ -94,7 +119,10 @@ PlotWindow AlignedWindow(const EngineDesignRecord& d, const PlotSelection& s, in
   w.minText = Label(c.min, places);
   w.peakText = Label(static_cast<double>(c.max) - c.min, places);
   c.pen = {palette::Blue, 1.0, Dash::Solid};
-  if (!w.overflow) w.curves.push_back(std::move(c));
+  if (!w.overflow) {
+    w.curves.push_back(std::move(c));
+    for (PlotCurve& o : second) w.curves.push_back(std::move(o));
+  }
   return w;
 }
 
@@ -144,7 +172,8 @@ void AnnotatedFrame(PlotWindow& w, const PlotOptions& o, const std::vector<float
 // (legends name function, component and unit), or one slot with its long
 // name as the title.
 PlotWindow AnnotatedWindow(const EngineDesignRecord& d, const PlotSelection& s, int firstSlot, int lastSlot,
-                           const PlotOptions& o, const std::vector<float>& crankAngle, std::string& message) {
+                           const PlotOptions& o, const std::vector<float>& crankAngle, std::string& message,
+                           const PlotOverlay* overlay) {
   const bool multiplot = s.WindowCount != 2 && s.WindowCount != 4;
   PlotWindow w;
   double lo = 0, hi = 0;
@@ -160,7 +189,19 @@ PlotWindow AnnotatedWindow(const EngineDesignRecord& d, const PlotSelection& s, 
     first = false;
     const std::string unit = SlotUnit(d, s, slot);
     w.yAxisTitle = slot == firstSlot || w.yAxisTitle == unit ? unit : "";
+    const bool second = OverlayCurve(overlay, s, slot);
+    PlotCurve other;
+    if (second) {
+      other = Curve(*overlay->design, s, slot, slot - firstSlot);
+      other.legend = c.legend;
+      other.pen = OverlayPen(slot - firstSlot);
+      Named(c, overlay->mainName);
+      Named(other, overlay->otherName);
+      lo = std::min<double>(lo, other.min);
+      hi = std::max<double>(hi, other.max);
+    }
     w.curves.push_back(std::move(c));
+    if (second) w.curves.push_back(std::move(other));
   }
   if (!Representable(lo) || !Representable(hi)) {
     w.overflow = true;
@@ -208,7 +249,21 @@ float CartesianMax(const std::vector<float>& v, int first, int last) {
 
 int16_t AlignedDecimals(float r) { return r >= 100 ? 0 : r >= 10 ? 1 : r >= 1 ? 2 : 3; }
 
-PlotModel BuildPlot(const EngineDesignRecord& d, const PlotSelection& s, bool aligned, const PlotOptions& o) {
+Pen OverlayPen(int set) { return {kOverlayColours[set & 3], 1.0, Dash::Dashed}; }
+
+bool OverlayDraws(const PlotOverlay& o, int function) {
+  if (!o.shakingOnly) return true;
+  return function >= kPrimaryShakingForce && function <= kTotalShakingMoment;
+}
+
+std::string OverlayLegend(const PlotOverlay& o) {
+  // The plot's own curves keep their usual pens (some of them dashed too in
+  // one window of several curves); the overlay's are always dashed in its colours.
+  return "A: " + o.mainName + "     B (dashed, own colours): " + o.otherName;
+}
+
+PlotModel BuildPlot(const EngineDesignRecord& d, const PlotSelection& s, bool aligned, const PlotOptions& o,
+                    const PlotOverlay* overlay) {
   PlotModel m;
   m.options = o;
   m.crankAngle.assign(d.table.CrankAngle.begin(), d.table.CrankAngle.end());
@@ -217,13 +272,17 @@ PlotModel BuildPlot(const EngineDesignRecord& d, const PlotSelection& s, bool al
   if (d.EngineResultsValid) m.header = {PhaseLine(d), FiringOrderLine(d), FiringAngleLine(d)};
   if (windows == 1) {
     const int count = std::clamp<int>(s.FunctionCount, 1, 4);
-    m.windows.push_back(AnnotatedWindow(d, s, 1, count, o, m.crankAngle, m.overflowMessage));
-    return m;
+    m.windows.push_back(AnnotatedWindow(d, s, 1, count, o, m.crankAngle, m.overflowMessage, overlay));
+  } else {
+    for (int slot = 1; slot <= windows; ++slot) {
+      m.windows.push_back(m.aligned ? AlignedWindow(d, s, slot, m.overflowMessage, overlay)
+                                    : AnnotatedWindow(d, s, slot, slot, o, m.crankAngle, m.overflowMessage, overlay));
+    }
   }
-  for (int slot = 1; slot <= windows; ++slot) {
-    m.windows.push_back(m.aligned ? AlignedWindow(d, s, slot, m.overflowMessage)
-                                  : AnnotatedWindow(d, s, slot, slot, o, m.crankAngle, m.overflowMessage));
-  }
+  // The line naming both designs, when the overlay drew a curve.
+  for (const PlotWindow& w : m.windows)
+    for (const PlotCurve& c : w.curves)
+      if (overlay && c.name.starts_with(overlay->otherName + ": ")) m.overlayLegend = OverlayLegend(*overlay);
   return m;
 }
 

@@ -73,6 +73,25 @@ struct PlotWindow {
   std::string ymax, ymin, maxText, minText, peakText;  // aligned: the extremes
 };
 
+// A second design drawn over the plot: each of its curves beside the one of
+// the same slot, dashed in a second set of colours, on the same scale; the
+// legends name both. The overlay's results are read as the plot's own are,
+// so both must be in one unit system. The engine with its balance shafts
+// drawn over without them is an overlay too, of the shaking results only.
+struct PlotOverlay {
+  const EngineDesignRecord* design = nullptr;
+  std::string mainName;   // "engine_a.zrv", "with shafts"
+  std::string otherName;  // "engine_b.zrv", "without shafts"
+  bool shakingOnly = false;  // only the shaking forces and moments have a second curve
+};
+// The pens of the overlay's curves, slot by slot of a window.
+Pen OverlayPen(int set);
+// Whether the overlay draws a curve of this plot function.
+bool OverlayDraws(const PlotOverlay& o, int function);
+// "A: engine_a.zrv     B (dashed, own colours): engine_b.zrv": the line that
+// names both.
+std::string OverlayLegend(const PlotOverlay& o);
+
 struct PlotModel {
   bool aligned = false;
   PlotOptions options;
@@ -82,6 +101,7 @@ struct PlotModel {
   std::vector<std::string> header;  // phase, firing-order and firing-angle lines
   // The first overflow's message, for the screen to show once; empty when none.
   std::string overflowMessage;
+  std::string overlayLegend;  // with an overlay: the line naming both designs
 };
 
 // A magnitude beyond this no window can take.
@@ -96,7 +116,9 @@ int16_t AlignedDecimals(float r);
 // The plot of the selection: the aligned style for two and four windows
 // (drawn by the program's own rules), the annotated style otherwise. Error 9
 // when a slot holds no function.
-PlotModel BuildPlot(const EngineDesignRecord& d, const PlotSelection& s, bool aligned, const PlotOptions& o = {});
+// With an overlay, its curves are drawn too.
+PlotModel BuildPlot(const EngineDesignRecord& d, const PlotSelection& s, bool aligned, const PlotOptions& o = {},
+                    const PlotOverlay* overlay = nullptr);
 
 // A round y axis from lo to hi in about five steps, with its tick labels.
 void NiceYAxis(PlotWindow& w, double lo, double hi);

@@ -233,7 +233,11 @@ std::vector<PlotArea> PaintPlot(Canvas& c, const PlotModel& m, int cursorRow) {
     y += headerSize * 1.3;
     c.Text(4, y, line, palette::Black, headerSize, Align::Left);
   }
-  if (!m.header.empty()) y += 4;
+  if (!m.overlayLegend.empty()) {  // the two designs drawn, named
+    y += headerSize * 1.3;
+    c.Text(4, y, m.overlayLegend, palette::Black, headerSize, Align::Left);
+  }
+  if (!m.header.empty() || !m.overlayLegend.empty()) y += 4;
   std::vector<PlotArea> areas;
   const double each = (height - y) / std::max<std::size_t>(m.windows.size(), 1);
   const double left = SharedLeftMargin(c, m, AnnotatedSize({0, y, width, each}));

@@ -38,7 +38,8 @@ int16_t PolarModeFrom(bool envelope, bool vectors, int16_t previous) {
   return previous;
 }
 
-PolarPlotModel BuildPolarPlot(const EngineDesignRecord& d, const PlotSelection& s, int16_t mode) {
+PolarPlotModel BuildPolarPlot(const EngineDesignRecord& d, const PlotSelection& s, int16_t mode,
+                              const PlotOverlay* overlay) {
   PolarPlotModel m;
   const ResultEntry& e = PlotFunction(s.SlotFunction[1]);
   m.function = s.SlotFunction[1];
@@ -63,7 +64,19 @@ PolarPlotModel BuildPolarPlot(const EngineDesignRecord& d, const PlotSelection& 
     if (k < kLastRow) sum += mag;
   }
   m.mean = static_cast<float>(sum / kLastRow);
-  m.frame = MakePolarFrame(GlobalMax(m.x, m.y, 0, kLastRow), 10);
+  float largest = GlobalMax(m.x, m.y, 0, kLastRow);
+  if (overlay && overlay->design && OverlayDraws(*overlay, e.function) && Offered(*overlay->design, e)) {
+    for (int k = 0; k <= kLastRow; ++k) {
+      const auto [mag, ang] = Select_PolarVariable(*overlay->design, s, k, 1);
+      m.overlayX.push_back(mag * static_cast<float>(std::cos(ang * kPolarDegToRad)));
+      m.overlayY.push_back(mag * static_cast<float>(std::sin(ang * kPolarDegToRad)));
+    }
+    for (int k = 0; k < kLastRow; ++k)
+      m.overlayEnvelope.push_back({m.overlayX[k], m.overlayY[k], m.overlayX[k + 1], m.overlayY[k + 1]});
+    largest = std::max(largest, GlobalMax(m.overlayX, m.overlayY, 0, kLastRow));
+    m.overlayLegend = OverlayLegend(*overlay);
+  }
+  m.frame = MakePolarFrame(largest, 10);
   if (m.frame.overflow) m.overflowMessage = PolarOverflowText(m.longName);
   const float r = m.frame.r;
   m.ymax = m.xmax = Whole(r);
@@ -129,6 +142,10 @@ PolarArea PaintPolarPlot(Canvas& c, const PolarPlotModel& m, int cursorRow) {
   c.Text(width / 2, top, PolarTitle(m), palette::Black, size + 1, Align::Centre);
   c.Text(4, top + lh * 1.2, PolarPeakText(m), palette::Black, size, Align::Left);
   c.Text(4, top + lh * 2.2, PolarMeanText(m), palette::Black, size, Align::Left);
+  if (!m.overlayLegend.empty()) {
+    c.Text(4, top + lh * 3.2, m.overlayLegend, palette::Black, size, Align::Left);
+    top += lh;
+  }
   top += lh * 0.6;
   // The window as wide as it is high in user units, so a circle stays round.
   const PolarFrame& f = m.frame;
@@ -153,6 +170,7 @@ PolarArea PaintPolarPlot(Canvas& c, const PolarPlotModel& m, int cursorRow) {
       for (const PlotSegment& v : m.vectors) c.Line(v.x1, v.y1, v.x2, v.y2, kVector);
       for (const PlotSegment& s : m.envelope) c.Line(s.x1, s.y1, s.x2, s.y2, kEnvelope);
     }
+    for (const PlotSegment& s : m.overlayEnvelope) c.Line(s.x1, s.y1, s.x2, s.y2, OverlayPen(0));
     if (cursorRow >= 0 && cursorRow < static_cast<int>(m.x.size())) {
       c.Line(0, 0, m.x[cursorRow], m.y[cursorRow], kCursor);
       c.Circle(m.x[cursorRow], m.y[cursorRow], 0.015 * f.r, kCursor);

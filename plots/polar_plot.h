@@ -9,6 +9,7 @@
 
 #include "core/design_record.h"
 #include "platform/canvas.h"
+#include "plots/plot_model.h"
 #include "plots/plot_selection.h"
 #include "plots/polar_frame.h"
 
@@ -35,11 +36,17 @@ struct PolarPlotModel {
   float mean = 0;                     // the mean magnitude over one cycle (rows 0..239)
   std::string overflowMessage;        // the window cannot take the magnitude: said once, drawn anyway
   std::vector<std::string> header;    // the engine's phase, firing-order and firing-angle lines
+  // With an overlay: the tip path of its design, dashed in the overlay's
+  // colour on the same scale, and the line naming both designs.
+  std::vector<float> overlayX, overlayY;
+  std::vector<PlotSegment> overlayEnvelope;
+  std::string overlayLegend;
 };
 
 // The polar plot of slot 1 of the selection in a mode. Error 9 when the slot
 // holds no function.
-PolarPlotModel BuildPolarPlot(const EngineDesignRecord& d, const PlotSelection& s, int16_t mode);
+PolarPlotModel BuildPolarPlot(const EngineDesignRecord& d, const PlotSelection& s, int16_t mode,
+                              const PlotOverlay* overlay = nullptr);
 
 // "Mainpin Force F21, rotating frame (lb)": the title, naming the frame.
 std::string PolarTitle(const PolarPlotModel& m);

@@ -56,7 +56,9 @@ std::string StudyFieldLabel(const EngineDesignRecord& d, const std::string& fiel
 
 std::string StudyFigureLabel(const EngineDesignRecord& d, std::size_t figure) {
   const DesignFigure& f = DesignFigures()[figure];
-  return Labelled(f.label, FigureUnitLabel(d, f.unit));
+  // A design with balance shafts is studied with them.
+  const bool shafts = f.shaking && !d.BalanceShafts.empty();
+  return Labelled(std::string(f.label) + (shafts ? " with shafts" : ""), FigureUnitLabel(d, f.unit));
 }
 
 std::optional<std::string> CheckStudy(const StudyRequest& r) {

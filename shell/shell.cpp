@@ -16,6 +16,7 @@
 #include "core/rod_load.h"
 #include "core/units.h"
 #include "files/atomic_file.h"
+#include "files/balancer_file.h"
 #include "files/model_file.h"
 #include "core/captions.h"
 #include "core/error_report.h"
@@ -123,13 +124,17 @@ void Shell::Open() {
 }
 
 bool Shell::ReadModel(const std::string& path) {
-  // The reader keeps the design, its file and its name when the read fails.
+  // The reader keeps the design, its file and its name when the read fails;
+  // the balance shafts beside the file are read first, and a file of them
+  // that cannot be read leaves everything as it was too.
   MessageList told;
   bool read;
+  std::vector<BalanceShaft> shafts;
   {
     BusyPointer busy(ui_);
-    read = OpenModelFile(path, d_, v_, told);
+    read = ReadBalancerFile(path, shafts, told) && OpenModelFile(path, d_, v_, told);
   }
+  if (read) d_.BalanceShafts = std::move(shafts);
   Show(ui_, told);
   if (!read) return false;
   BusyPointer busy(ui_);
@@ -180,7 +185,7 @@ void Shell::SaveModel(const std::string& path) {
   MessageList told;
   {
     BusyPointer busy(ui_);
-    SaveModelFile(path, d_, v_, told);
+    SaveDesignFiles(path, d_, v_, told);
   }
   Show(ui_, told);
 }
@@ -200,6 +205,22 @@ void Shell::ExportSpreadsheet() {
     }
     // FilePath stays the model file's: a later Save must not write over the export.
     ui_.Message(shell_text::kExported + std::string("\r\n") + path, Buttons::Ok, Icon::Information);
+  });
+}
+
+void Shell::CompareWith() {
+  Guarded(ui_, "frm_Homescreen.Compare", [&] {
+    FileDialogRequest request{"Compare with a model", "ZORVAN for Windows (*.zrv)|*.zrv |  All (*.*)|*.*|", "*.zrv",
+                              DialogFolder(v_.FilePath), false};
+    const std::string path = ChosenOrCancel(dialogs_.OpenFileName(request));
+    MessageList told;
+    bool read;
+    {
+      BusyPointer busy(ui_);
+      read = comparison_.Read(path, d_.UnitSystem, told);
+    }
+    Show(ui_, told);
+    if (read) OpenScreen(ScreenId::Compare, Modality::Modeless);
   });
 }
 

@@ -12,6 +12,7 @@
 #include "platform/screens.h"
 #include "platform/ui.h"
 #include "shell/association.h"
+#include "shell/comparison.h"
 #include "shell/home_state.h"
 #include "core/program_values.h"
 
@@ -62,6 +63,12 @@ class Shell {
   void Save();
   void SaveAs();
   void ExportSpreadsheet();
+  // File, Compare With...: a second model file read for the comparison, and
+  // the comparison panel shown; nothing changes when it cannot be read.
+  void CompareWith();
+  // File, Stop Comparing.
+  void StopComparing() { comparison_.Clear(); }
+  Comparison& GetComparison() { return comparison_; }
   void Quit();     // saves unsaved results, then shows the quit screen
   void YesQuit();  // the quit screen's Yes
 
@@ -110,6 +117,7 @@ class Shell {
   Dialogs& dialogs_;
   Screens& screens_;
   int homeExample_ = 0;
+  Comparison comparison_;
   UnitMemory unitMemory_;  // a run of unit switches converts from where it began
 };
 

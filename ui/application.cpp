@@ -137,7 +137,7 @@ namespace {
 
 // The design's results as a number that changes when any of them does: the
 // flags, the unit system and every stored column (FNV-1a over their bytes).
-std::uint64_t ResultsPrint(const EngineDesignRecord& d) {
+std::uint64_t ResultsPrint(const EngineDesignRecord& d, unsigned comparison) {
   std::uint64_t h = 1469598103934665603ull;
   auto bytes = [&h](const void* p, std::size_t n) {
     const auto* c = static_cast<const unsigned char*>(p);
@@ -152,6 +152,12 @@ std::uint64_t ResultsPrint(const EngineDesignRecord& d) {
     const double values[] = {s.inertia, s.stiffness, s.damping};
     bytes(values, sizeof values);
   }
+  // The balance shafts, and the design compared with, change what screens show too.
+  for (const BalanceShaft& s : d.BalanceShafts) {
+    const double values[] = {double(s.order), double(s.sense), s.massRadius, s.phase, s.position};
+    bytes(values, sizeof values);
+  }
+  bytes(&comparison, sizeof comparison);
   ForEachStored(d.table, [&](const char*, const auto& column) {
     static_assert(std::is_trivially_copyable_v<std::decay_t<decltype(column)>>);
     bytes(&column, sizeof column);
@@ -166,7 +172,8 @@ void Application::ShowsResults(ScreenId id, std::function<bool()> offered) {
 }
 
 void Application::DesignTouched(const QWidget* from) {
-  if (ResultsPrint(*design_) == designPrint_) return;
+  const unsigned comparison = shell_->GetComparison().Generation();
+  if (ResultsPrint(*design_, comparison) == designPrint_) return;
   for (const auto& [id, offered] : resultScreens_) {
     const ScreenRegistration* s = registry_.Find(id);
     QWidget* w = s ? s->window.get() : nullptr;
@@ -177,7 +184,17 @@ void Application::DesignTouched(const QWidget* from) {
       s->beforeShow(Modality::Modeless);
     }
   }
-  designPrint_ = ResultsPrint(*design_);  // refilling may have calculated (the flywheel)
+  designPrint_ = ResultsPrint(*design_, comparison);  // refilling may have calculated (the flywheel)
+}
+
+std::optional<PlotOverlay> Application::Overlay() {
+  Comparison& c = shell_->GetComparison();
+  if (!c.Active()) return std::nullopt;
+  MessageList told;
+  const EngineDesignRecord* other = c.Calculated(design_->UnitSystem, told);
+  zorvan::Show(ui_, told);
+  if (!other) return std::nullopt;
+  return PlotOverlay{other, values_.FileName.empty() ? "this design" : values_.FileName, c.Name(), false};
 }
 
 void Application::LoadCompressorExample() {

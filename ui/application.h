@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "core/program_values.h"
 #include "platform/dialogs.h"
 #include "platform/screens.h"
+#include "plots/plot_model.h"
 #include "plots/plot_selection.h"
 #include "shell/shell.h"
 #include "ui/print_form.h"
@@ -67,6 +69,10 @@ class Application : public Screens {
   bool LoadExample(int k);
   // The V8 example as a compressor, calculated: a picture state of the result screens.
   void LoadCompressorExample();
+  // The design compared with (File > Compare With...), as the plots draw it
+  // over the current one, in the current design's units; none without a
+  // comparison or when it cannot be calculated so (said on the screen).
+  std::optional<PlotOverlay> Overlay();
 
   // A screen of results: when the design changes while it is shown, it is
   // filled again from the design while `offered` holds, and hidden when not.

@@ -148,6 +148,9 @@ QWidget* FrmEngineData::BuildCommands() {
   phasors_ = NamedButton(row, "cmd_Phasors", "Pha&sors");
   phasors_->setToolTip("Draw the balance sums as phasor diagrams");
   layout->insertWidget(layout->indexOf(balance_) + 1, phasors_);
+  shafts_ = NamedButton(row, "cmd_Shafts", "Sha&fts...");
+  shafts_->setToolTip("Balance shafts: size a first-order balancer or a Lanchester pair, or enter your own");
+  layout->insertWidget(layout->indexOf(phasors_) + 1, shafts_);
   return row;
 }
 
@@ -199,6 +202,7 @@ void FrmEngineData::Wire() {
   });
   connect(balance_, &QPushButton::clicked, this, [this] { Run([&] { logic_.Balance(); }); });
   connect(phasors_, &QPushButton::clicked, this, [this] { app_.Show(ScreenId::Phasors, Modality::Modeless); });
+  connect(shafts_, &QPushButton::clicked, this, [this] { app_.Show(ScreenId::Shafts, Modality::Modeless); });
   connect(clear_, &QPushButton::clicked, this, [this] { Run([&] { logic_.ClearData(); }); });
   connect(copy_, &QPushButton::clicked, this, [this] { logic_.Copy(); });
   connect(print_, &QPushButton::clicked, this, [this] { PrintThisForm(); });
@@ -268,6 +272,7 @@ void FrmEngineData::WriteWidgets() {
   calc_->setEnabled(state_.calcEnabled);
   balance_->setEnabled(state_.balanceEnabled);
   phasors_->setEnabled(state_.balanceEnabled && app_.Available(ScreenId::Phasors));
+  shafts_->setEnabled(state_.balanceEnabled && app_.Design().EngineResultsValid && app_.Available(ScreenId::Shafts));
   animate_->setEnabled(state_.animateEnabled);
   done_->setEnabled(state_.doneEnabled);
   SetTitlebox(this, app_.Values());

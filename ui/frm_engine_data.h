@@ -61,6 +61,7 @@ class FrmEngineData : public FormScreen {
   QPushButton *calc_ = nullptr, *balance_ = nullptr, *animate_ = nullptr, *done_ = nullptr, *cancel_ = nullptr,
               *clear_ = nullptr, *print_ = nullptr, *copy_ = nullptr;
   QPushButton* phasors_ = nullptr;  // the phasor diagrams of the balance sums
+  QPushButton* shafts_ = nullptr;   // the balance shafts
 };
 
 // Creates the screen, wires it to the application and registers it.

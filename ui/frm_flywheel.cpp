@@ -134,8 +134,9 @@ void FrmFlywheel::Calculate() {
   energyTable_ = calculated_ ? EnergyTable(d, result_) : std::vector<std::string>();
   if (!calculated_) return;
   Guarded(app_.GetUi(), "Flywheel", [&] {
-    views_[0]->SetModel(FlywheelTorquePlot(d, false));
-    views_[1]->SetModel(FlywheelTorquePlot(d, true));
+    const std::optional<PlotOverlay> overlay = app_.Overlay();  // a design compared with
+    views_[0]->SetModel(FlywheelTorquePlot(d, false, overlay ? &*overlay : nullptr));
+    views_[1]->SetModel(FlywheelTorquePlot(d, true, overlay ? &*overlay : nullptr));
   });
   graphsShown_ = doneEnabled_ = true;
 }

@@ -68,6 +68,11 @@ void FrmHomeScreen::BuildMenus() {
   file->addSeparator();
   export_ = menu("mnu_Export", "&Export", file);
   Action(export_, "mnu_Spread", "&Spreadsheet", [this] { shell_.ExportSpreadsheet(); });
+  file->addSeparator();
+  Action(file, "mnu_Compare", "Compare &With...", [this] { shell_.CompareWith(); });
+  showCompare_ = Action(file, "mnu_ShowCompare", "Compa&rison", [this] { shell_.OpenScreen(ScreenId::Compare, Modality::Modeless); });
+  stopCompare_ = Action(file, "mnu_StopCompare", "S&top Comparing", [this] { shell_.StopComparing(); });
+  file->addSeparator();
   Action(file, "mnu_Quit", "&Quit", [this] { shell_.Quit(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   QMenu* units = menu("mnu_Units", "&Units");
@@ -206,6 +211,7 @@ void FrmHomeScreen::Refresh() {
   save_->setEnabled(s.fileSave);
   saveAs_->setEnabled(s.fileSaveAs);
   export_->menuAction()->setEnabled(s.fileExport);
+  for (QAction* a : {showCompare_, stopCompare_}) a->setEnabled(shell_.GetComparison().Active());
   for (int i = 0; i < kChartCount; ++i) chart_[i]->setEnabled(s.chart[i]);
   for (int i = 0; i < 5; ++i) pick_[i]->setChecked(s.unitSystem == i + 1);
   input_->setEnabled(s.cmdInput);

@@ -38,6 +38,7 @@ class FrmHomeScreen : public QMainWindow {
   Shell& shell_;
   QAction *new_ = nullptr, *save_ = nullptr, *saveAs_ = nullptr;
   QMenu* export_ = nullptr;
+  QAction *showCompare_ = nullptr, *stopCompare_ = nullptr;
   std::array<QAction*, 5> pick_{};
   std::array<QAction*, kChartCount> chart_{};
   QPushButton *input_ = nullptr, *plot_ = nullptr, *balance_ = nullptr, *assemble_ = nullptr;

@@ -8,6 +8,7 @@
 #include "core/error_report.h"
 #include "core/presets.h"
 #include "ui/application.h"
+#include "ui/frm_compare.h"
 #include "ui/frm_plot_select4.h"
 #include "ui/qt_platform.h"
 #include "ui/screen_base.h"
@@ -101,7 +102,8 @@ void FrmMyPlot4::MyPolarPlot_Setup() {
 
 void FrmMyPlot4::MyPolarPlot() {
   Guarded(app_.GetUi(), "MyPolarPlot", [&] {
-    model_ = BuildPolarPlot(app_.Design(), app_.Selection(), mode_);
+    const std::optional<PlotOverlay> overlay = app_.Overlay();  // a design compared with
+    model_ = BuildPolarPlot(app_.Design(), app_.Selection(), mode_, overlay ? &*overlay : nullptr);
     shown_ = model_;
     shown_.header.clear();  // the screen shows the header lines above the plot
     view_->update();
@@ -133,8 +135,10 @@ void RegisterMyPlot4(Application& app) {
   auto screen = std::make_unique<FrmMyPlot4>(app);
   FrmMyPlot4* s = screen.get();
   // The picture: the V8's main-bearing force in the crank's frame, tip path and vectors.
-  auto picture = [&app, s] {
+  auto picture = [&app, s](bool compare) {
     app.LoadExample(5);
+    app.GetShell().StopComparing();
+    if (compare) CompareWithExample(app, 2);  // the inline four over the V8
     PlotSelection& sel = app.Selection();
     sel = PlotSelection{};
     Set_Variable(sel, "F Main", 1);
@@ -144,7 +148,8 @@ void RegisterMyPlot4(Application& app) {
     s->Activate();
     s->findChild<QCheckBox*>("chk_Vectors")->setChecked(true);
   };
-  app.Register({ScreenId::MyPlot4, std::move(screen), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
+  app.Register({ScreenId::MyPlot4, std::move(screen), [s](Modality) { s->Activate(); }, true,
+                {{"", [picture] { picture(false); }}, {"compare", [picture] { picture(true); }}}});
   app.ShowsResults(ScreenId::MyPlot4, [&app] { return SelectionOffered(app.Design(), app.Selection()); });
 }
 

@@ -9,6 +9,7 @@
 #include "core/error_report.h"
 #include "core/presets.h"
 #include "ui/application.h"
+#include "ui/frm_compare.h"
 #include "ui/frm_plot_select.h"
 #include "ui/qt_platform.h"
 #include "ui/screen_base.h"
@@ -105,7 +106,8 @@ void FrmPlot::WriteWidgets() {
 
 void FrmPlot::Replot() {
   Guarded(app_.GetUi(), kind_.aligned ? "MyPlot" : kind_.windows == 1 ? "Multiplot" : "Plot", [&] {
-    PlotModel model = BuildPlot(app_.Design(), app_.Selection(), kind_.aligned, options_);
+    const std::optional<PlotOverlay> overlay = app_.Overlay();  // a design compared with
+    PlotModel model = BuildPlot(app_.Design(), app_.Selection(), kind_.aligned, options_, overlay ? &*overlay : nullptr);
     model.header.clear();  // the screen shows the header lines above the plot
     view_->SetModel(std::move(model));
   });
@@ -149,8 +151,10 @@ void RegisterPlots(Application& app) {
     auto screen = std::make_unique<FrmPlot>(app, kind);
     FrmPlot* s = screen.get();
     // The picture: the V8 example with the preset format of the screen's kind.
-    auto picture = [&app, s, kind] {
+    auto picture = [&app, s, kind](bool compare) {
       app.LoadExample(5);
+      app.GetShell().StopComparing();
+      if (compare) CompareWithExample(app, 2);  // the inline four over the V8
       PlotSelection& sel = app.Selection();
       sel = PlotSelection{};
       sel.WindowCount = static_cast<int16_t>(kind.windows);
@@ -164,7 +168,9 @@ void RegisterPlots(Application& app) {
       ApplyPlotPreset(sel, format, n);
       s->Activate();
     };
-    app.Register({kind.id, std::move(screen), [s](Modality) { s->Activate(); }, true, {{"", picture}}});
+    std::vector<SnapshotState> states{{"", [picture] { picture(false); }}};
+    if (kind.id == ScreenId::Plot1) states.push_back({"compare", [picture] { picture(true); }});
+    app.Register({kind.id, std::move(screen), [s](Modality) { s->Activate(); }, true, std::move(states)});
     app.ShowsResults(kind.id, [&app] { return SelectionOffered(app.Design(), app.Selection()); });
   }
 }

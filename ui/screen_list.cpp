@@ -4,6 +4,7 @@
 #include "ui/frm_about.h"
 #include "ui/frm_design_study.h"
 #include "ui/frm_balance.h"
+#include "ui/frm_compare.h"
 #include "ui/frm_disclaimer.h"
 #include "ui/frm_engine_data.h"
 #include "ui/frm_flywheel.h"
@@ -21,6 +22,7 @@
 #include "ui/frm_print_data.h"
 #include "ui/frm_print_select.h"
 #include "ui/frm_quit.h"
+#include "ui/frm_shafts.h"
 #include "ui/frm_title.h"
 #include "ui/frm_torsional.h"
 #include "ui/frm_user.h"
@@ -51,6 +53,8 @@ void RegisterScreens(Application& app) {
   RegisterPower(app);
   RegisterPhasors(app);
   RegisterTorsional(app);
+  RegisterShafts(app);
+  RegisterCompare(app);
 }
 
 }  // namespace zorvan::ui

@@ -35,24 +35,30 @@ int Fields(const std::vector<std::string>&, std::ostream& out, std::ostream&) {
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> kCommands = {
-      {"dump", kDesign, Dump},
-      {"save", std::string("OUT.zrv ") + kDesign, Save},
+      {"dump", std::string("[--balancer first|second|both] [--moments-about centre|cylinder1] ") + kDesign, Dump},
+      {"save", std::string("OUT.zrv [--balancer first|second|both] ") + kDesign, Save},
       {"report", kDesign, Report},
       {"notice", std::string("force|moment|torque|firing|mass|spacing|suggestions|guidelines|phase|rodload ") + kDesign,
        Notice},
       {"flywheel", std::string("[--coef C] ") + kDesign, Flywheel},
-      {"orders", std::string("[--of torque|shaking] [--csv] ") + kDesign, Orders},
+      {"orders",
+       std::string("[--of torque|shaking] [--csv] [--moments-about centre|cylinder1] [--balancer first|second|both] ") +
+           kDesign,
+       Orders},
       {"plot",
        std::string("--type 1|2|3 (--format \"TEXT\" | --functions F:C[,F:C...]) [--style aligned|annotated] "
-                   "[--coord global|local] -o FILE.png|FILE.svg|FILE.pdf [--size WxH] [--csv FILE.csv] ") +
+                   "[--coord global|local] -o FILE.png|FILE.svg|FILE.pdf [--size WxH] [--csv FILE.csv] "
+                   "[--balancer first|second|both] ") +
            kDesign +
            "\n       zorvan-cli plot --type 4 --functions F [--coord global|local] [--mode envelope|vectors|both] "
-           "-o FILE [--size WxH] [--csv FILE.csv] " + kDesign +
+           "-o FILE [--size WxH] [--csv FILE.csv] [--balancer first|second|both] " + kDesign +
            "\n       zorvan-cli plot --power | --phasors force|moment [--order 1|2] "
            "-o FILE [--size WxH] [--csv FILE.csv] " + kDesign,
        Plot},
       {"sweep",
-       std::string("--vary FIELD=FROM:TO:STEP [--vary ...] [--figures LIST] [--jobs N] [-o FILE.csv] ") + kDesign,
+       std::string("--vary FIELD=FROM:TO:STEP [--vary ...] [--figures LIST] [--jobs N] [-o FILE.csv] "
+                   "[--balancer first|second|both] [--moments-about cylinder1|centre] ") +
+           kDesign,
        Sweep},
       {"table",
        std::string("(--format \"TEXT\" | --columns F:C[,F:C...]) [--step 1|2|3|5|10] [--decimals 0..6] "
@@ -65,6 +71,7 @@ const std::vector<Command>& Commands() {
                    "[--size WxH] ") +
            kDesign,
        Torsional},
+      {"compare", "A.zrv B.zrv [--csv] [--moments-about cylinder1|centre]", Compare},
       {"fields", "", Fields},
   };
   return kCommands;

@@ -61,6 +61,31 @@ int ParseDesignArgs(const std::vector<std::string>& args, std::size_t first, Des
   return 0;
 }
 
+int ReadShaftOptions(DesignArgs& parsed, MomentReference defaultMoments, std::ostream& err) {
+  parsed.moments = defaultMoments;
+  std::vector<std::pair<std::string, std::string>> rest;
+  for (const auto& [name, value] : parsed.options) {
+    if (name == kBalancerOption) {
+      parsed.balancer = ParseShaftChoice(value);
+      if (!parsed.balancer) {
+        err << "zorvan-cli: --balancer must be first, second or both, not '" << value << "'\n";
+        return 2;
+      }
+    } else if (name == kMomentsOption) {
+      const std::optional<MomentReference> r = ParseReference(value);
+      if (!r) {
+        err << "zorvan-cli: --moments-about must be centre or cylinder1, not '" << value << "'\n";
+        return 2;
+      }
+      parsed.moments = *r;
+    } else {
+      rest.emplace_back(name, value);
+    }
+  }
+  parsed.options = std::move(rest);
+  return 0;
+}
+
 BuildOutcome StartDesign(const DesignArgs& args, EngineDesignRecord& d, ProgramValues& values,
                          MessageList& messages, std::ostream& err) {
   if (!Initialize(d, messages)) return {1, false};
@@ -83,6 +108,7 @@ int BuildAndCalculate(const DesignArgs& parsed, CalculatedDesign& c, std::ostrea
   request.settings = parsed.sets;
   request.calculate = !adjust;
   request.flywheel = withFlywheel;
+  request.sizeShafts = parsed.balancer;
   RunResult run = RunDesign(c.d, request);
   c.messages.Append(run.messages);
   if (run.refusal) {

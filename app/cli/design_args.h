@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/balance_shafts.h"
 #include "core/design_record.h"
 #include "core/design_settings.h"
 #include "core/flywheel.h"
@@ -23,7 +24,20 @@ struct DesignArgs {
   std::vector<DesignSetting> sets;  // in command-line order
   // Command-specific options (named by the caller) with their values, in order.
   std::vector<std::pair<std::string, std::string>> options;
+  // --balancer first|second|both: shafts sized for the calculated design.
+  std::optional<ShaftChoice> balancer;
+  // --moments-about centre|cylinder1.
+  MomentReference moments = MomentReference::Centre;
 };
+
+// The options of the commands that take balance shafts and the moments'
+// reference point: each takes a value, given to ParseDesignArgs.
+inline const char* const kBalancerOption = "--balancer";
+inline const char* const kMomentsOption = "--moments-about";
+// Reads --balancer and --moments-about out of parsed.options (leaving the
+// others), `moments` starting at `defaultMoments`. Returns 0, or 2 with a
+// message for a value it does not know.
+int ReadShaftOptions(DesignArgs& parsed, MomentReference defaultMoments, std::ostream& err);
 
 // Reads the design arguments from args[first..]. `commandOptions` names the
 // options of the command itself that take a value (e.g. "--out"); they are kept
@@ -55,7 +69,7 @@ struct CalculatedDesign {
 
 // Builds the design of `parsed` (start, then each --set in order), judges it
 // against the input limits, lets `adjust` change it, and calculates it (the
-// flywheel too unless told not to). Returns 0 to go on (c.ok tells whether
+// flywheel too unless told not to, and the shafts of --balancer). Returns 0 to go on (c.ok tells whether
 // every step succeeded; the messages wait in c.messages), or the exit code to
 // end with at once (the messages already written to err): 2 and the limit's
 // sentence for a design outside the input limits.

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/cli/design_args.h"
+#include "core/balance_shafts.h"
 #include "core/field_table.h"
 #include "core/number_text.h"
 #include "core/orders.h"
@@ -137,19 +138,9 @@ void WriteRodLoad(const EngineDesignRecord& d, std::ostream& out) {
   o.Put("MinimumsMet", r.MinimumsMet);
 }
 
-// The orders of the torques and of the engine's shaking force and moment, in
-// held units: per column the arrays order, a, b, amplitude and phase, or null
-// for a column without results; null altogether when a value cannot be analysed.
-void WriteOrders(const EngineDesignRecord& d, std::ostream& out) {
-  std::vector<OrderColumn> columns;
-  try {
-    columns = OrderAnalysis(d, OrderSubject::Torque);
-    for (OrderColumn& c : OrderAnalysis(d, OrderSubject::Shaking)) columns.push_back(std::move(c));
-  } catch (const std::exception&) {
-    out << "null";
-    return;
-  }
-  Object o(out);
+// The orders of one analysis as a JSON object: per column the arrays order,
+// a, b, amplitude and phase, or null for a column without results.
+void WriteOrderColumns(const std::vector<OrderColumn>& columns, Object& o) {
   for (const OrderColumn& c : columns) {
     std::ostream& value = o.Key(c.name.c_str());
     if (!c.offered) {
@@ -168,6 +159,81 @@ void WriteOrders(const EngineDesignRecord& d, std::ostream& out) {
     put("amplitude", &OrderTerm::amplitude);
     put("phase", &OrderTerm::phase);
   }
+}
+
+// The orders of the torques and of the engine's shaking force and moment, in
+// held units, the moments about `moments` (named first, with the centre's
+// place from cylinder 1's plane); null altogether when a value cannot be analysed.
+void WriteOrders(const EngineDesignRecord& d, MomentReference moments, std::ostream& out) {
+  std::vector<OrderColumn> columns;
+  double centre = 0;
+  try {
+    columns = OrderAnalysis(d, OrderSubject::Torque, moments);
+    for (OrderColumn& c : OrderAnalysis(d, OrderSubject::Shaking, moments)) columns.push_back(std::move(c));
+    centre = EngineCentre(d);
+  } catch (const std::exception&) {
+    out << "null";
+    return;
+  }
+  Object o(out);
+  o.Key("MomentsAbout") << '"' << ReferenceName(moments) << '"';
+  o.Put("EngineCentre", centre);
+  WriteOrderColumns(columns, o);
+}
+
+// The balance shafts and the engine with them: each shaft (as its balancer
+// file holds it, in SI units, then in held units with its bearing load and
+// the moment it adds about the centre), the shaking tables with the shafts,
+// their orders and the residual table; null when they cannot be worked out.
+void WriteBalancer(const EngineDesignRecord& d, MomentReference moments, std::ostream& out) {
+  std::unique_ptr<EngineDesignRecord> with;
+  std::vector<OrderColumn> columns;
+  std::vector<ResidualRow> residual;
+  try {
+    with = DesignWithShafts(d);
+    columns = OrderAnalysis(*with, OrderSubject::Shaking, moments);
+    residual = ResidualTable(d, *with, moments);
+  } catch (const std::exception&) {
+    out << "null";
+    return;
+  }
+  Object o(out);
+  std::ostream& list = o.Key("shafts");
+  list << '[';
+  for (std::size_t k = 0; k < d.BalanceShafts.size(); ++k) {
+    const BalanceShaft& s = d.BalanceShafts[k];
+    if (k > 0) list << ',';
+    Object shaft(list);
+    shaft.Put("order", s.order);
+    shaft.Put("sense", s.sense);
+    shaft.Put("massRadius", s.massRadius);
+    shaft.Put("phase", s.phase);
+    shaft.Put("place", s.position);
+    shaft.Put("massRadiusHeld", HeldMassRadius(d, s.massRadius));
+    shaft.Put("placeHeld", HeldPlace(d, s.position));
+    shaft.Put("bearingLoad", ShaftForce(d, s));
+    shaft.Put("momentAboutCentre", ShaftMomentAboutCentre(d, s));
+  }
+  list << ']';
+  o.Put("ShakingForce", with->table.ShakingForce);
+  o.Put("ShakingMoment", with->table.ShakingMoment);
+  {
+    Object orders(o.Key("orders"));
+    orders.Key("MomentsAbout") << '"' << ReferenceName(moments) << '"';
+    WriteOrderColumns(columns, orders);
+  }
+  std::ostream& rows = o.Key("residual");
+  rows << '[';
+  for (std::size_t k = 0; k < residual.size(); ++k) {
+    if (k > 0) rows << ',';
+    Object row(rows);
+    row.Put("order", residual[k].order);
+    row.Put("forceWithout", residual[k].forceWithout);
+    row.Put("forceWith", residual[k].forceWith);
+    row.Put("momentWithout", residual[k].momentWithout);
+    row.Put("momentWith", residual[k].momentWith);
+  }
+  rows << ']';
 }
 
 // The torsional vibration of the design's shaft (its entered stations or the
@@ -199,7 +265,8 @@ void WriteTorsional(const EngineDesignRecord& d, std::ostream& out) {
 
 }  // namespace
 
-void WriteDumpJson(const EngineDesignRecord& d, const FlywheelResult& flywheel, std::ostream& out) {
+void WriteDumpJson(const EngineDesignRecord& d, const FlywheelResult& flywheel, std::ostream& out,
+                   MomentReference moments) {
   {
     Object o(out);
     WriteDerived(d, o.Key("derived"));
@@ -211,7 +278,8 @@ void WriteDumpJson(const EngineDesignRecord& d, const FlywheelResult& flywheel, 
     o.Put("BankAngle", d.BankAngle);
     WriteFlywheel(d, flywheel, o.Key("flywheel"));
     WriteRodLoad(d, o.Key("rodload"));
-    WriteOrders(d, o.Key("orders"));
+    WriteOrders(d, moments, o.Key("orders"));
+    if (!d.BalanceShafts.empty()) WriteBalancer(d, moments, o.Key("balancer"));
     WriteTorsional(d, o.Key("torsional"));
   }
   out << '\n';
@@ -219,7 +287,8 @@ void WriteDumpJson(const EngineDesignRecord& d, const FlywheelResult& flywheel, 
 
 int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   DesignArgs parsed;
-  if (int code = ParseDesignArgs(args, 1, parsed, err)) return code;
+  if (int code = ParseDesignArgs(args, 1, parsed, err, {kBalancerOption, kMomentsOption})) return code;
+  if (int code = ReadShaftOptions(parsed, MomentReference::Centre, err)) return code;
 
   auto c = std::make_unique<CalculatedDesign>();
   if (int code = BuildAndCalculate(parsed, *c, err)) return code;
@@ -228,7 +297,7 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   if (!c->ok) return 1;
 
   std::ostringstream json;
-  WriteDumpJson(c->d, c->flywheel, json);
+  WriteDumpJson(c->d, c->flywheel, json, parsed.moments);
   out << json.str();
   return 0;
 }

@@ -3,6 +3,7 @@
 #include "app/cli/model_arg.h"
 
 #include "app/cli/design_args.h"
+#include "files/balancer_file.h"
 #include "files/model_file.h"
 
 namespace zorvan::cli {
@@ -10,7 +11,17 @@ namespace zorvan::cli {
 int ReadModelArgument(const std::string& path, EngineDesignRecord& design, ProgramValues& values,
                       MessageList& messages, std::ostream& err) {
   values.StartingUp = true;
-  if (OpenModelFile(path, design, values, messages)) return 0;
+  // The balance shafts beside the model file come with it; a file of them
+  // that cannot be read is a bad argument, told before anything is done.
+  std::vector<BalanceShaft> shafts;
+  if (!ReadBalancerFile(path, shafts, messages)) {
+    WriteMessages(messages, err);
+    return 2;
+  }
+  if (OpenModelFile(path, design, values, messages)) {
+    design.BalanceShafts = std::move(shafts);
+    return 0;
+  }
   WriteMessages(messages, err);
   // The report names the procedure, not the file: say which file it was.
   err << "zorvan-cli: the model file '" << path << "' could not be read\n";

@@ -1,9 +1,12 @@
 #include "app/cli/orders.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "app/cli/design_args.h"
 #include "app/cli/text_commands.h"
+#include "core/balance_shafts.h"
+#include "core/error_report.h"
 #include "core/orders.h"
 
 namespace zorvan::cli {
@@ -11,10 +14,11 @@ namespace zorvan::cli {
 int Orders(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   // --csv takes no value: take it out before the design arguments are read,
   // leaving the values of the options that take one as they are.
+  static const std::vector<std::string> kValued = {"--set", "--preset", "--of", kBalancerOption, kMomentsOption};
   std::vector<std::string> rest;
   bool csv = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const bool isValue = i > 1 && (args[i - 1] == "--set" || args[i - 1] == "--preset" || args[i - 1] == "--of");
+    const bool isValue = i > 1 && std::find(kValued.begin(), kValued.end(), args[i - 1]) != kValued.end();
     if (i > 0 && !isValue && args[i] == "--csv") {
       csv = true;
       continue;
@@ -22,7 +26,8 @@ int Orders(const std::vector<std::string>& args, std::ostream& out, std::ostream
     rest.push_back(args[i]);
   }
   DesignArgs parsed;
-  if (int code = ParseDesignArgs(rest, 1, parsed, err, {"--of"})) return code;
+  if (int code = ParseDesignArgs(rest, 1, parsed, err, {"--of", kBalancerOption, kMomentsOption})) return code;
+  if (int code = ReadShaftOptions(parsed, MomentReference::Centre, err)) return code;
   OrderSubject subject = OrderSubject::Torque;
   for (const auto& [name, value] : parsed.options) {
     if (value == "torque") {
@@ -36,15 +41,26 @@ int Orders(const std::vector<std::string>& args, std::ostream& out, std::ostream
   }
   auto c = std::make_unique<CalculatedDesign>();
   if (int code = BuildAndCalculate(parsed, *c, err)) return code;
+  // The shaking of an engine with balance shafts is analysed with them, and
+  // the text ends with the shafts and the residual table.
+  const bool shafts = subject == OrderSubject::Shaking && !c->d.BalanceShafts.empty();
+  std::unique_ptr<EngineDesignRecord> with;
   std::vector<OrderColumn> columns;
+  std::string residual;
   // A design that could not be calculated has no orders to show.
-  const bool ok = c->ok && OrderCalculation(c->d, subject, c->messages, columns);
+  const bool ok = c->ok &&
+                  (!shafts || Guarded(c->messages, "Balance_Shafts", [&] {
+                     with = DesignWithShafts(c->d);
+                     residual = ShaftsText(c->d, *with, parsed.moments);
+                   })) &&
+                  OrderCalculation(shafts ? *with : c->d, subject, c->messages, columns, parsed.moments);
   WriteMessages(c->messages, err);
   if (!ok) return 1;
+  const EngineDesignRecord& shown = shafts ? *with : c->d;
   if (csv) {
-    out << OrdersCsv(c->d, columns);
+    out << OrdersCsv(shown, columns);
   } else {
-    WriteText(OrdersText(c->d, subject, columns), out);
+    WriteText(OrdersText(shown, subject, columns) + (shafts ? "\r" + residual : ""), out);
   }
   return 0;
 }

@@ -9,6 +9,7 @@
 #include "app/cli/function_list.h"
 #include "app/cli/picture_args.h"
 #include "screen_logic/notices.h"
+#include "core/balance_shafts.h"
 #include "core/error_report.h"
 #include "files/atomic_file.h"
 #include "plots/plot_model.h"
@@ -174,13 +175,14 @@ int SelectPolar(const EngineDesignRecord& d, const PlotRequest& r, PlotSelection
 }
 
 // The picture and its numbers of the polar plot, the power chart or the phasors.
-int OtherPicture(const EngineDesignRecord& d, const PlotRequest& r, MessageList& messages, std::ostream& err) {
+int OtherPicture(const EngineDesignRecord& d, const PlotRequest& r, MessageList& messages, std::ostream& err,
+                 const PlotOverlay* overlay) {
   std::function<void(Canvas&)> draw;
   std::string csv;
   if (r.picture == Picture::Polar) {
     PlotSelection s;
     if (int code = SelectPolar(d, r, s, err)) return code;
-    auto m = std::make_shared<PolarPlotModel>(BuildPolarPlot(d, s, r.mode));
+    auto m = std::make_shared<PolarPlotModel>(BuildPolarPlot(d, s, r.mode, overlay));
     if (!m->overflowMessage.empty()) err << m->overflowMessage;
     draw = [m](Canvas& c) { PaintPolarPlot(c, *m); };
     csv = PolarCsv(*m);
@@ -211,7 +213,7 @@ int Plot(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
   // --power is the one option without a value.
   static const std::vector<std::string> kValued = {"--type", "--format", "--functions", "--style", "--coord", "-o",
                                                    "--size", "--csv", "--mode", "--phasors", "--order", "--preset",
-                                                   "--set"};
+                                                   "--set", kBalancerOption};
   std::vector<std::string> rest;
   bool power = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -222,8 +224,9 @@ int Plot(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
   DesignArgs parsed;
   if (int code = ParseDesignArgs(rest, 1, parsed, err,
                                  {"--type", "--format", "--functions", "--style", "--coord", "-o", "--size", "--csv",
-                                  "--mode", "--phasors", "--order"}))
+                                  "--mode", "--phasors", "--order", kBalancerOption}))
     return code;
+  if (int code = ReadShaftOptions(parsed, MomentReference::Centre, err)) return code;
   PlotRequest request;
   if (power) request.picture = Picture::Power;
   if (int code = ParseRequest(parsed, request, err)) return code;
@@ -232,17 +235,25 @@ int Plot(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
   if (int code = BuildAndCalculate(parsed, *c, err, AsksForFlywheel(request.format, request.slots))) return code;
   WriteMessages(c->messages, err);
   if (!c->ok) return 1;
-  const EngineDesignRecord& d = c->d;
   MessageList& messages = c->messages;
+  // An engine with balance shafts is drawn with them, over it dashed without.
+  std::unique_ptr<EngineDesignRecord> with;
+  PlotOverlay without{&c->d, "with shafts", "without shafts", true};
+  if (!c->d.BalanceShafts.empty() && !Guarded(messages, "Balance_Shafts", [&] { with = DesignWithShafts(c->d); })) {
+    WriteMessages(messages, err);
+    return 1;
+  }
+  const EngineDesignRecord& d = with ? *with : c->d;
+  const PlotOverlay* overlay = with ? &without : nullptr;
 
   if (request.picture != Picture::Cartesian) {
-    const int code = OtherPicture(d, request, messages, err);
+    const int code = OtherPicture(d, request, messages, err, overlay);
     WriteMessages(messages, err);
     return code;
   }
   PlotSelection selection;
   if (int code = Select(d, request, selection, err)) return code;
-  const PlotModel model = BuildPlot(d, selection, request.aligned);
+  const PlotModel model = BuildPlot(d, selection, request.aligned, {}, overlay);
   if (!model.overflowMessage.empty()) err << model.overflowMessage << "\n";
   EnsurePictureSupport();
   const bool written = Guarded(messages, "Plot", [&] {

@@ -3,8 +3,7 @@
 
 #include "app/cli/design_args.h"
 #include "app/cli/text_commands.h"
-#include "files/atomic_file.h"
-#include "files/model_file.h"
+#include "files/balancer_file.h"
 #include "core/error_report.h"
 #include "core/file_names.h"
 
@@ -12,13 +11,14 @@ namespace zorvan::cli {
 
 int Save(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
   if (args.size() < 2 || args[1].empty() || args[1].starts_with("--")) {
-    err << "zorvan-cli: save needs the model file to write: save OUT.zrv [MODEL.zrv] [--preset K] "
-           "[--set FIELD=VALUE]...\n";
+    err << "zorvan-cli: save needs the model file to write: save OUT.zrv [--balancer first|second|both] "
+           "[MODEL.zrv] [--preset K] [--set FIELD=VALUE]...\n";
     return 2;
   }
   const std::string target = args[1];
   DesignArgs parsed;
-  if (int code = ParseDesignArgs(args, 2, parsed, err)) return code;
+  if (int code = ParseDesignArgs(args, 2, parsed, err, {kBalancerOption})) return code;
+  if (int code = ReadShaftOptions(parsed, MomentReference::Centre, err)) return code;
 
   auto c = std::make_unique<CalculatedDesign>();
   if (int code = BuildAndCalculate(parsed, *c, err)) return code;
@@ -30,7 +30,10 @@ int Save(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
   std::string name = StripFilename(target);
   if (!name.empty()) c->values.FileName = name;
   c->values.FilePath = target;
-  const bool ok = Guarded(c->messages, "Save", [&] { WriteModelFiles(target, c->d, c->values); });
+  // The model file and, beside it, the balancer file of its shafts; the
+  // message that they were written is the desktop's, not the command line's.
+  MessageList written;
+  const bool ok = Guarded(c->messages, "Save", [&] { SaveDesignFiles(target, c->d, c->values, written); });
   WriteMessages(c->messages, err);
   return ok ? 0 : 1;
 }

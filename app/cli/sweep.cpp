@@ -172,6 +172,8 @@ class GridWorker {
     request_.madeBefore = args.sets;
     for (const Varied& v : o.varied) request_.settings.push_back({v.field, "", v.entry});
     request_.figures = o.figures;
+    request_.sizeShafts = args.balancer;
+    request_.figureMoments = args.moments;
     for (std::size_t k : o.figures) request_.flywheel = request_.flywheel || DesignFigures()[k].needsFlywheel;
   }
 
@@ -211,11 +213,15 @@ class GridWorker {
   std::unique_ptr<EngineDesignRecord> d_;
 };
 
-std::string HeaderLine(const EngineDesignRecord& d, const SweepOptions& o) {
+std::string HeaderLine(const EngineDesignRecord& d, const DesignArgs& args, const SweepOptions& o) {
   std::string line;
   CsvWriter csv(line, kCsvStream);
+  const bool shafts = args.balancer || !d.BalanceShafts.empty();
   for (const Varied& v : o.varied) csv.Heading(v.Heading(), HeldUnitLabel(d, Field(v.field).unitSlot));
-  for (std::size_t k : o.figures) csv.Heading(DesignFigures()[k].name, FigureUnitLabel(d, DesignFigures()[k].unit));
+  for (std::size_t k : o.figures) {
+    const DesignFigure& f = DesignFigures()[k];
+    csv.Heading(f.name + FigureQualifier(f, shafts, args.moments), FigureUnitLabel(d, f.unit));
+  }
   csv.Heading("error").EndLine();
   return line;
 }
@@ -287,7 +293,8 @@ int Sweep(const std::vector<std::string>& args, std::ostream& out, std::ostream&
   std::vector<std::string> rest;
   if (int code = ParseSweepOptions(args, options, rest, err)) return code;
   DesignArgs parsed;
-  if (int code = ParseDesignArgs(rest, 0, parsed, err)) return code;
+  if (int code = ParseDesignArgs(rest, 0, parsed, err, {kBalancerOption, kMomentsOption})) return code;
+  if (int code = ReadShaftOptions(parsed, MomentReference::Cylinder1, err)) return code;
 
   auto base = std::make_unique<EngineDesignRecord>();
   ProgramValues values;
@@ -310,7 +317,7 @@ int Sweep(const std::vector<std::string>& args, std::ostream& out, std::ostream&
   try {
     RowSink sink(out, options.outPath);
     Progress progress(err, total);
-    sink.Write(HeaderLine(*base, options));
+    sink.Write(HeaderLine(*base, parsed, options));
     RunGrid(*base, parsed, options, total, sink, progress);
     sink.Finish();
   } catch (const std::exception& e) {

@@ -21,6 +21,10 @@ int Report(const std::vector<std::string>& args, std::ostream& out, std::ostream
 int Notice(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // flywheel [--coef C] [design arguments]: the energy table and the flywheel summary block.
 int Flywheel(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// compare A.zrv B.zrv [--csv] [--moments-about centre|cylinder1]: the figures of
+// two model files, each with its balance shafts, and B - A. A file that
+// cannot be read is exit code 2, nothing written.
+int Compare(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Writes a text with each CR or CR LF as one newline, and a final newline when
 // the text does not end with a line break.

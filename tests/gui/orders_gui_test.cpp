@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/cli/cli.h"
+#include "core/balance_shafts.h"
 #include "core/design.h"
 #include "core/presets.h"
 #include "plots/orders_chart.h"
@@ -36,6 +37,33 @@ class OrdersGuiTest : public QObject {
       }
     }
     QVERIFY(g.p.messages.empty());
+  }
+
+  // The moments about either point, and the engine with its balance shafts,
+  // as zorvan-cli orders gives them.
+  void momentsAboutEitherPointAndWithShafts() {
+    test::GuiApp g;
+    auto* screen = g.app->Screen<ui::FrmOrders>(ScreenId::Orders);
+    QVERIFY(g.app->LoadExample(2));
+    g.app->GetShell().ShowChart(kChartOrders);
+    auto pick = [&](const char* name, int index) {
+      auto* box = g.Gui().Find<QComboBox>(ScreenId::Orders, name);
+      box->setCurrentIndex(index);
+      emit box->activated(index);
+    };
+    auto csv = [&](std::vector<std::string> args) {
+      std::ostringstream out, err;
+      args.insert(args.begin(), {"orders", "--csv", "--of", "shaking", "--preset", "2"});
+      return cli::Run(args, out, err) == 0 ? out.str() : err.str();
+    };
+    pick("cmb_Subject", 1);
+    pick("cmb_Moments", 1);
+    QCOMPARE(OrdersCsv(g.app->Design(), screen->Columns()), csv({"--moments-about", "cylinder1"}));
+    MessageList told;
+    QVERIFY(SizeDesignShafts(g.app->Design(), ShaftChoice::Second, told));
+    pick("cmb_Moments", 0);
+    auto with = DesignWithShafts(g.app->Design());
+    QCOMPARE(OrdersCsv(*with, screen->Columns()), csv({"--balancer", "second"}));
   }
 
   // The inline 4 keeps only the second order of its inertia torque: one bar.

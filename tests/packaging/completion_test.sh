@@ -22,5 +22,7 @@ expect "$(complete_words "$cli" notice "")" "force moment torque firing mass spa
 expect "$(complete_words "$cli" dump --preset 1)" "1 10"
 expect "$(complete_words "$cli" tors)" "torsional"
 expect "$(complete_words "$cli" torsional --m)" "--modes"
+expect "$(complete_words "$cli" orders --balancer "")" "first second both"
+expect "$(complete_words "$cli" compare --m)" "--moments-about"
 [ $status -eq 0 ] && echo "completion test passed"
 exit $status

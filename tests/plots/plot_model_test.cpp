@@ -129,6 +129,31 @@ TEST(PlotModel, CurvesAreTheDesignsColumnsWithTheirUnits) {
   EXPECT_EQ(mm.windows[0].curves[0].legend, "Position Mag (mm)");
 }
 
+// A second design drawn over the first: its own columns, dashed in the
+// overlay's colours on a shared scale, both named; the engine with its shafts
+// over without them overlays only the shaking results.
+TEST(PlotModel, OverlaysDrawTheSecondDesignBesideEachCurve) {
+  MessageList told;
+  auto a = std::make_unique<EngineDesignRecord>(), b = std::make_unique<EngineDesignRecord>();
+  Initialize(*a, told);
+  Initialize(*b, told);
+  ASSERT_TRUE(LoadExample(*a, 2, told) && LoadExample(*b, 5, told));
+  const PlotOverlay other{b.get(), "four.zrv", "v8.zrv", false};
+  const PlotModel two = BuildPlot(*a, Slots(2, {{15, kCompMag}, {7, kCompMag}}), true, {}, &other);
+  ASSERT_EQ(two.windows[0].curves.size(), 2u);
+  const PlotCurve& second = two.windows[0].curves[1];
+  EXPECT_EQ(second.pen.dash, Dash::Dashed);
+  EXPECT_EQ(second.pen.colour, OverlayPen(0).colour);
+  EXPECT_TRUE(second.name.starts_with("v8.zrv: ")) << second.name;
+  EXPECT_EQ(two.overlayLegend, "A: four.zrv     B (dashed, own colours): v8.zrv");
+  EXPECT_GE(two.windows[0].r, CartesianMax(second.y, 0, kLastRow));  // one scale for both
+  const PlotModel one = BuildPlot(*a, Slots(1, {{7, kCompMag}}), false, {}, &other);
+  EXPECT_EQ(one.windows[0].curves[1].y[9], b->table.TotalTorque[9]);
+  const PlotOverlay shaking{b.get(), "with shafts", "without shafts", true};
+  EXPECT_EQ(BuildPlot(*a, Slots(2, {{15, kCompMag}, {7, kCompMag}}), true, {}, &shaking).windows[1].curves.size(), 1u);
+  EXPECT_EQ(BuildPlot(*a, Slots(1, {{7, kCompMag}}), false).overlayLegend, "");
+}
+
 // At a small and a large size every label lies inside the window it belongs to.
 TEST(PlotPainter, LabelsStayInsideTheirWindows) {
   MessageList told;

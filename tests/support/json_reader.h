@@ -10,8 +10,9 @@
 namespace zorvan::cli {
 
 struct Json {
-  enum Kind { Null, Bool, Number, Array, Object } kind = Null;
+  enum Kind { Null, Bool, Number, String, Array, Object } kind = Null;
   double number = 0;
+  std::string text;  // a string's characters (no escapes)
   std::vector<Json> items;
   std::map<std::string, Json> members;
   const Json& operator[](const std::string& k) const { return members.at(k); }
@@ -75,6 +76,7 @@ class JsonReader {
         if (sep != ',') return false;
       }
     }
+    if (c == '"') return v.kind = Json::String, Key(v.text);
     if (Lit("null")) return v.kind = Json::Null, true;
     if (Lit("true")) return v.kind = Json::Bool, v.number = 1, true;
     if (Lit("false")) return v.kind = Json::Bool, v.number = 0, true;
