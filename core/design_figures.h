@@ -2,6 +2,7 @@
 // The figures a design study compares across designs: one number each, read
 // from the calculated results of one design. Each is defined once here, with
 // its name and unit, so the command line's sweep and a screen list the same.
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -9,10 +10,41 @@
 
 #include "core/design_record.h"
 #include "core/flywheel.h"
+#include "core/rod_load.h"
 
 namespace zorvan {
 
 enum class FigureUnit { None, Degrees, Percent, Force, Torque, Moment, Energy, Inertia };
+
+// One calculated design as its figures read it: what several figures share
+// (the torque's peak, smallest and mean, the rod load) is worked out once,
+// when the first of them asks.
+class FigureSource {
+ public:
+  struct TorqueFigures {
+    double peak, min, mean;
+  };
+  // `flywheel` is read only by the figures that need it; it may be null.
+  FigureSource(const EngineDesignRecord& d, const FlywheelResult* flywheel) : design(d), flywheel(flywheel) {}
+  // The largest magnitudes of the engine's shaking force and moment (by
+  // group: primary, secondary, total) and of the main-bearing and crankpin forces.
+  struct PeakFigures {
+    std::array<double, 3> force, moment;
+    double mainBearing, crankpin;
+  };
+  const TorqueFigures& Torque();
+  const PeakFigures& Peaks();
+  // Throws as RodLoadOf does when the one-cylinder results are missing.
+  const RodLoad& Rod();
+
+  const EngineDesignRecord& design;
+  const FlywheelResult* flywheel;
+
+ private:
+  std::optional<TorqueFigures> torque_;
+  std::optional<PeakFigures> peaks_;
+  std::optional<RodLoad> rod_;
+};
 
 struct DesignFigure {
   const char* name;
@@ -20,8 +52,8 @@ struct DesignFigure {
   const char* meaning;  // one line, as the documentation gives it
   FigureUnit unit;
   bool needsFlywheel;   // read from the flywheel calculation
-  // Its value in a calculated design; `flywheel` is read only when needsFlywheel.
-  double (*value)(const EngineDesignRecord& d, const FlywheelResult* flywheel);
+  // Its value in a calculated design (the flywheel read only when needsFlywheel).
+  double (*value)(FigureSource& design);
 };
 
 // Every figure, in the order a study lists them by default.
@@ -39,5 +71,7 @@ std::string HeldUnitLabel(const EngineDesignRecord& d, int slot);
 // only by the figures that need it. Throws as the rod load does when the
 // one-cylinder results are missing.
 double FigureValue(const EngineDesignRecord& d, const FlywheelResult* flywheel, std::size_t index);
+// The same for a design whose figures are read one after another.
+double FigureValue(FigureSource& source, std::size_t index);
 
 }  // namespace zorvan

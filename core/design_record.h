@@ -17,7 +17,10 @@ using HarmonicTable = std::array<std::array<std::array<std::array<double, 4>, 2>
 
 // The initial values of the members are the options a new design starts
 // with; Initialize (core/design.h) adds the start-up cylinder and engine.
-struct EngineDesignRecord {
+// Everything but the results over crank angle: a study sets each of its
+// designs from a base by assigning these alone, since the chain writes every
+// row of the table it reads.
+struct DesignValues {
   // One-cylinder inputs (base units of the unit system).
   float Bore = 0;
   float CylinderDisplacement = 0;
@@ -123,7 +126,9 @@ struct EngineDesignRecord {
   bool LoadedFromFile = false;
   bool FromDiskFile = false;
   bool BalanceScreenHoldsResult = false;  // the balancing screen's result stands
+};
 
+struct EngineDesignRecord : DesignValues {
   CrankAngleTable table;
 };
 

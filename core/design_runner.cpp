@@ -56,7 +56,8 @@ bool Calculate(EngineDesignRecord& d, const RunRequest& r, RunResult& out) {
 bool ReadFigures(const EngineDesignRecord& d, const RunRequest& r, RunResult& out) {
   return Guarded(out.messages, "Design_Figures", [&] {
     out.figures.clear();
-    for (std::size_t k : r.figures) out.figures.push_back(FigureValue(d, &out.flywheel, k));
+    FigureSource source(d, &out.flywheel);
+    for (std::size_t k : r.figures) out.figures.push_back(FigureValue(source, k));
   });
 }
 

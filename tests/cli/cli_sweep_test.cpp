@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "app/cli/cli.h"
-#include "app/cli/ordered_rows.h"
+#include "core/ordered_rows.h"
 #include "core/crank_angle_table.h"
 #include "core/runtime_error.h"
 #include "tests/support/json_reader.h"
