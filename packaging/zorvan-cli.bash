@@ -47,7 +47,7 @@ _zorvan_cli() {
         *) _zorvan_cli_files zrv ;;
       esac
       return ;;
-    --format|--functions|--columns|--figures|--jobs|--size|--coef) return ;;
+    --format|--functions|--columns|--figures|--jobs|--shard|--size|--coef) return ;;
   esac
   if [[ $command == notice && $COMP_CWORD -eq 2 ]]; then
     COMPREPLY=($(compgen -W "force moment torque firing mass spacing suggestions guidelines phase rodload" -- "$cur"))
@@ -59,7 +59,7 @@ _zorvan_cli() {
       flywheel) options+=" --coef" ;;
       orders) options+=" --of --csv" ;;
       plot) options+=" --type --format --functions --style --coord -o --size --csv --mode --power --phasors --order" ;;
-      sweep) options+=" --vary --figures --jobs -o" ;;
+      sweep) options+=" --vary --figures --jobs --shard -o" ;;
       table) options+=" --format --columns --step --decimals --coord -o --printout" ;;
       export) options+=" -o" ;;
     esac

@@ -51,7 +51,7 @@ const std::vector<Command>& Commands() {
            "-o FILE [--size WxH] [--csv FILE.csv] " + kDesign,
        Plot},
       {"sweep",
-       std::string("--vary FIELD=FROM:TO:STEP [--vary ...] [--figures LIST] [--jobs N] [-o FILE.csv] ") + kDesign,
+       std::string("--vary FIELD=FROM:TO:STEP [--vary ...] [--figures LIST] [--jobs N] [--shard K/N] [-o FILE.csv] ") + kDesign,
        Sweep},
       {"table",
        std::string("(--format \"TEXT\" | --columns F:C[,F:C...]) [--step 1|2|3|5|10] [--decimals 0..6] "
