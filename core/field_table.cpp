@@ -95,6 +95,16 @@ const DesignField& Field(std::string_view name) {
   return *f;
 }
 
+const std::vector<const char*>& DerivedFieldNames() {
+  static const std::vector<const char*> kNames = {
+      "PistonArea", "Stroke", "CrankRadius", "BoreStrokeRatio", "ConrodLength", "ConrodCGDistance",
+      "TotalDisplacement", "MidRPM", "SpeedTable", "Omega", "OmegaSquared", "ConrodMassAtWristpin",
+      "ConrodMassAtCrankpin", "RodMassAtCrankpin", "CrankMassAtCrankpin", "MassAtCrankpin", "MassAtWristpin",
+      "RadiusOverLength", "HalfRadiusOverLength", "StepsPerRevolution", "LastStep", "CounterweightMass",
+      "CounterweightRadius", "CounterweightAngle"};
+  return kNames;
+}
+
 bool IsText(const DesignField& f) { return std::holds_alternative<std::string R::*>(f.member); }
 bool IsCylinderList(const DesignField& f) { return std::holds_alternative<CylinderArray R::*>(f.member); }
 bool IsWholeNumber(const DesignField& f) { return std::holds_alternative<int16_t R::*>(f.member); }

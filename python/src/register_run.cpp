@@ -49,14 +49,8 @@ void Stored(const CrankAngleTable& t, RunOutput& out) {
 
 // As zorvan-cli dump lists them: the derived quantities and the counterweight.
 py::dict Derived(const EngineDesignRecord& d) {
-  static constexpr const char* kDerived[] = {
-      "PistonArea", "Stroke", "CrankRadius", "BoreStrokeRatio", "ConrodLength", "ConrodCGDistance",
-      "TotalDisplacement", "MidRPM", "SpeedTable", "Omega", "OmegaSquared", "ConrodMassAtWristpin",
-      "ConrodMassAtCrankpin", "RodMassAtCrankpin", "CrankMassAtCrankpin", "MassAtCrankpin", "MassAtWristpin",
-      "RadiusOverLength", "HalfRadiusOverLength", "StepsPerRevolution", "LastStep", "CounterweightMass",
-      "CounterweightRadius", "CounterweightAngle"};
   py::dict out;
-  for (const char* name : kDerived) {
+  for (const char* name : DerivedFieldNames()) {
     const DesignField& f = Field(name);
     if (std::holds_alternative<std::array<float, 4> EngineDesignRecord::*>(f.member)) {
       const auto& speeds = d.*std::get<std::array<float, 4> EngineDesignRecord::*>(f.member);
