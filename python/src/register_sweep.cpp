@@ -5,6 +5,7 @@
 #include <pybind11/stl.h>
 
 #include <algorithm>
+#include <memory>
 #include <cmath>
 #include <thread>
 
@@ -49,10 +50,13 @@ py::dict Sweep(const ScriptDesign& s, const py::dict& vary, const std::optional<
   const std::size_t n = grid.Designs(), nv = grid.varied.size(), nf = grid.figures.size();
   std::vector<double> values(n * nv), found(n * nf, std::nan(""));
   std::vector<std::string> failures(n);
+  // The design as it is now: other Python threads may set it while the grid runs.
+  const auto base = std::make_unique<EngineDesignRecord>(*s.d);
+  const std::vector<DesignSetting> made = s.made;
   {
     py::gil_scoped_release released;
     RunGrid(
-        *s.d, s.made, grid, {0, n}, workers,
+        *base, made, grid, {0, n}, workers,
         [&](std::size_t index, const GridDesign& design, std::string&) {
           std::copy(design.values.begin(), design.values.end(), values.begin() + index * nv);
           std::copy(design.figures.begin(), design.figures.end(), found.begin() + index * nf);

@@ -1,6 +1,7 @@
 """Settings are judged as zorvan-cli --set judges them; zorvan.sweep is zorvan-cli sweep."""
 import csv
 import io
+import threading
 
 import numpy as np
 import pytest
@@ -81,3 +82,16 @@ def test_a_bad_grid_raises():
             zorvan.sweep(d, vary=vary)
     with pytest.raises(zorvan.InputError):
         zorvan.sweep(d, vary={"VeeAngle": (60, 120, 10)}, figures=["Nope"])
+
+
+def test_a_sweep_runs_the_design_as_it_was_given_while_other_threads_change_it():
+    d = zorvan.Design.preset(6)
+    vary = {"VeeAngle": (60, 159, 1), "LRRatio": (3, 3.05, 0.001)}
+    expected, got = zorvan.sweep(d.copy(), vary=vary), {}
+    worker = threading.Thread(target=lambda: got.update(zorvan.sweep(d, vary=vary)))
+    worker.start()
+    while worker.is_alive():  # runs because the sweep lets go of the interpreter
+        d.set(Bore=4 + len(d.settings) % 2)
+    assert len(d.settings) > 1
+    for name, values in expected.items():
+        assert np.array_equal(got[name], values, equal_nan=True) if name != "error" else got[name] == values
