@@ -23,7 +23,12 @@ SweepGrid Grid(const py::dict& vary, const std::optional<std::vector<std::string
   SweepGrid grid;
   for (auto [key, value] : vary) {
     const std::string name = key.cast<std::string>();
-    const auto axis = value.cast<std::tuple<double, double, double>>();
+    std::tuple<double, double, double> axis;
+    try {
+      axis = value.cast<std::tuple<double, double, double>>();
+    } catch (const py::cast_error&) {
+      throw py::type_error(name + ": give (FROM, TO, STEP), three numbers");
+    }
     VariedField v;
     if (auto refusal = MakeVariedField(name, {std::get<0>(axis), std::get<1>(axis), std::get<2>(axis)}, v))
       throw InputFailure(name, name + ": " + *refusal);

@@ -82,6 +82,8 @@ def test_a_bad_grid_raises():
             zorvan.sweep(d, vary=vary)
     with pytest.raises(zorvan.InputError):
         zorvan.sweep(d, vary={"VeeAngle": (60, 120, 10)}, figures=["Nope"])
+    with pytest.raises(TypeError):
+        zorvan.sweep(d, vary={"VeeAngle": (60, 120)})
 
 
 def test_a_sweep_runs_the_design_as_it_was_given_while_other_threads_change_it():
