@@ -24,7 +24,7 @@ CsvWriter& CsvWriter::Heading(std::string_view name, std::string_view unit, bool
 }
 
 CsvWriter& CsvWriter::Number(double v, int digits) {
-  Field() += DigitsText(v, digits);
+  AppendDigitsText(Field(), v, digits);
   return *this;
 }
 

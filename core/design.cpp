@@ -8,17 +8,14 @@
 #include "core/numeric.h"
 #include "core/units.h"
 #include "core/error_report.h"
+#include "core/number_text.h"
 
 namespace zorvan {
 
 namespace {
 
 // A float as the classic string conversion shows it: up to 7 significant digits.
-std::string FloatText(float v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(v));
-  return buf;
-}
+std::string FloatText(float v) { return DigitsText(v, 7); }
 
 const char* ArrangementText(int16_t arrangement) {
   static constexpr const char* kNames[] = {" Single ", " Inline ", " Vee ", " Opposed ", " W "};

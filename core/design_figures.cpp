@@ -9,6 +9,7 @@
 #include "core/balance_shafts.h"
 #include "core/display_units.h"
 #include "core/rod_load.h"
+#include "core/row_math.h"
 #include "core/runtime_error.h"
 
 namespace zorvan {
@@ -18,40 +19,22 @@ namespace {
 constexpr int kCycleRows = kLastRow;  // rows 0..239
 
 using F = FigureUnit;
-using S = const FigureSource&;
+using S = FigureSource&;
 
-struct TorqueFigures {
-  double peak, min, mean;
-};
-
-TorqueFigures TorqueOf(const EngineDesignRecord& d) {
-  const Column& t = d.table.TotalTorque;
-  double peak = t[0], min = t[0], sum = 0;
-  for (int row = 0; row < kCycleRows; ++row) {
-    peak = std::max<double>(peak, t[row]);
-    min = std::min<double>(min, t[row]);
-    sum += t[row];
-  }
-  return {peak, min, sum / kCycleRows};
-}
-
-// The largest magnitude of the engine slot's x and y of one group.
-double PeakOfEngineSlot(const ShakingTable& table, int group) {
+// The largest x^2 + y^2 over the cycle. A NaN is never the largest, so the
+// rows may be taken in any order: lane j holds rows j, j + 8, j + 16...
+ZORVAN_ROW_LOOP double LargestSquare(const Column& xs, const Column& ys) {
+  constexpr int kLanes = 8;
+  static_assert(kCycleRows % kLanes == 0);
+  std::array<double, kLanes> lane{};
+  for (int row = 0; row < kCycleRows; row += kLanes)
+    for (int j = 0; j < kLanes; ++j) {
+      const double a = xs[row + j], b = ys[row + j];
+      lane[j] = std::max(lane[j], a * a + b * b);
+    }
   double largest = 0;
-  for (int row = 0; row < kCycleRows; ++row) {
-    const double x = table[row][ShakingColumn(0, kX, group)], y = table[row][ShakingColumn(0, kY, group)];
-    largest = std::max(largest, x * x + y * y);
-  }
-  return std::sqrt(largest);
-}
-
-double PeakPinLoad(const CrankAngleTable& t, int column) {
-  double largest = 0;
-  for (int row = 0; row < kCycleRows; ++row) {
-    const double x = t.PinForceX[row][column], y = t.PinForceY[row][column];
-    largest = std::max(largest, x * x + y * y);
-  }
-  return std::sqrt(largest);
+  for (double v : lane) largest = std::max(largest, v);
+  return largest;
 }
 
 const FlywheelResult& Needed(const FlywheelResult* f) {
@@ -59,48 +42,43 @@ const FlywheelResult& Needed(const FlywheelResult* f) {
   return *f;
 }
 
-double NonUniformity(const EngineDesignRecord& d) {
-  const TorqueFigures q = TorqueOf(d);
-  return (q.peak - q.min) / q.mean;
-}
-
 constexpr std::array<DesignFigure, 16> kFigures{{
     {"PeakTorque", "Peak torque", "largest total torque (TotalTorque)", F::Torque, false,
-     [](S s) { return TorqueOf(s.d).peak; }},
+     [](S s) { return s.Torque().peak; }},
     {"MinTorque", "Smallest torque", "smallest total torque", F::Torque, false,
-     [](S s) { return TorqueOf(s.d).min; }},
-    {"MeanTorque", "Mean torque", "mean total torque", F::Torque, false, [](S s) { return TorqueOf(s.d).mean; }},
+     [](S s) { return s.Torque().min; }},
+    {"MeanTorque", "Mean torque", "mean total torque", F::Torque, false, [](S s) { return s.Torque().mean; }},
     {"TorqueNonUniformity", "Torque non-uniformity", "(PeakTorque - MinTorque) / MeanTorque", F::None, false,
-     [](S s) { return NonUniformity(s.d); }},
+     [](S s) { return (s.Torque().peak - s.Torque().min) / s.Torque().mean; }},
     {"PeakPrimaryForce", "Peak primary shaking force",
      "largest magnitude of the engine's primary shaking force", F::Force, false,
-     [](S s) { return PeakOfEngineSlot(s.force, kPrimary); }, true},
+     [](S s) { return s.Peaks().force[kPrimary]; }, true},
     {"PeakSecondaryForce", "Peak secondary shaking force",
      "largest magnitude of the engine's secondary shaking force", F::Force, false,
-     [](S s) { return PeakOfEngineSlot(s.force, kSecondary); }, true},
+     [](S s) { return s.Peaks().force[kSecondary]; }, true},
     {"PeakTotalForce", "Peak total shaking force",
      "largest magnitude of the engine's total shaking force", F::Force, false,
-     [](S s) { return PeakOfEngineSlot(s.force, kTotal); }, true},
+     [](S s) { return s.Peaks().force[kTotal]; }, true},
     {"PeakPrimaryMoment", "Peak primary shaking moment",
      "largest magnitude of the engine's primary shaking moment about cylinder 1's plane", F::Moment, false,
-     [](S s) { return PeakOfEngineSlot(s.moment, kPrimary); }, true},
+     [](S s) { return s.Peaks().moment[kPrimary]; }, true},
     {"PeakSecondaryMoment", "Peak secondary shaking moment",
      "largest magnitude of the engine's secondary shaking moment about cylinder 1's plane", F::Moment, false,
-     [](S s) { return PeakOfEngineSlot(s.moment, kSecondary); }, true},
+     [](S s) { return s.Peaks().moment[kSecondary]; }, true},
     {"PeakTotalMoment", "Peak total shaking moment",
      "largest magnitude of the engine's total shaking moment about cylinder 1's plane", F::Moment, false,
-     [](S s) { return PeakOfEngineSlot(s.moment, kTotal); }, true},
+     [](S s) { return s.Peaks().moment[kTotal]; }, true},
     {"PeakMainBearingLoad", "Peak main-bearing load",
      "largest main-bearing force (pin force column 4)", F::Force, false,
-     [](S s) { return PeakPinLoad(s.d.table, kMainBearing); }},
+     [](S s) { return s.Peaks().mainBearing; }},
     {"PeakCrankpinLoad", "Peak crankpin load", "largest crankpin force (pin force column 1)", F::Force, false,
-     [](S s) { return PeakPinLoad(s.d.table, kCrankpin); }},
+     [](S s) { return s.Peaks().crankpin; }},
     {"RodLoadReversalDegrees", "Rod-load reversal",
      "crank degrees of rod-load reversal (ReversalDegrees)", F::Degrees, false,
-     [](S s) { return RodLoadOf(s.d).ReversalDegrees; }},
+     [](S s) { return s.Rod().ReversalDegrees; }},
     {"RodLoadReversalPercent", "Rod-load reversal ratio",
      "the smaller rod-load peak over the larger (ReversalPercent)", F::Percent, false,
-     [](S s) { return RodLoadOf(s.d).ReversalPercent; }},
+     [](S s) { return s.Rod().ReversalPercent; }},
     {"FlywheelEnergySwing", "Flywheel energy swing",
      "largest swing of the torque's energy about its mean over the cycle", F::Energy, true,
      [](S s) { return Needed(s.flywheel).energySwing; }},
@@ -146,13 +124,57 @@ std::string FigureUnitLabel(const EngineDesignRecord& d, FigureUnit unit) {
   return {};
 }
 
-double FigureValue(const EngineDesignRecord& d, const FlywheelResult* flywheel, std::size_t index) {
-  return FigureValue({d, d.table.ShakingForce, d.table.ShakingMoment, flywheel}, index);
+const FigureSource::TorqueFigures& FigureSource::Torque() {
+  if (!torque_) {
+    const Column& t = design.table.TotalTorque;
+    double peak = t[0], min = t[0], sum = 0;
+    for (int row = 0; row < kCycleRows; ++row) {
+      peak = std::max<double>(peak, t[row]);
+      min = std::min<double>(min, t[row]);
+      sum += t[row];
+    }
+    torque_ = TorqueFigures{peak, min, sum / kCycleRows};
+  }
+  return *torque_;
 }
 
-double FigureValue(const FigureSource& s, std::size_t index) {
+const FigureSource::PeakFigures& FigureSource::Peaks() {
+  if (peaks_) return *peaks_;
+  const CrankAngleTable& t = design.table;
+  std::array<const Column*, 8> x, y;
+  for (int g = 0; g < 3; ++g) {
+    x[g] = &force.column(ShakingColumn(0, kX, g));
+    y[g] = &force.column(ShakingColumn(0, kY, g));
+    x[3 + g] = &moment.column(ShakingColumn(0, kX, g));
+    y[3 + g] = &moment.column(ShakingColumn(0, kY, g));
+  }
+  x[6] = &t.PinForceX.column(kMainBearing), y[6] = &t.PinForceY.column(kMainBearing);
+  x[7] = &t.PinForceX.column(kCrankpin), y[7] = &t.PinForceY.column(kCrankpin);
+  std::array<double, 8> largest{};
+  for (int k = 0; k < 8; ++k) largest[k] = LargestSquare(*x[k], *y[k]);
+  PeakFigures p;
+  for (int g = 0; g < 3; ++g) {
+    p.force[g] = std::sqrt(largest[g]);
+    p.moment[g] = std::sqrt(largest[3 + g]);
+  }
+  p.mainBearing = std::sqrt(largest[6]);
+  p.crankpin = std::sqrt(largest[7]);
+  return *(peaks_ = p);
+}
+
+const RodLoad& FigureSource::Rod() {
+  if (!rod_) rod_ = RodLoadOf(design);
+  return *rod_;
+}
+
+double FigureValue(FigureSource& source, std::size_t index) {
   if (index >= kFigures.size()) RaiseError(err::SubscriptOutOfRange);
-  return kFigures[index].value(s);
+  return kFigures[index].value(source);
+}
+
+double FigureValue(const EngineDesignRecord& d, const FlywheelResult* flywheel, std::size_t index) {
+  FigureSource source(d, flywheel);
+  return FigureValue(source, index);
 }
 
 FigureShaking::FigureShaking(const EngineDesignRecord& d, MomentReference reference) : d_(d) {
@@ -164,7 +186,7 @@ FigureShaking::FigureShaking(const EngineDesignRecord& d, MomentReference refere
 }
 
 FigureSource FigureShaking::Source(const FlywheelResult* flywheel) const {
-  if (!force_) return {d_, d_.table.ShakingForce, d_.table.ShakingMoment, flywheel};
+  if (!force_) return {d_, flywheel};
   return {d_, *force_, *moment_, flywheel};
 }
 

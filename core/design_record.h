@@ -35,7 +35,10 @@ struct BalanceShaft {
 
 // The initial values of the members are the options a new design starts
 // with; Initialize (core/design.h) adds the start-up cylinder and engine.
-struct EngineDesignRecord {
+// Everything but the results over crank angle: a study sets each of its
+// designs from a base by assigning these alone, since the chain writes every
+// row of the table it reads.
+struct DesignValues {
   // One-cylinder inputs (base units of the unit system).
   float Bore = 0;
   float CylinderDisplacement = 0;
@@ -150,7 +153,9 @@ struct EngineDesignRecord {
   // The crankshaft's stations as the user entered them (kept beside the model
   // file as NAME.shaft.csv); none: the shaft the design gives by default.
   std::optional<ShaftTable> Shaft;
+};
 
+struct EngineDesignRecord : DesignValues {
   CrankAngleTable table;
 };
 

@@ -59,7 +59,7 @@ bool ReadFigures(const EngineDesignRecord& d, const RunRequest& r, RunResult& ou
     out.figures.clear();
     if (r.figures.empty()) return;
     const FigureShaking shaking(d, r.figureMoments);
-    const FigureSource source = shaking.Source(&out.flywheel);
+    FigureSource source = shaking.Source(&out.flywheel);
     for (std::size_t k : r.figures) out.figures.push_back(FigureValue(source, k));
   });
 }

@@ -1,5 +1,7 @@
 #include "core/field_table.h"
 
+#include <unordered_map>
+
 #include "core/checked.h"
 #include "core/runtime_error.h"
 
@@ -77,15 +79,30 @@ const std::vector<DesignField>& DesignFields() {
 }
 
 const DesignField* FindDesignField(std::string_view name) {
-  for (const DesignField& f : DesignFields())
-    if (name == f.name) return &f;
-  return nullptr;
+  // By name, looked up once: a study sets fields by name for every design.
+  static const std::unordered_map<std::string_view, const DesignField*> kByName = [] {
+    std::unordered_map<std::string_view, const DesignField*> byName;
+    for (const DesignField& f : DesignFields()) byName.emplace(f.name, &f);
+    return byName;
+  }();
+  const auto found = kByName.find(name);
+  return found == kByName.end() ? nullptr : found->second;
 }
 
 const DesignField& Field(std::string_view name) {
   const DesignField* f = FindDesignField(name);
   if (!f) RaiseError(err::SubscriptOutOfRange);
   return *f;
+}
+
+const std::vector<const char*>& DerivedFieldNames() {
+  static const std::vector<const char*> kNames = {
+      "PistonArea", "Stroke", "CrankRadius", "BoreStrokeRatio", "ConrodLength", "ConrodCGDistance",
+      "TotalDisplacement", "MidRPM", "SpeedTable", "Omega", "OmegaSquared", "ConrodMassAtWristpin",
+      "ConrodMassAtCrankpin", "RodMassAtCrankpin", "CrankMassAtCrankpin", "MassAtCrankpin", "MassAtWristpin",
+      "RadiusOverLength", "HalfRadiusOverLength", "StepsPerRevolution", "LastStep", "CounterweightMass",
+      "CounterweightRadius", "CounterweightAngle"};
+  return kNames;
 }
 
 bool IsText(const DesignField& f) { return std::holds_alternative<std::string R::*>(f.member); }

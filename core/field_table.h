@@ -37,6 +37,10 @@ const DesignField* FindDesignField(std::string_view name);
 // The field of that name; error 9 for a name the table does not hold.
 const DesignField& Field(std::string_view name);
 
+// The derived quantities and the counterweight, in the order the dump and
+// the Python module list them.
+const std::vector<const char*>& DerivedFieldNames();
+
 bool IsText(const DesignField& f);
 bool IsCylinderList(const DesignField& f);
 bool IsWholeNumber(const DesignField& f);

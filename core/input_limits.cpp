@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <unordered_map>
 
 #include "core/field_table.h"
 #include "core/runtime_error.h"
@@ -129,9 +130,13 @@ const std::vector<InputLimit>& InputLimits() {
 }
 
 const InputLimit* FindInputLimit(std::string_view field) {
-  for (const InputLimit& l : InputLimits())
-    if (field == l.field) return &l;
-  return nullptr;
+  static const std::unordered_map<std::string_view, const InputLimit*> kByField = [] {
+    std::unordered_map<std::string_view, const InputLimit*> byField;
+    for (const InputLimit& l : InputLimits()) byField.emplace(l.field, &l);
+    return byField;
+  }();
+  const auto found = kByField.find(field);
+  return found == kByField.end() ? nullptr : found->second;
 }
 
 std::optional<std::string> CheckInputValue(std::string_view field, double value, int cylinder) {
@@ -173,8 +178,9 @@ std::optional<std::string> CheckDesignInputs(const EngineDesignRecord& d) {
     for (const InputLimit& l : InputLimits()) all.push_back(FindDesignField(l.field));
     return all;
   }();
-  for (std::size_t i = 0; i < InputLimits().size(); ++i) {
-    const InputLimit& l = InputLimits()[i];
+  const std::vector<InputLimit>& limits = InputLimits();
+  for (std::size_t i = 0; i < limits.size(); ++i) {
+    const InputLimit& l = limits[i];
     if (l.kind == K::DeviceType) {
       if (auto m = CheckMachineType(d.MachineType)) return m;
       continue;

@@ -5,7 +5,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "core/runtime_error.h"
@@ -151,9 +150,16 @@ bool ParseFloat(std::string_view text, float& value, bool& overflow) {
 }
 
 std::string DigitsText(double v, int digits) {
+  std::string text;
+  AppendDigitsText(text, v, digits);
+  return text;
+}
+
+void AppendDigitsText(std::string& out, double v, int digits) {
+  // Exactly what printf's "%.*g" writes, in the C locale (nan, -nan, inf, -inf included).
   char buf[40];
-  std::snprintf(buf, sizeof buf, "%.*g", digits, v);
-  return buf;
+  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits);
+  out.append(buf, r.ptr);
 }
 
 std::string JsonNumberText(double v, int digits) { return std::isfinite(v) ? DigitsText(v, digits) : "null"; }

@@ -25,6 +25,8 @@ std::string Str(int v);
 // ("%.9g"): nine read back as the same float, seventeen as the same double.
 // The form of the CSV files and the dump.
 std::string DigitsText(double v, int digits = 9);
+// The same appended to `out`, without a string of its own (a sweep writes millions).
+void AppendDigitsText(std::string& out, double v, int digits = 9);
 // The same in JSON: "null" for NaN and the infinities, which JSON cannot hold.
 std::string JsonNumberText(double v, int digits = 9);
 // The shortest decimal that reads back as the same float ("0.1", "1e-05").

@@ -43,6 +43,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "ZORVAN developers <zorvan@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+if(ZORVAN_PYTHON_BUILT)  # the module is built for one Python version
+  math(EXPR next "${Python3_VERSION_MINOR} + 1")
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", python3 (>= ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}~), "
+         "python3 (<< ${Python3_VERSION_MAJOR}.${next}), python3-numpy")
+endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, xdg-utils, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${CMAKE_CURRENT_SOURCE_DIR}/packaging/debian/postinst ${CMAKE_CURRENT_SOURCE_DIR}/packaging/debian/postrm)

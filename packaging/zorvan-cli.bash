@@ -52,7 +52,7 @@ _zorvan_cli() {
         *) _zorvan_cli_files zrv ;;
       esac
       return ;;
-    --format|--functions|--columns|--figures|--jobs|--size|--coef|--zeta) return ;;
+    --format|--functions|--columns|--figures|--jobs|--shard|--size|--coef|--zeta) return ;;
   esac
   if [[ $command == notice && $COMP_CWORD -eq 2 ]]; then
     COMPREPLY=($(compgen -W "force moment torque firing mass spacing suggestions guidelines phase rodload" -- "$cur"))
@@ -66,7 +66,7 @@ _zorvan_cli() {
       flywheel) options+=" --coef" ;;
       orders) options+=" --of --csv --moments-about --balancer" ;;
       plot) options+=" --type --format --functions --style --coord -o --size --csv --mode --power --phasors --order --balancer" ;;
-      sweep) options+=" --vary --figures --jobs -o --balancer --moments-about" ;;
+      sweep) options+=" --vary --figures --jobs --shard -o --balancer --moments-about" ;;
       compare) options="--csv --moments-about --help" ;;
       table) options+=" --format --columns --step --decimals --coord -o --printout" ;;
       export) options+=" -o" ;;

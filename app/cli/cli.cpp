@@ -56,7 +56,7 @@ const std::vector<Command>& Commands() {
            "-o FILE [--size WxH] [--csv FILE.csv] " + kDesign,
        Plot},
       {"sweep",
-       std::string("--vary FIELD=FROM:TO:STEP [--vary ...] [--figures LIST] [--jobs N] [-o FILE.csv] "
+       std::string("--vary FIELD=FROM:TO:STEP [--vary ...] [--figures LIST] [--jobs N] [--shard K/N] [-o FILE.csv] "
                    "[--balancer first|second|both] [--moments-about cylinder1|centre] ") +
            kDesign,
        Sweep},

@@ -67,14 +67,8 @@ class Object {
 
 // The derived quantities and the counterweight, named by the field table.
 void WriteDerived(const EngineDesignRecord& d, std::ostream& out) {
-  static constexpr const char* kDerived[] = {
-      "PistonArea", "Stroke", "CrankRadius", "BoreStrokeRatio", "ConrodLength", "ConrodCGDistance",
-      "TotalDisplacement", "MidRPM", "SpeedTable", "Omega", "OmegaSquared", "ConrodMassAtWristpin",
-      "ConrodMassAtCrankpin", "RodMassAtCrankpin", "CrankMassAtCrankpin", "MassAtCrankpin", "MassAtWristpin",
-      "RadiusOverLength", "HalfRadiusOverLength", "StepsPerRevolution", "LastStep", "CounterweightMass",
-      "CounterweightRadius", "CounterweightAngle"};
   Object o(out);
-  for (const char* name : kDerived) {
+  for (const char* name : DerivedFieldNames()) {
     const DesignField& f = Field(name);
     if (std::holds_alternative<std::array<float, 4> EngineDesignRecord::*>(f.member)) {
       // Speeds 1..3; slot 0 is not used.

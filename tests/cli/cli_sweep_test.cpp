@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "app/cli/cli.h"
-#include "app/cli/ordered_rows.h"
+#include "core/ordered_rows.h"
 #include "core/crank_angle_table.h"
 #include "core/runtime_error.h"
 #include "tests/support/json_reader.h"
@@ -203,6 +203,30 @@ TEST(CliSweep, RowsWaitInTheirWindowAndAFailingWorkerStopsTheRest) {
   EXPECT_EQ(out.find("300\n"), std::string::npos);
 }
 
+// A 3 x 4 x 5 grid with failed designs in it, split 1, 2, 7 and 10 ways: the
+// shards' rows after their headings, in order, are the whole sweep's.
+TEST(CliSweep, ShardsInOrderAreTheWholeSweep) {
+  const std::vector<std::string> grid = {"sweep", "--preset", "5", "--vary", "LRRatio=0.5:2.5:1", "--vary",
+                                         "VeeAngle=60:240:60", "--vary", "IdleRPM=500:900:100"};
+  const Outcome whole = Cli(grid);
+  ASSERT_EQ(whole.code, 0) << whole.err;
+  const std::string heading = whole.out.substr(0, whole.out.find('\n') + 1);
+  for (int n : {1, 2, 7, 10}) {
+    std::string joined = heading;
+    for (int k = 1; k <= n; ++k) {
+      std::vector<std::string> args = grid;
+      args.insert(args.end(), {"--shard", std::to_string(k) + "/" + std::to_string(n), "--jobs", "3"});
+      const Outcome part = Cli(args);
+      ASSERT_EQ(part.code, 0) << part.err;
+      ASSERT_TRUE(part.out.starts_with(heading));
+      const long rows = std::count(part.out.begin(), part.out.end(), '\n') - 1;
+      EXPECT_TRUE(rows == 60 / n || rows == 60 / n + 1) << k << "/" << n;
+      joined += part.out.substr(heading.size());
+    }
+    EXPECT_TRUE(joined == whole.out) << n << " shards";
+  }
+}
+
 TEST(CliSweep, BadArgumentsWriteNothing) {
   const std::string path =
       (std::filesystem::temp_directory_path() / ("zorvan-sweep-" + std::to_string(::getpid()) + ".csv")).string();
@@ -222,6 +246,13 @@ TEST(CliSweep, BadArgumentsWriteNothing) {
       {"--vary", "Bore=1:4:1", "--vary", "LRRatio=1:4:1", "--vary", "IdleRPM=1:4:1", "--vary", "Stroke=1:4:1"},
       {"--vary", "Bore=1:10000:1", "--vary", "LRRatio=1:10000:1"},   // 10^8 designs
       {"--vary", "VeeAngle=60:120:30", "--set", "Bore=-1"},          // a bad design argument
+      {"--vary", "VeeAngle=60:120:30", "--shard", "1"},              // shards: not K/N
+      {"--vary", "VeeAngle=60:120:30", "--shard", "1/x"},
+      {"--vary", "VeeAngle=60:120:30", "--shard", "+1/2"},
+      {"--vary", "VeeAngle=60:120:30", "--shard", "0/2"},            // K outside 1..N
+      {"--vary", "VeeAngle=60:120:30", "--shard", "3/2"},
+      {"--vary", "VeeAngle=60:120:30", "--shard", "1/0"},
+      {"--vary", "VeeAngle=60:120:30", "--shard", "1/4"},            // more shards than designs
   };
   for (std::vector<std::string> args : bad) {
     args.insert(args.begin(), "sweep");

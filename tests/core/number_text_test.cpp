@@ -3,6 +3,7 @@
 
 #include <bit>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <random>
 
@@ -56,6 +57,25 @@ TEST(NumberText, EveryFloatReadsBackExactly) {
     ASSERT_TRUE(ParseFloat(text, back, overflow)) << text;
     ASSERT_EQ(std::bit_cast<uint32_t>(back), std::bit_cast<uint32_t>(v)) << text;
   }
+}
+
+// The CSV and dump digits are the C library's "%.9g" and "%.17g", byte for
+// byte, over every kind of double (NaN and the infinities with their signs).
+TEST(NumberText, DigitsAreTheCLibrarysGeneralForm) {
+  std::mt19937_64 random(11);
+  std::vector<double> values = {0.0, -0.0, 1e-320, 999999999.5, 9.99999999995e-5, 1e16, HUGE_VAL, -HUGE_VAL,
+                                std::nan(""), -std::nan("")};
+  for (int i = 0; i < 100000; ++i) {
+    const uint64_t b = random();
+    values.push_back(std::bit_cast<double>(b));
+    values.push_back(std::bit_cast<float>(static_cast<uint32_t>(b)));
+  }
+  for (double v : values)
+    for (int digits : {7, 9, 17}) {
+      char expected[40];
+      std::snprintf(expected, sizeof expected, "%.*g", digits, v);
+      ASSERT_EQ(DigitsText(v, digits), expected);
+    }
 }
 
 // Entry boxes read every number the program writes into them.

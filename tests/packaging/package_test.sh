@@ -36,6 +36,15 @@ root=$scratch/root
 dpkg -x "$deb" "$root"
 [ "$("$root/usr/bin/zorvan-cli" --version)" = "zorvan-cli 9.0" ] || fail "--version from the installed path"
 cmp <("$root/usr/bin/zorvan-cli" dump --preset 5) <("$build/zorvan-cli" dump --preset 5) || fail "dump differs"
+if [ -d "$build/python/zorvan" ]; then  # the Python module, for the distribution's python3
+  grep -q ' \./usr/lib/python3/dist-packages/zorvan/_core\.cpython-.*\.so$' <<<"$contents" || fail "no Python module"
+  dpkg-deb -f "$deb" Depends | grep -q 'python3-numpy' || fail "the module's dependencies are not declared"
+  torque=$(cd "$scratch" && PYTHONPATH="$root/usr/lib/python3/dist-packages" /usr/bin/python3 -c \
+    'import zorvan; print("%.9g" % zorvan.run(zorvan.Design.preset(5)).columns["TotalTorque"].max())')
+  dumped=$("$build/zorvan-cli" dump --preset 5 | /usr/bin/python3 -c \
+    'import json, sys; print("%.9g" % max(json.load(sys.stdin)["columns"]["TotalTorque"]))')
+  [ "$torque" = "$dumped" ] || fail "the installed module gives $torque, the dump $dumped"
+fi
 update-mime-database "$root/usr/share/mime"
 printf '"ZORVAN for Windows"\r\n"9.0"\r\n' >"$scratch/design.zrv"
 type=$(XDG_DATA_HOME="$scratch/home" XDG_DATA_DIRS="$root/usr/share" xdg-mime query filetype "$scratch/design.zrv")
