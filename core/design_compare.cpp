@@ -37,7 +37,7 @@ std::vector<double> ComparisonFigures(const EngineDesignRecord& d, MomentReferen
   FlywheelResult flywheel;
   const bool sized = d.EngineResultsValid && FlywheelCalculation(*copy, messages, flywheel);
   const FigureShaking shaking(d, reference);
-  const FigureSource source = shaking.Source(sized ? &flywheel : nullptr);
+  FigureSource source = shaking.Source(sized ? &flywheel : nullptr);
   for (std::size_t k = 0; k < figures.size(); ++k) {
     if (figures[k].needsFlywheel && !sized) continue;
     Guarded(messages, "Design_Figures", [&] { values[k] = FigureValue(source, k); });

@@ -8,6 +8,7 @@
 
 #include "bindings.h"
 #include "core/field_table.h"
+#include "core/moment_reference.h"
 #include "core/orders.h"
 #include "core/result_catalogue.h"
 #include "core/rod_load.h"
@@ -97,17 +98,24 @@ py::object RodLoadOfDesign(const EngineDesignRecord& d) {
   return out;
 }
 
-// Per column the arrays order, a, b, amplitude and phase, or None for a
-// column the design does not offer; None altogether when they cannot be analysed.
+// As the dump gives them: the point the moments are taken about (the
+// engine's centre) and its place from cylinder 1's plane, then per column the
+// arrays order, a, b, amplitude and phase, or None for a column the design
+// does not offer; None altogether when they cannot be analysed.
 py::object Orders(const EngineDesignRecord& d) {
   std::vector<OrderColumn> columns;
+  double centre = 0;
   try {
-    columns = OrderAnalysis(d, OrderSubject::Torque);
-    for (OrderColumn& c : OrderAnalysis(d, OrderSubject::Shaking)) columns.push_back(std::move(c));
+    columns = OrderAnalysis(d, OrderSubject::Torque, MomentReference::Centre);
+    for (OrderColumn& c : OrderAnalysis(d, OrderSubject::Shaking, MomentReference::Centre))
+      columns.push_back(std::move(c));
+    centre = EngineCentre(d);
   } catch (const std::exception&) {
     return py::none();
   }
   py::dict out;
+  out["MomentsAbout"] = ReferenceName(MomentReference::Centre);
+  out["EngineCentre"] = centre;
   for (const OrderColumn& c : columns) {
     if (!c.offered) {
       out[c.name.c_str()] = py::none();
