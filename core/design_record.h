@@ -4,6 +4,7 @@
 // exactly one; every calculation takes it by reference.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/crank_angle_table.h"
@@ -13,6 +14,7 @@ namespace zorvan {
 
 constexpr int kMaxCylinders = 16;
 using CylinderArray = std::array<float, kMaxCylinders + 1>;  // index 0 unused
+struct PressureTrace;  // core/pressure_trace.h
 using HarmonicTable = std::array<std::array<std::array<std::array<double, 4>, 2>, 2>, 7>;  // [n][q][t][b]
 
 // The initial values of the members are the options a new design starts
@@ -123,6 +125,10 @@ struct EngineDesignRecord {
   bool LoadedFromFile = false;
   bool FromDiskFile = false;
   bool BalanceScreenHoldsResult = false;  // the balancing screen's result stands
+
+  // The cylinder-pressure trace in place of the built-in gas curve (kept
+  // beside the model file as NAME.pressure.csv); null: the built-in curve.
+  std::shared_ptr<const PressureTrace> Pressure;
 
   CrankAngleTable table;
 };

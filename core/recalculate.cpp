@@ -55,6 +55,8 @@ void WithdrawEngine(EngineDesignRecord& d, MessageList& messages) {
 }
 
 bool LoadExample(EngineDesignRecord& d, int k, MessageList& messages) {
+  // An example is a new engine: a pressure trace measured on the old one does not belong to it.
+  d.Pressure.reset();
   return ApplyPreset(d, k, messages) && RecalculateAll(d, messages);
 }
 

@@ -24,6 +24,6 @@ bool OneCylinderChain(EngineDesignRecord& d, MessageList& messages, const char* 
 // when no engine stands.
 void WithdrawEngine(EngineDesignRecord& d, MessageList& messages);
 
-// What an example load does: ApplyPreset, then recalculate-all.
+// What an example load does: the pressure trace forgotten, ApplyPreset, then recalculate-all.
 bool LoadExample(EngineDesignRecord& d, int k, MessageList& messages);
 }  // namespace zorvan

@@ -101,6 +101,8 @@ void SetDigitCounts(EngineDesignRecord& d) {
 
 std::string UnitSystemName(int16_t system) { return Row(system).name; }
 
+double PascalsPerHeldPressure(int16_t system) { return Row(system).pascals; }
+
 float InchesInSystem(double inches, int16_t system) {
   const double factor = Row(1).metres / Row(system).metres;
   return factor == 1 ? Sng(inches) : Sng(RoundConverted(inches * factor, 6));

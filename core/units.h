@@ -32,6 +32,8 @@ class UnitMemory {
 // A length given in inches, in the base length of a unit system, rounded as
 // a conversion between systems rounds.
 float InchesInSystem(double inches, int16_t system);
+// The pascals of one held pressure unit (psi, psf or Pa) of a unit system.
+double PascalsPerHeldPressure(int16_t system);
 // "in-lb-s", "ft-lb-s", "m-kg-N-s", "cm-kg-N-s", "mm-kg-N-s".
 std::string UnitSystemName(int16_t system);
 

@@ -5,9 +5,13 @@
 // only once the new one is safely on the disk.
 #include "files/model_file.h"
 
+#include <unistd.h>
+
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "core/checked.h"
@@ -17,6 +21,7 @@
 #include "core/units.h"
 #include "core/visible_text.h"
 #include "files/atomic_file.h"
+#include "files/pressure_file.h"
 #include "core/error_report.h"
 #include "core/file_names.h"
 
@@ -248,6 +253,55 @@ bool ReadBody(std::istream& in, EngineDesignRecord& next, ProgramValues& nextVal
 }
 
 
+namespace fs = std::filesystem;
+
+// A file beside the model file set aside while a save puts the new pair in
+// place: a hard link of a file about to be replaced, or the file itself moved
+// aside when it is to go. Put back when the save fails; removed when it stands.
+class SetAside {
+ public:
+  SetAside(const std::string& path, bool replaced) : path_(path) {
+    std::error_code ec;
+    const fs::file_status link = fs::symlink_status(path_, ec);
+    if (replaced) {
+      // The writer replaces the file the name leads to: that one is kept.
+      path_ = fs::exists(fs::status(path_, ec)) ? fs::canonical(path_, ec).string() : path_;
+      if (!fs::is_regular_file(fs::status(path_, ec))) return;
+    } else if (!fs::is_regular_file(link) && !fs::is_symlink(link)) {
+      return;  // nothing to remove (a folder of that name is no trace and stays)
+    }
+    std::string pattern = (fs::path(path_).parent_path() / ".zorvan-kept-XXXXXX").string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) RaiseError(ErrorNumberForErrno(errno));
+    ::close(fd);
+    kept_ = pattern;
+    const int moved = replaced ? (::unlink(kept_.c_str()), ::link(path_.c_str(), kept_.c_str()))
+                               : ::rename(path_.c_str(), kept_.c_str());
+    if (moved != 0) {
+      const int code = errno;
+      ::unlink(kept_.c_str());
+      kept_.clear();
+      RaiseError(ErrorNumberForErrno(code));
+    }
+  }
+  ~SetAside() {
+    if (!kept_.empty()) ::unlink(kept_.c_str());
+  }
+  SetAside(const SetAside&) = delete;
+  SetAside& operator=(const SetAside&) = delete;
+  // The pair failed: the file is as it was (a file that was not there goes again).
+  void PutBack(bool placed) {
+    if (!kept_.empty()) {
+      if (::rename(kept_.c_str(), path_.c_str()) == 0) kept_.clear();
+    } else if (placed) {
+      ::unlink(path_.c_str());
+    }
+  }
+
+ private:
+  std::string path_, kept_;
+};
+
 }  // namespace
 
 std::string ModelFileText(const EngineDesignRecord& d, const ProgramValues& v) {
@@ -298,6 +352,7 @@ bool Readfile(std::istream& in, EngineDesignRecord& d, ProgramValues& v, Message
   if (!bodyRead) return false;
 
   // The whole body is read: the design and the file's names become current.
+  next.Pressure.reset();  // a model file holds no pressure trace: the file beside it gives it
   d = std::move(next);
   v.FileName = nextValues.FileName;
   v.UserName = nextValues.UserName;
@@ -317,11 +372,59 @@ bool Readfile(std::istream& in, EngineDesignRecord& d, ProgramValues& v, Message
   return true;
 }
 
+void WriteModelFiles(const std::string& path, const EngineDesignRecord& d, const ProgramValues& v) {
+  const std::string tracePath = PressureFilePath(path);
+  AtomicFileWriter model(path);
+  model.Write(ModelFileText(d, v));
+  std::optional<AtomicFileWriter> trace;
+  if (d.Pressure) {
+    // Never write a trace the reader would not give back as it is.
+    const std::string text = PressureFileText(*d.Pressure);
+    const PressureReading back = ReadPressureText(text, d.Pressure->source, {});
+    if (!back.trace || !(*back.trace == *d.Pressure)) RaiseError(err::InvalidCall);
+    trace.emplace(tracePath);
+    trace->Write(text);
+    trace->Complete();
+  }
+  model.Complete();
+  // Both are on the disk: only the renames are left. The trace file of
+  // before stays aside until the model file stands.
+  SetAside before(trace ? trace->TargetPath() : tracePath, trace.has_value());
+  if (trace) trace->Commit();
+  try {
+    model.Commit();
+  } catch (...) {
+    before.PutBack(trace.has_value());
+    throw;
+  }
+}
+
 void SaveModelFile(const std::string& path, const EngineDesignRecord& d, const ProgramValues& v,
                    MessageList& messages) {
-  ReplaceFileAtomically(path, ModelFileText(d, v));
+  WriteModelFiles(path, d, v);
   messages.Add(std::string("The file was successfully written to ") + kCrLf + path, Icon::Information);
 }
+
+namespace {
+
+// The trace file beside a model file, when there is one. A trace file that
+// cannot be read stops the model's read too: opened without it, the design
+// would lose its trace at the next save.
+bool ReadTraceBeside(const std::string& path, std::shared_ptr<const PressureTrace>& trace, MessageList& messages) {
+  const std::string tracePath = PressureFilePath(path);
+  std::error_code ec;
+  if (!fs::exists(fs::symlink_status(tracePath, ec))) return true;
+  const PressureReading r = ReadPressureFile(tracePath, {});
+  if (!r.trace) {
+    messages.Add(r.fault + "\r\rThe model was not read: correct or remove the pressure file " + tracePath + ".",
+                 Icon::Warning);
+    return false;
+  }
+  trace = r.trace;
+  return true;
+}
+
+}  // namespace
 
 bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues& v, MessageList& messages,
                    const std::function<void()>& refreshScreens) {
@@ -337,12 +440,14 @@ bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues
     ErrorReport(messages, err::PathFileAccess, "The file is too large to be a model file", "Readfile");
   } else {
     std::ifstream in(path, std::ios::binary);
+    std::shared_ptr<const PressureTrace> trace;
     if (!in) {
       ErrorReport(messages, ErrorNumberForErrno(errno) == err::PathNotFound ? err::FileNotFound
                                                                        : ErrorNumberForErrno(errno),
                   "Readfile");
-    } else {
+    } else if (ReadTraceBeside(path, trace, messages)) {
       read = Readfile(in, d, v, messages, refreshScreens);
+      if (read) d.Pressure = std::move(trace);
     }
   }
   // A failed read leaves the design as it was, so it stays tied to its own file:

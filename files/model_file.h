@@ -23,21 +23,34 @@ void Writefile(std::ostream& out, const EngineDesignRecord& d, const ProgramValu
 // whole body has been read; failures are reported under "Readfile" (or the
 // incompatibility message is told). After a read: LoadedFromFile, FromDiskFile,
 // Engine_Data, the labels of the unit system, refreshScreens (when given) and,
-// unless starting up, "File ... successfully read.".
-// Returns true when the design was read.
+// unless starting up, "File ... successfully read.". A model file holds no
+// pressure trace: the design read has none (OpenModelFile gives it the one
+// beside its file). Returns true when the design was read.
 bool Readfile(std::istream& in, EngineDesignRecord& d, ProgramValues& v, MessageList& messages,
               const std::function<void()>& refreshScreens = {});
 
+// Writes the model file and, beside it, the design's pressure trace as
+// NAME.pressure.csv (files/pressure_file.h); a design without a trace leaves
+// no trace file of an earlier save there. Both files are complete on the disk
+// before either is renamed into place, and the trace file of before is put
+// back if the model file cannot be, so the pair always reads back as one
+// save left it. Throws RunTimeError on failure.
+void WriteModelFiles(const std::string& path, const EngineDesignRecord& d, const ProgramValues& v);
+
 // Saves to path without ever destroying the file that was there (temporary file,
-// flush, rename). Throws RunTimeError on failure (the caller reports it under its
-// own name); on success tells "The file was successfully written to ...".
+// flush, rename), with its pressure trace as WriteModelFiles writes it. Throws
+// RunTimeError on failure (the caller reports it under its own name); on
+// success tells "The file was successfully written to ...".
 void SaveModelFile(const std::string& path, const EngineDesignRecord& d, const ProgramValues& v,
                    MessageList& messages);
 
 // File, Open: sets FilePath, opens path and runs
-// Readfile; a file that cannot be opened is reported under "Readfile". After a
-// read FileName is the file's name without folder and extension; after a failed
-// one FilePath is what it was. Returns true when the design was read.
+// Readfile; a file that cannot be opened is reported under "Readfile". The
+// pressure trace beside it (NAME.pressure.csv) is read first: a bad one is
+// told with its line and column, and the design is not read. After a read
+// FileName is the file's name without folder and extension, and the design's
+// trace is the one beside it (none without); after a failed one FilePath is
+// what it was. Returns true when the design was read.
 bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues& v, MessageList& messages,
                    const std::function<void()>& refreshScreens = {});
 

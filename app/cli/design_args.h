@@ -13,6 +13,7 @@
 #include "core/design_settings.h"
 #include "core/flywheel.h"
 #include "core/program_values.h"
+#include "files/pressure_file.h"
 #include "platform/messages.h"
 
 namespace zorvan::cli {
@@ -21,9 +22,16 @@ struct DesignArgs {
   std::string modelPath;            // empty: start from the start-up design only
   int preset = -1;                  // -1: none
   std::vector<DesignSetting> sets;  // in command-line order
+  // --pressure FILE [--pressure-unit U] [--gauge|--absolute] [--crankcase P] [--tdc-offset DEG]
+  std::string pressurePath;         // empty: the model file's trace, or the built-in curve
+  PressureReadOptions pressure;
   // Command-specific options (named by the caller) with their values, in order.
   std::vector<std::pair<std::string, std::string>> options;
 };
+
+// The design arguments that take a value (--set, --preset, --pressure ...),
+// for commands that pick their own flags out of the arguments first.
+bool IsDesignOptionWithValue(const std::string& option);
 
 // Reads the design arguments from args[first..]. `commandOptions` names the
 // options of the command itself that take a value (e.g. "--out"); they are kept
@@ -40,7 +48,8 @@ struct BuildOutcome {
 };
 
 // The design the arguments start from, before their settings: Initialize,
-// the model file, the preset. Stops at the first step that fails.
+// the model file, the preset, the pressure trace. Stops at the first step
+// that fails; a trace file that cannot be taken ends the command with 2.
 BuildOutcome StartDesign(const DesignArgs& args, EngineDesignRecord& d, ProgramValues& values,
                          MessageList& messages, std::ostream& err);
 

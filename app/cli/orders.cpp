@@ -14,7 +14,7 @@ int Orders(const std::vector<std::string>& args, std::ostream& out, std::ostream
   std::vector<std::string> rest;
   bool csv = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const bool isValue = i > 1 && (args[i - 1] == "--set" || args[i - 1] == "--preset" || args[i - 1] == "--of");
+    const bool isValue = i > 1 && (IsDesignOptionWithValue(args[i - 1]) || args[i - 1] == "--of");
     if (i > 0 && !isValue && args[i] == "--csv") {
       csv = true;
       continue;

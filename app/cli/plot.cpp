@@ -228,12 +228,12 @@ int OtherPicture(const EngineDesignRecord& d, const PlotRequest& r, MessageList&
 int Plot(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
   // --power is the one option without a value.
   static const std::vector<std::string> kValued = {"--type", "--format", "--functions", "--style", "--coord", "-o",
-                                                   "--size", "--csv", "--mode", "--phasors", "--order", "--preset",
-                                                   "--set"};
+                                                   "--size", "--csv", "--mode", "--phasors", "--order"};
   std::vector<std::string> rest;
   bool power = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const bool isValue = i > 0 && std::find(kValued.begin(), kValued.end(), args[i - 1]) != kValued.end();
+    const bool isValue = i > 0 && (IsDesignOptionWithValue(args[i - 1]) ||
+                                    std::find(kValued.begin(), kValued.end(), args[i - 1]) != kValued.end());
     if (i > 0 && !isValue && args[i] == "--power") power = true;
     else rest.push_back(args[i]);
   }
