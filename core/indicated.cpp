@@ -78,6 +78,18 @@ PressurePoints PressurePointsOf(const EngineDesignRecord& d) {
   return p;
 }
 
+PressureTrace TraceInUse(const EngineDesignRecord& d) {
+  if (d.Pressure) return *d.Pressure;
+  const PressurePoints p = PressurePointsOf(d);
+  PressureTrace t;
+  t.angles = p.angles;
+  const double perBar = HeldPressurePerBar(d.UnitSystem);
+  std::vector<double> bar(p.angles.size());
+  for (std::size_t k = 0; k < bar.size(); ++k) bar[k] = p.columns[0][k] / perBar;
+  t.columns.push_back(std::move(bar));
+  return t;
+}
+
 IndicatedResult IndicatedOf(const EngineDesignRecord& d) {
   const PressurePoints p = PressurePointsOf(d);
   std::vector<double> volumes(p.angles.size());

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/design_record.h"
+#include "core/pressure_trace.h"
 
 namespace zorvan {
 
@@ -33,6 +34,11 @@ struct PressurePoints {
 };
 // Error 5 with the fault's sentence for a trace that does not fit the design.
 PressurePoints PressurePointsOf(const EngineDesignRecord& d);
+
+// The trace the design uses, as a trace: its own, or the built-in curve's
+// rows over one working cycle (gauge, bar, from 0 degrees), which read back
+// give the same gas force.
+PressureTrace TraceInUse(const EngineDesignRecord& d);
 
 struct IndicatedFigures {
   double work = 0;           // per working cycle (force x length)

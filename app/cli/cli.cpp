@@ -5,6 +5,7 @@
 #include "app/cli/dump.h"
 #include "app/cli/orders.h"
 #include "app/cli/plot.h"
+#include "app/cli/pressure.h"
 #include "app/cli/sweep.h"
 #include "app/cli/table.h"
 #include "app/cli/text_commands.h"
@@ -17,7 +18,9 @@ namespace {
 
 using Handler = std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
 
-constexpr const char* kDesign = "[MODEL.zrv] [--preset K] [--set FIELD=VALUE]...";
+constexpr const char* kDesign =
+    "[MODEL.zrv] [--preset K] [--set FIELD=VALUE]... [--pressure FILE [--pressure-unit U] [--gauge|--absolute] "
+    "[--crankcase P] [--tdc-offset DEG]]";
 
 struct Command {
   const char* name;
@@ -59,6 +62,7 @@ const std::vector<Command>& Commands() {
            kDesign,
        Table},
       {"export", std::string("[-o FILE] ") + kDesign, Export},
+      {"pressure", std::string("[-o FILE.csv] ") + kDesign, Pressure},
       {"fields", "", Fields},
   };
   return kCommands;

@@ -30,7 +30,7 @@ int Save(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
   std::string name = StripFilename(target);
   if (!name.empty()) c->values.FileName = name;
   c->values.FilePath = target;
-  const bool ok = Guarded(c->messages, "Save", [&] { ReplaceFileAtomically(target, ModelFileText(c->d, c->values)); });
+  const bool ok = Guarded(c->messages, "Save", [&] { WriteModelFiles(target, c->d, c->values); });
   WriteMessages(c->messages, err);
   return ok ? 0 : 1;
 }
