@@ -64,16 +64,19 @@ std::vector<std::string> Fields(std::string_view line, Separator sep, bool heade
   std::vector<std::string> fields;
   if (sep == Separator::Blank) {
     std::size_t i = 0;
+    int open = 0;  // brackets of a header field not yet closed: "p (bar a)" is one field
     while (i < line.size()) {
       while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
       std::size_t end = i;
       while (end < line.size() && line[end] != ' ' && line[end] != '\t') ++end;
       if (end == i) break;
       const std::string_view token = line.substr(i, end - i);
-      if (header && !fields.empty() && (token.front() == '(' || token.front() == '['))
+      if (header && !fields.empty() && (open > 0 || token.front() == '(' || token.front() == '['))
         fields.back() += " " + std::string(token);
       else
         fields.emplace_back(token);
+      if (header)
+        for (char c : token) open = std::max(0, open + (c == '(' || c == '[') - (c == ')' || c == ']'));
       i = end;
     }
     return fields;
