@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "app/cli/design_args.h"
+#include "core/pressure_trace.h"
 #include "app/cli/ordered_rows.h"
 #include "core/design_figures.h"
 #include "core/error_report.h"
@@ -304,6 +305,11 @@ int Sweep(const std::vector<std::string>& args, std::ostream& out, std::ostream&
   }
   WriteMessages(messages, err);
   if (started.exitCode != 0) return started.exitCode;
+  // A pressure trace that does not fit the design is refused before a row is written.
+  if (auto fault = PressureFault(*base)) {
+    err << "zorvan-cli: " << *fault << "\n";
+    return 2;
+  }
 
   std::size_t total = 1;
   for (const Varied& v : options.varied) total *= v.count;

@@ -10,8 +10,9 @@
 namespace zorvan::cli {
 
 struct Json {
-  enum Kind { Null, Bool, Number, Array, Object } kind = Null;
+  enum Kind { Null, Bool, Number, Array, Object, String } kind = Null;
   double number = 0;
+  std::string text;
   std::vector<Json> items;
   std::map<std::string, Json> members;
   const Json& operator[](const std::string& k) const { return members.at(k); }
@@ -74,6 +75,10 @@ class JsonReader {
         if (sep == (object ? '}' : ']')) return true;
         if (sep != ',') return false;
       }
+    }
+    if (c == '"') {  // a string counts as its text, without escapes
+      v.kind = Json::String;
+      return Key(v.text);
     }
     if (Lit("null")) return v.kind = Json::Null, true;
     if (Lit("true")) return v.kind = Json::Bool, v.number = 1, true;
