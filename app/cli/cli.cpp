@@ -51,7 +51,9 @@ const std::vector<Command>& Commands() {
            "\n       zorvan-cli plot --type 4 --functions F [--coord global|local] [--mode envelope|vectors|both] "
            "-o FILE [--size WxH] [--csv FILE.csv] " + kDesign +
            "\n       zorvan-cli plot --power | --phasors force|moment [--order 1|2] "
-           "-o FILE [--size WxH] [--csv FILE.csv] " + kDesign,
+           "-o FILE [--size WxH] [--csv FILE.csv] " + kDesign +
+           "\n       zorvan-cli plot --pv [--log] [--compression-ratio R] -o FILE [--size WxH] [--csv FILE.csv] " +
+           kDesign,
        Plot},
       {"sweep",
        std::string("--vary FIELD=FROM:TO:STEP [--vary ...] [--figures LIST] [--jobs N] [-o FILE.csv] ") + kDesign,

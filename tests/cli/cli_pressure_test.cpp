@@ -100,8 +100,13 @@ TEST_F(CliPressure, TraceThatCannotBeTakenWritesNothing) {
     EXPECT_NE(r.err.find("three.csv: line 1, column 5: the trace has 3 pressure columns"), std::string::npos)
         << args[0] << ": " << r.err;
   }
-  for (const auto& f : fs::directory_iterator(dir))
-    EXPECT_TRUE(f.path() == bad || f.path() == three) << f.path();
+  for (const auto& f : fs::directory_iterator(dir)) EXPECT_TRUE(f.path() == bad || f.path() == three) << f.path();
+  // The p-V diagram: log-log only with a compression ratio.
+  const std::string pv = (dir / "pv.svg").string();
+  EXPECT_EQ(Cli({"plot", "--pv", "--log", "-o", pv}).code, 2);
+  EXPECT_FALSE(fs::exists(pv));
+  EXPECT_EQ(Cli({"plot", "--pv", "--log", "--compression-ratio", "10", "-o", pv}).code, 0);
+  EXPECT_TRUE(fs::exists(pv));
   // The options belong to a trace, and the unit is one the reader knows.
   EXPECT_EQ(Cli({"dump", "--gauge"}).code, 2);
   EXPECT_EQ(Cli({"dump", "--pressure", bad, "--pressure-unit", "atm"}).code, 2);
