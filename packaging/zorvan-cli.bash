@@ -13,7 +13,7 @@ _zorvan_cli_files() {
 
 _zorvan_cli() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
-  local commands="dump save report notice flywheel orders plot sweep table export fields"
+  local commands="dump save report notice flywheel orders plot sweep table export pressure fields"
   if [[ $COMP_CWORD -eq 1 ]]; then
     COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
     return
@@ -34,7 +34,8 @@ _zorvan_cli() {
     --style) COMPREPLY=($(compgen -W "aligned annotated" -- "$cur")); return ;;
     --coord) COMPREPLY=($(compgen -W "global local" -- "$cur")); return ;;
     --of) COMPREPLY=($(compgen -W "torque shaking" -- "$cur")); return ;;
-    --csv) _zorvan_cli_files csv; return ;;
+    --csv|--pressure) _zorvan_cli_files csv txt dat; return ;;
+    --pressure-unit) COMPREPLY=($(compgen -W "bar kPa MPa Pa psi" -- "$cur")); return ;;
     --printout) _zorvan_cli_files pdf; return ;;
     --step) COMPREPLY=($(compgen -W "1 2 3 5 10" -- "$cur")); return ;;
     --decimals) COMPREPLY=($(compgen -W "0 1 2 3 4 5 6" -- "$cur")); return ;;
@@ -44,24 +45,25 @@ _zorvan_cli() {
         sweep) _zorvan_cli_files csv ;;
         table) _zorvan_cli_files dat ;;
         export) _zorvan_cli_files txt ;;
+        pressure) _zorvan_cli_files csv ;;
         *) _zorvan_cli_files zrv ;;
       esac
       return ;;
-    --format|--functions|--columns|--figures|--jobs|--size|--coef) return ;;
+    --format|--functions|--columns|--figures|--jobs|--size|--coef|--crankcase|--tdc-offset|--compression-ratio) return ;;
   esac
   if [[ $command == notice && $COMP_CWORD -eq 2 ]]; then
     COMPREPLY=($(compgen -W "force moment torque firing mass spacing suggestions guidelines phase rodload" -- "$cur"))
     return
   fi
   if [[ $cur == -* ]]; then
-    local options="--preset --set --help"
+    local options="--preset --set --pressure --pressure-unit --gauge --absolute --crankcase --tdc-offset --help"
     case $command in
       flywheel) options+=" --coef" ;;
       orders) options+=" --of --csv" ;;
-      plot) options+=" --type --format --functions --style --coord -o --size --csv --mode --power --phasors --order" ;;
+      plot) options+=" --type --format --functions --style --coord -o --size --csv --mode --power --phasors --order --pv --log --compression-ratio" ;;
       sweep) options+=" --vary --figures --jobs -o" ;;
       table) options+=" --format --columns --step --decimals --coord -o --printout" ;;
-      export) options+=" -o" ;;
+      export|pressure) options+=" -o" ;;
     esac
     COMPREPLY=($(compgen -W "$options" -- "$cur"))
     return

@@ -20,5 +20,8 @@ expect "$(complete_words "$cli" no)" "notice"
 expect "$(complete_words "$cli" dump --set Ve)" "VeeAngle="
 expect "$(complete_words "$cli" notice "")" "force moment torque firing mass spacing suggestions guidelines phase rodload"
 expect "$(complete_words "$cli" dump --preset 1)" "1 10"
+expect "$(complete_words "$cli" pre)" "pressure"
+expect "$(complete_words "$cli" report --pressure-unit k)" "kPa"
+expect "$(complete_words "$cli" plot --p)" "--preset --pressure --pressure-unit --power --phasors --pv"
 [ $status -eq 0 ] && echo "completion test passed"
 exit $status
