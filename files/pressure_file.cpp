@@ -417,6 +417,35 @@ std::string PressureFileText(const PressureTrace& t) {
   return s;
 }
 
+std::string PressurePreviewText(const PressureReading& r) {
+  if (!r.trace) return r.fault;
+  const PressureTrace& t = *r.trace;
+  const char* cr = "\r";
+  std::string s = t.source + ": " + std::to_string(t.Points()) + " points, " +
+                  (t.Columns() == 1 ? std::string("one pressure column for every cylinder")
+                                    : std::to_string(t.Columns()) + " pressure columns, one per cylinder") + cr;
+  std::string names;
+  for (const std::string& n : r.names) names += (names.empty() ? "" : ", ") + n;
+  s += "Columns: " + names + cr;
+  s += "Pressure unit: " + r.unit + (r.unitChosen ? " (chosen)" : " (from the header)") + ", " +
+       (r.absolute ? "absolute, less the crankcase pressure of " + Number(r.crankcaseBar) + " bar" : "gauge") +
+       (r.referenceGiven ? "" : " (not said: taken as gauge)") + cr;
+  double lo = HUGE_VAL, hi = -HUGE_VAL, peakAngle = 0;
+  for (const std::vector<double>& column : t.columns)
+    for (std::size_t k = 0; k < column.size(); ++k) {
+      lo = std::min(lo, column[k]);
+      if (column[k] > hi) hi = column[k], peakAngle = t.angles[k];
+    }
+  s += "Crank angle from " + Number(t.angles.front()) + " to " + Number(t.angles.back()) + " degrees" + cr;
+  s += "Gauge pressure from " + Number(lo) + " to " + Number(hi) + " bar, the peak at " + Number(peakAngle) +
+       " degrees" + cr;
+  for (const TraceCycleFit& fit : t.fits)
+    if (fit.fault.empty())
+      s += std::string(&fit == &t.fits[0] ? "Two-stroke" : "Four-stroke") + ": " + std::to_string(fit.cycles) +
+           (fit.cycles == 1 ? " cycle" : " cycles, averaged") + cr;
+  return s;
+}
+
 std::string PressureFilePath(const std::string& modelPath) {
   std::string base = modelPath;
   const std::size_t dot = base.rfind('.');

@@ -57,6 +57,11 @@ PressureReading ReadPressureFile(const std::string& path, const PressureReadOpti
 // exactly, lines ended by CR LF.
 std::string PressureFileText(const PressureTrace& t);
 
+// What the reader understood of a trace, shown before it is applied: its
+// points, cycles and columns, the units and reference, the range of angles and
+// pressures and the peak (lines broken by CR).
+std::string PressurePreviewText(const PressureReading& r);
+
 // The trace file beside a model file: NAME.pressure.csv for NAME.zrv.
 std::string PressureFilePath(const std::string& modelPath);
 

@@ -62,6 +62,11 @@ class Shell {
   void Save();
   void SaveAs();
   void ExportSpreadsheet();
+  // File, Import Pressure: a trace file read, previewed and, when the user
+  // takes it and it fits the design, used in place of the built-in curve.
+  void ImportPressure();
+  // File, Built-in Pressure Curve: the trace given up.
+  void UseBuiltInPressure();
   void Quit();     // saves unsaved results, then shows the quit screen
   void YesQuit();  // the quit screen's Yes
 
