@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "app/cli/model_arg.h"
 #include "app/cli/text_commands.h"
 #include "core/design_runner.h"
+#include "core/error_report.h"
 #include "core/presets.h"
 #include "core/startup.h"
+#include "files/atomic_file.h"
 
 namespace zorvan::cli {
 
@@ -164,6 +167,27 @@ int BuildAndCalculate(const DesignArgs& parsed, CalculatedDesign& c, std::ostrea
   c.flywheel = run.flywheel;
   c.ok = run.ok;
   return 0;
+}
+
+int WriteDesignOutput(const DesignArgs& parsed, std::ostream& out, std::ostream& err, const char* procedure,
+                      const std::function<std::string(const EngineDesignRecord&)>& make) {
+  std::string path;
+  for (const auto& [name, value] : parsed.options)
+    if (name == "-o") path = value;
+  auto c = std::make_unique<CalculatedDesign>();
+  if (int code = BuildAndCalculate(parsed, *c, err)) return code;
+  bool ok = c->ok;
+  if (ok) {
+    ok = Guarded(c->messages, procedure, [&] {
+      const std::string text = make(c->d);
+      if (path.empty())
+        out << text;
+      else
+        ReplaceFileAtomically(path, text);
+    });
+  }
+  WriteMessages(c->messages, err);
+  return ok ? 0 : 1;
 }
 
 void WriteMessages(MessageList& messages, std::ostream& err) {

@@ -73,6 +73,13 @@ int BuildAndCalculate(const DesignArgs& parsed, CalculatedDesign& c, std::ostrea
 
 // Writes the messages to err, each followed by a newline (carriage returns
 // become newlines), and forgets them.
+// What export and pressure share: builds and calculates the design, then
+// writes the text `make` forms of it to the -o path of `parsed` (replaced only
+// when complete) or to out; a text that cannot be formed or written is
+// reported under `procedure`. Returns the exit code.
+int WriteDesignOutput(const DesignArgs& parsed, std::ostream& out, std::ostream& err, const char* procedure,
+                      const std::function<std::string(const EngineDesignRecord&)>& make);
+
 void WriteMessages(MessageList& messages, std::ostream& err);
 
 }  // namespace zorvan::cli

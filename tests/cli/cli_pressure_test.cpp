@@ -10,24 +10,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/cli/cli.h"
+#include "tests/support/cli_outcome.h"
 #include "tests/support/json_reader.h"
 
 namespace zorvan::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-  int code;
-  std::string out, err;
-};
-
-Outcome Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int code = Run(args, out, err);
-  return {code, out.str(), err.str()};
-}
 
 // Single-precision units in the last place between two numbers.
 long long Ulps(double a, double b) {

@@ -8,22 +8,12 @@
 #include <sstream>
 
 #include "app/cli/cli.h"
+#include "tests/support/cli_outcome.h"
 
 namespace zorvan::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-  int code;
-  std::string out, err;
-};
-
-Outcome Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  int code = Run(args, out, err);
-  return {code, out.str(), err.str()};
-}
 
 class CliFiles : public ::testing::Test {
  protected:

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/design.h"
+#include "core/pressure_trace.h"
 #include "tests/support/recording_platform.h"
 #include "core/rod_load.h"
 #include "shell/shell.h"
@@ -503,7 +504,7 @@ TEST_F(ShellTest, ImportPressurePreviewsAndChangesNothingOnABadFile) {
   {
     std::ofstream out(good);
     out << "CA [deg];p [kPa abs]\n";
-    for (int a = 0; a < 720; a += 2) out << a << ";" << (a < 180 ? 2101.325 : 101.325) << "\n";
+    for (int a = 0; a < 720; a += 2) out << a << ";" << (a < 180 ? "2101.325" : "101.325") << "\n";
   }
   p.paths.push_back(bad.string());
   shell.ImportPressure();
