@@ -217,7 +217,8 @@ class Reader {
     if (colon == std::string_view::npos) return true;
     const std::string_view value = Trim(line.substr(colon + 1));
     if (lower.starts_with("source:")) {
-      trace_.source = VisibleText(value);
+      // An empty source names nothing: the trace keeps the file's name.
+      if (std::string name = VisibleText(value); !Trim(name).empty()) trace_.source = std::string(Trim(name));
     } else if (lower.starts_with("compressionratio:")) {
       double ratio = 0;
       if (!ParseDecimal(value, ratio) || !(ratio > 1 && ratio <= 1000))

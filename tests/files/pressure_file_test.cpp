@@ -129,6 +129,9 @@ TEST(PressureFile, ProgramFormReadsBackExactly) {
   ASSERT_NE(r.trace, nullptr) << r.fault;
   EXPECT_TRUE(*r.trace == t);
   EXPECT_EQ(PressureFileText(*r.trace), text);
+  const PressureReading unnamed = Read("# source: \t\n" + text.substr(text.find("\nangle") + 1));
+  ASSERT_NE(unnamed.trace, nullptr) << unnamed.fault;
+  EXPECT_EQ(unnamed.trace->source, "t.csv");  // an empty source names nothing
   EXPECT_EQ(PressureFilePath("/d/v8.ZRV"), "/d/v8.pressure.csv");
   EXPECT_EQ(PressureFilePath("/d.x/v8"), "/d.x/v8.pressure.csv");
 }
