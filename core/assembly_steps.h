@@ -29,7 +29,9 @@ constexpr float kEngineZero = 0.12f;
 // each adds its cylinder's curve, delayed, to the undelayed first.
 struct FiringDelays {
   std::array<int, kMaxCylinders + 1> rows{};
+  std::array<int, kMaxCylinders + 1> cylinders{};  // the cylinder of each delay
   int count = 0;
+  int first = 1;  // the undelayed cylinder: the first in the firing order (cylinder 1 when it names none)
 };
 
 // A firing position whose entry names no cylinder 1..n, or one named before.
@@ -43,8 +45,19 @@ FiringDelays ReadFiringDelays(const EngineDesignRecord& d, MessageList& messages
 std::string FiringOrderWarning(const EngineDesignRecord& d, const std::vector<FiringEntryFault>& faults);
 // engine[k] = single[k] + the sum over the delays e of single[(k - e) mod one cycle].
 void SumDelayed(const Column& single, Column& engine, const FiringDelays& delays);
-// GasForce and GasTorque of the engine from the one cylinder's.
+// GasForce and GasTorque of the engine from the one cylinder's; with a
+// pressure column per cylinder, from each cylinder's own, and FrictionTorque too.
 void EngineGasSums(EngineDesignRecord& d, const FiringDelays& delays);
+
+// One cylinder's gas force from its own pressure column, its gas torque and
+// its friction torque (the main bearing with the counterweight's force), by
+// the one-cylinder pass's own formulas, over rows 0..LastStep.
+struct CounterweightColumns;
+struct CylinderGas {
+  Column force{}, torque{}, friction{};
+};
+void CylinderGasOf(const EngineDesignRecord& d, int cylinder, const CounterweightColumns& counterweight,
+                   CylinderGas& out);
 
 // Amplitudes of the rotating, reciprocating and counterweight forces and of
 // the inertia torque; then the crank balance check with its message.

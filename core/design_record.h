@@ -4,6 +4,7 @@
 // exactly one; every calculation takes it by reference.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ namespace zorvan {
 
 constexpr int kMaxCylinders = 16;
 using CylinderArray = std::array<float, kMaxCylinders + 1>;  // index 0 unused
+struct PressureTrace;  // core/pressure_trace.h
 using HarmonicTable = std::array<std::array<std::array<std::array<double, 4>, 2>, 2>, 7>;  // [n][q][t][b]
 
 // A balance shaft: an unbalance turning at `order` times crank speed, with
@@ -153,6 +155,10 @@ struct DesignValues {
   // The crankshaft's stations as the user entered them (kept beside the model
   // file as NAME.shaft.csv); none: the shaft the design gives by default.
   std::optional<ShaftTable> Shaft;
+
+  // The cylinder-pressure trace in place of the built-in gas curve (kept
+  // beside the model file as NAME.pressure.csv); null: the built-in curve.
+  std::shared_ptr<const PressureTrace> Pressure;
 };
 
 struct EngineDesignRecord : DesignValues {

@@ -9,6 +9,7 @@
 #include "core/error_report.h"
 #include "core/field_table.h"
 #include "core/input_limits.h"
+#include "core/pressure_trace.h"
 #include "core/recalculate.h"
 
 namespace zorvan {
@@ -80,6 +81,11 @@ RunResult RunDesign(EngineDesignRecord& d, const RunRequest& r) {
   // The design as given, whatever it came from, is judged before it is calculated.
   if (auto message = r.judgeDesign ? CheckDesignInputs(d) : std::nullopt) {
     out.refusal = Refusal{*message, "Input_Limits"};
+    return out;
+  }
+  // A pressure trace must cover the design's cycle and match its cylinders.
+  if (auto fault = r.judgeDesign ? PressureFault(d) : std::nullopt) {
+    out.refusal = Refusal{*fault, "Pressure_Trace"};
     return out;
   }
   out.ok = !r.calculate || (Calculate(d, r, out) && ReadFigures(d, r, out));

@@ -1,11 +1,14 @@
 // Engine gas sums: each cylinder after the first in the firing order adds the
-// one cylinder's curve, delayed by its firing angle, to the undelayed curve.
+// one cylinder's curve, delayed by its firing angle, to the undelayed curve;
+// with a pressure column per cylinder, each adds its own curve.
 #include <cmath>
 #include <vector>
 #include <string>
 
 #include "core/assembly_steps.h"
+#include "core/counterweight_force.h"
 #include "core/number_text.h"
+#include "core/pressure_trace.h"
 #include "core/row_math.h"
 
 namespace zorvan {
@@ -70,7 +73,11 @@ FiringDelays ReadFiringDelays(const EngineDesignRecord& d, MessageList& messages
     }
     named[c] = true;
     // The first to fire is the curve itself; the others follow with their delays.
-    if (j > 1) delays.rows[delays.count++] = DelayRows(d.FiringAngle[c]);
+    if (j == 1) delays.first = c;
+    if (j > 1) {
+      delays.cylinders[delays.count] = c;
+      delays.rows[delays.count++] = DelayRows(d.FiringAngle[c]);
+    }
   }
   if (!faults.empty()) messages.Add(FiringOrderWarning(d, faults), Icon::Warning);
   return delays;
@@ -83,26 +90,58 @@ namespace {
   for (int k = 0; k < count; ++k) to[k] += from[k];
 }
 
-}  // namespace
+// Row k takes the curve's row (k - e) mod one cycle: rows before the delay
+// reach back into the end of the cycle; 720 degrees is 0 again.
+[[gnu::always_inline]] inline void AddDelayed(float* __restrict engine, const float* __restrict single, int e) {
+  AddRows(engine, single + kCycleRows - e, e);
+  AddRows(engine + e, single, kCycleRows - e);
+  engine[kLastRow] += single[e == 0 ? 0 : kCycleRows - e];
+}
 
-ZORVAN_ROW_LOOP void SumDelayed(const Column& single, Column& engine, const FiringDelays& delays) {
-  if (&single == &engine) RaiseError(err::InvalidCall);
-  engine = single;
-  for (int j = 0; j < delays.count; ++j) {
-    // Row k takes the curve's row (k - e) mod one cycle: rows before the
-    // delay reach back into the end of the cycle; 720 degrees is 0 again.
-    const int e = delays.rows[j];
-    AddRows(engine.data(), single.data() + kCycleRows - e, e);
-    AddRows(engine.data() + e, single.data(), kCycleRows - e);
-    engine[kLastRow] += single[e == 0 ? 0 : kCycleRows - e];
-  }
-  // Single-precision sums of finite values: an overflow shows as infinity.
+// Single-precision sums of finite values: an overflow shows as infinity.
+void CheckSums(const Column& engine) {
   int faults = 0;
   for (float v : engine) faults += OutOfFloat(v);
   if (faults != 0) RaiseError(err::Overflow);
 }
 
+ZORVAN_ROW_LOOP void AddDelayedColumn(Column& engine, const Column& single, int e) {
+  AddDelayed(engine.data(), single.data(), e);
+}
+
+// Every cylinder's gas force, gas torque and friction from its own pressure,
+// each delayed by its firing angle.
+void SumCylinderGas(EngineDesignRecord& d, const FiringDelays& delays) {
+  CounterweightColumns counterweight;
+  CounterweightForces(d, d.LastStep, counterweight);
+  CylinderGas sum, one;
+  CylinderGasOf(d, delays.first, counterweight, sum);
+  for (int j = 0; j < delays.count; ++j) {
+    CylinderGasOf(d, delays.cylinders[j], counterweight, one);
+    AddDelayedColumn(sum.force, one.force, delays.rows[j]);
+    AddDelayedColumn(sum.torque, one.torque, delays.rows[j]);
+    AddDelayedColumn(sum.friction, one.friction, delays.rows[j]);
+  }
+  for (const Column* c : {&sum.force, &sum.torque, &sum.friction}) CheckSums(*c);
+  d.table.GasForce = sum.force;
+  d.table.GasTorque = sum.torque;
+  d.table.FrictionTorque = sum.friction;
+}
+
+}  // namespace
+
+ZORVAN_ROW_LOOP void SumDelayed(const Column& single, Column& engine, const FiringDelays& delays) {
+  if (&single == &engine) RaiseError(err::InvalidCall);
+  engine = single;
+  for (int j = 0; j < delays.count; ++j) AddDelayed(engine.data(), single.data(), delays.rows[j]);
+  CheckSums(engine);
+}
+
 void EngineGasSums(EngineDesignRecord& d, const FiringDelays& delays) {
+  if (PerCylinderPressure(d)) {
+    SumCylinderGas(d, delays);
+    return;
+  }
   SumDelayed(d.table.SingleGasForce, d.table.GasForce, delays);
   SumDelayed(d.table.SingleGasTorque, d.table.GasTorque, delays);
 }

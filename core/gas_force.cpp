@@ -6,6 +6,7 @@
 
 #include "core/checked.h"
 #include "core/one_cylinder.h"
+#include "core/pressure_trace.h"
 
 namespace zorvan {
 
@@ -65,6 +66,11 @@ void FillCycle(Column& target, const CurveScale& s, int n, int16_t strokeCycle) 
 }  // namespace
 
 void FillGasForceCurve(const EngineDesignRecord& d, Column& target) {
+  // A pressure trace takes the curve's place; the one cylinder is cylinder 1.
+  if (d.Pressure) {
+    FillTraceForce(d, TraceColumnOf(*d.Pressure, 1), target);
+    return;
+  }
   const CurveScale s{d.GasCurve,
                      Chk(Chk(static_cast<double>(d.PressureFactor) * d.GasPressureScale) * d.PistonArea)};
   FillCycle(target, s, d.LastStep, d.StrokeCycle);

@@ -7,6 +7,7 @@
 #include "core/checked.h"
 #include "core/forces.h"
 #include "core/kinematics.h"
+#include "core/pressure_trace.h"
 #include "core/error_report.h"
 
 namespace zorvan {
@@ -20,7 +21,7 @@ bool Positive(float v) { return v > 0 && std::isfinite(v); }
 // more rows than the table holds; a cylinder without bore, stroke or rod, or
 // one whose entries the derivation step could not take (it then leaves its
 // earlier results in place); negative masses, friction or journals, which
-// would turn losses into gains.
+// would turn losses into gains; a pressure trace that does not fit it.
 void CheckDesign(const EngineDesignRecord& d) {
   if (d.LastStep > kLastRow) RaiseError(err::SubscriptOutOfRange);
   const bool geometry = Positive(d.Bore) && Positive(d.CylinderDisplacement) && Positive(d.LRRatio) &&
@@ -41,6 +42,7 @@ void CheckDesign(const EngineDesignRecord& d) {
   if (d.RodsPerCrank < 1 || d.RodsPerCrank > kMaxCylinders)
     throw RunTimeError(err::InvalidCall, "RodsPerCrank must be 1 to 16");
   if (d.GasCurve < 1 || d.GasCurve > 2) throw RunTimeError(err::InvalidCall, "GasCurve must be 1 or 2");
+  if (auto fault = PressureFault(d)) throw RunTimeError(err::InvalidCall, *fault);
 }
 
 // A design read from a model file keeps its flags while it is recomputed.

@@ -6,7 +6,8 @@
 
 namespace zorvan {
 
-// Fills a column with the gas-force curve of the design.
+// Fills a column with the gas-force curve of the design, or with cylinder 1's
+// gas force from its pressure trace.
 void FillGasForceCurve(const EngineDesignRecord& d, Column& target);
 // The largest value a gas curve's stored rows take at unit scale: the
 // normalised pressure the entered peak pressure stands for.

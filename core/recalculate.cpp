@@ -55,8 +55,10 @@ void WithdrawEngine(EngineDesignRecord& d, MessageList& messages) {
 }
 
 bool LoadExample(EngineDesignRecord& d, int k, MessageList& messages) {
-  // An example is a new engine: a shaft entered for the old one does not fit it.
+  // An example is a new engine: a shaft entered for the old one does not fit
+  // it, and a pressure trace measured on the old one does not belong to it.
   d.Shaft.reset();
+  d.Pressure.reset();
   return ApplyPreset(d, k, messages) && RecalculateAll(d, messages);
 }
 

@@ -24,6 +24,7 @@ bool OneCylinderChain(EngineDesignRecord& d, MessageList& messages, const char* 
 // when no engine stands.
 void WithdrawEngine(EngineDesignRecord& d, MessageList& messages);
 
-// What an example load does: the entered shaft forgotten, ApplyPreset, then recalculate-all.
+// What an example load does: the entered shaft and the pressure trace
+// forgotten, ApplyPreset, then recalculate-all.
 bool LoadExample(EngineDesignRecord& d, int k, MessageList& messages);
 }  // namespace zorvan

@@ -124,6 +124,13 @@ std::string DampingLabel(int16_t system) {
   return std::string(Row(system).force) + "-" + Row(system).baseLength + "-s/rad";
 }
 
+double PascalsPerHeldPressure(int16_t system) { return Row(system).pascals; }
+
+double JoulesPerHeldWork(int16_t system) {
+  const SystemRow& r = Row(system);
+  return r.pascals * r.metres * r.metres * r.metres;
+}
+
 float InchesInSystem(double inches, int16_t system) {
   const double factor = Row(1).metres / Row(system).metres;
   return factor == 1 ? Sng(inches) : Sng(RoundConverted(inches * factor, 6));

@@ -50,6 +50,10 @@ std::string DampingLabel(int16_t system);
 // The held length and mass units of a system in metres and kilograms.
 double MetresPerLength(int16_t system);
 double KilogramsPerMass(int16_t system);
+// The pascals of one held pressure unit (psi, psf or Pa) of a unit system.
+double PascalsPerHeldPressure(int16_t system);
+// The joules of one held unit of work (force x base length) of a unit system.
+double JoulesPerHeldWork(int16_t system);
 // "in-lb-s", "ft-lb-s", "m-kg-N-s", "cm-kg-N-s", "mm-kg-N-s".
 std::string UnitSystemName(int16_t system);
 

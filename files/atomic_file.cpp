@@ -113,7 +113,7 @@ void AtomicFileWriter::Flush() {
 }
 
 void AtomicFileWriter::Write(std::string_view bytes) {
-  if (placed_ || fd_ < 0) RaiseError(err::BadFileMode);
+  if (placed_ || complete_ || fd_ < 0) RaiseError(err::BadFileMode);
   if (buffer_.size() + bytes.size() > kBufferBytes) Flush();
   if (bytes.size() > kBufferBytes)
     WriteAll(fd_, bytes);
@@ -121,10 +121,16 @@ void AtomicFileWriter::Write(std::string_view bytes) {
     buffer_ += bytes;
 }
 
-void AtomicFileWriter::Commit() {
+void AtomicFileWriter::Complete() {
   if (placed_ || fd_ < 0) RaiseError(err::BadFileMode);
+  if (complete_) return;
   Flush();
   if (::fsync(fd_) != 0) Fail(errno);
+  complete_ = true;
+}
+
+void AtomicFileWriter::Commit() {
+  Complete();
   int fd = fd_;
   fd_ = -1;
   if (::close(fd) != 0) Fail(errno);

@@ -26,13 +26,19 @@ class AtomicFileWriter {
   AtomicFileWriter(const AtomicFileWriter&) = delete;
   AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
   void Write(std::string_view bytes);
+  // Puts what is written on the disk (flushed and synced), so that Commit
+  // has only the rename left: a full disk stops here, before any file is replaced.
+  void Complete();
   void Commit();
+  // The file the writer replaces (path with its links followed).
+  const std::string& TargetPath() const { return target_; }
 
  private:
   void Flush();
   std::string target_, folder_, temporary_, buffer_;
   int fd_ = -1;
   bool placed_ = false;
+  bool complete_ = false;
 };
 
 // The classic run-time error number for a system error code.

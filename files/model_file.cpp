@@ -5,7 +5,10 @@
 // only once the new one is safely on the disk.
 #include "files/model_file.h"
 
+#include <unistd.h>
+
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -18,6 +21,7 @@
 #include "core/units.h"
 #include "core/visible_text.h"
 #include "files/atomic_file.h"
+#include "files/pressure_file.h"
 #include "files/shaft_file.h"
 #include "core/error_report.h"
 #include "core/file_names.h"
@@ -250,6 +254,55 @@ bool ReadBody(std::istream& in, EngineDesignRecord& next, ProgramValues& nextVal
 }
 
 
+namespace fs = std::filesystem;
+
+// A file beside the model file set aside while a save puts the new pair in
+// place: a hard link of a file about to be replaced, or the file itself moved
+// aside when it is to go. Put back when the save fails; removed when it stands.
+class SetAside {
+ public:
+  SetAside(const std::string& path, bool replaced) : path_(path) {
+    std::error_code ec;
+    const fs::file_status link = fs::symlink_status(path_, ec);
+    if (replaced) {
+      // The writer replaces the file the name leads to: that one is kept.
+      path_ = fs::exists(fs::status(path_, ec)) ? fs::canonical(path_, ec).string() : path_;
+      if (!fs::is_regular_file(fs::status(path_, ec))) return;
+    } else if (!fs::is_regular_file(link) && !fs::is_symlink(link)) {
+      return;  // nothing to remove (a folder of that name is no trace and stays)
+    }
+    std::string pattern = (fs::path(path_).parent_path() / ".zorvan-kept-XXXXXX").string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) RaiseError(ErrorNumberForErrno(errno));
+    ::close(fd);
+    kept_ = pattern;
+    const int moved = replaced ? (::unlink(kept_.c_str()), ::link(path_.c_str(), kept_.c_str()))
+                               : ::rename(path_.c_str(), kept_.c_str());
+    if (moved != 0) {
+      const int code = errno;
+      ::unlink(kept_.c_str());
+      kept_.clear();
+      RaiseError(ErrorNumberForErrno(code));
+    }
+  }
+  ~SetAside() {
+    if (!kept_.empty()) ::unlink(kept_.c_str());
+  }
+  SetAside(const SetAside&) = delete;
+  SetAside& operator=(const SetAside&) = delete;
+  // The pair failed: the file is as it was (a file that was not there goes again).
+  void PutBack(bool placed) {
+    if (!kept_.empty()) {
+      if (::rename(kept_.c_str(), path_.c_str()) == 0) kept_.clear();
+    } else if (placed) {
+      ::unlink(path_.c_str());
+    }
+  }
+
+ private:
+  std::string path_, kept_;
+};
+
 }  // namespace
 
 std::string ModelFileText(const EngineDesignRecord& d, const ProgramValues& v) {
@@ -300,7 +353,8 @@ bool Readfile(std::istream& in, EngineDesignRecord& d, ProgramValues& v, Message
   if (!bodyRead) return false;
 
   // The whole body is read: the design and the file's names become current.
-  next.Shaft.reset();  // a model file holds no shaft: its stations file gives it
+  next.Shaft.reset();     // a model file holds no shaft: its stations file gives it
+  next.Pressure.reset();  // nor a pressure trace: the file beside it gives it
   d = std::move(next);
   v.FileName = nextValues.FileName;
   v.UserName = nextValues.UserName;
@@ -321,9 +375,19 @@ bool Readfile(std::istream& in, EngineDesignRecord& d, ProgramValues& v, Message
 }
 
 void WriteModelFiles(const std::string& path, const EngineDesignRecord& d, const ProgramValues& v) {
-  const std::string model = ModelFileText(d, v);
-  const std::string shaftPath = ShaftFilePath(path);
-  std::optional<AtomicFileWriter> shaft;
+  const std::string tracePath = PressureFilePath(path), shaftPath = ShaftFilePath(path);
+  AtomicFileWriter model(path);
+  model.Write(ModelFileText(d, v));
+  std::optional<AtomicFileWriter> trace, shaft;
+  if (d.Pressure) {
+    // Never write a trace the reader would not give back as it is.
+    const std::string text = PressureFileText(*d.Pressure);
+    const PressureReading back = ReadPressureText(text, d.Pressure->source, {});
+    if (!back.trace || !(*back.trace == *d.Pressure)) RaiseError(err::InvalidCall);
+    trace.emplace(tracePath);
+    trace->Write(text);
+    trace->Complete();
+  }
   if (d.Shaft) {
     // Never write a stations file the reader would refuse.
     ShaftTable back;
@@ -331,18 +395,21 @@ void WriteModelFiles(const std::string& path, const EngineDesignRecord& d, const
     if (!ReadShaftCsv(text, back).empty() || back != *d.Shaft) RaiseError(err::InvalidCall);
     shaft.emplace(shaftPath);
     shaft->Write(text);
+    shaft->Complete();
   }
-  AtomicFileWriter file(path);
-  file.Write(model);
-  file.Commit();
-  if (shaft) {
-    shaft->Commit();
-    return;
-  }
-  std::error_code ec;
-  const auto status = std::filesystem::symlink_status(shaftPath, ec);
-  if (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status)) {
-    if (!std::filesystem::remove(shaftPath, ec) && ec) RaiseError(ErrorNumberForErrno(ec.value()));
+  model.Complete();
+  // All are on the disk: only the renames are left. The files of before
+  // stay aside until the model file stands.
+  SetAside traceBefore(trace ? trace->TargetPath() : tracePath, trace.has_value());
+  SetAside shaftBefore(shaft ? shaft->TargetPath() : shaftPath, shaft.has_value());
+  try {
+    if (trace) trace->Commit();
+    if (shaft) shaft->Commit();
+    model.Commit();
+  } catch (...) {
+    traceBefore.PutBack(trace.has_value());
+    shaftBefore.PutBack(shaft.has_value());
+    throw;
   }
 }
 
@@ -351,6 +418,27 @@ void SaveModelFile(const std::string& path, const EngineDesignRecord& d, const P
   WriteModelFiles(path, d, v);
   messages.Add(std::string("The file was successfully written to ") + kCrLf + path, Icon::Information);
 }
+
+namespace {
+
+// The trace file beside a model file, when there is one. A trace file that
+// cannot be read stops the model's read too: opened without it, the design
+// would lose its trace at the next save.
+bool ReadTraceBeside(const std::string& path, std::shared_ptr<const PressureTrace>& trace, MessageList& messages) {
+  const std::string tracePath = PressureFilePath(path);
+  std::error_code ec;
+  if (!fs::exists(fs::symlink_status(tracePath, ec))) return true;
+  const PressureReading r = ReadPressureFile(tracePath, {});
+  if (!r.trace) {
+    messages.Add(r.fault + "\r\rThe model was not read: correct or remove the pressure file " + tracePath + ".",
+                 Icon::Warning);
+    return false;
+  }
+  trace = r.trace;
+  return true;
+}
+
+}  // namespace
 
 bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues& v, MessageList& messages,
                    const std::function<void()>& refreshScreens) {
@@ -377,12 +465,14 @@ bool OpenModelFile(const std::string& path, EngineDesignRecord& d, ProgramValues
     ErrorReport(messages, err::PathFileAccess, "The file is too large to be a model file", "Readfile");
   } else {
     std::ifstream in(path, std::ios::binary);
+    std::shared_ptr<const PressureTrace> trace;
     if (!in) {
       ErrorReport(messages, ErrorNumberForErrno(errno) == err::PathNotFound ? err::FileNotFound
                                                                        : ErrorNumberForErrno(errno),
                   "Readfile");
-    } else {
+    } else if (ReadTraceBeside(path, trace, messages)) {
       read = Readfile(in, d, v, messages, refreshScreens);
+      if (read) d.Pressure = std::move(trace);
     }
   }
   // A failed read leaves the design as it was, so it stays tied to its own file:

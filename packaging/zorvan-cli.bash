@@ -13,7 +13,7 @@ _zorvan_cli_files() {
 
 _zorvan_cli() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
-  local commands="dump save report notice flywheel orders plot sweep table export torsional compare fields"
+  local commands="dump save report notice flywheel orders plot sweep table export torsional compare pressure fields"
   if [[ $COMP_CWORD -eq 1 ]]; then
     COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
     return
@@ -39,6 +39,8 @@ _zorvan_cli() {
     --stations) _zorvan_cli_files csv; return ;;
     --balancer) COMPREPLY=($(compgen -W "first second both" -- "$cur")); return ;;
     --moments-about) COMPREPLY=($(compgen -W "centre cylinder1" -- "$cur")); return ;;
+    --pressure) _zorvan_cli_files csv txt dat; return ;;
+    --pressure-unit) COMPREPLY=($(compgen -W "bar kPa MPa Pa psi" -- "$cur")); return ;;
     --printout) _zorvan_cli_files pdf; return ;;
     --step) COMPREPLY=($(compgen -W "1 2 3 5 10" -- "$cur")); return ;;
     --decimals) COMPREPLY=($(compgen -W "0 1 2 3 4 5 6" -- "$cur")); return ;;
@@ -49,27 +51,28 @@ _zorvan_cli() {
         table) _zorvan_cli_files dat ;;
         export) _zorvan_cli_files txt ;;
         torsional) _zorvan_cli_files csv png svg pdf ;;
+        pressure) _zorvan_cli_files csv ;;
         *) _zorvan_cli_files zrv ;;
       esac
       return ;;
-    --format|--functions|--columns|--figures|--jobs|--shard|--size|--coef|--zeta) return ;;
+    --format|--functions|--columns|--figures|--jobs|--shard|--size|--coef|--zeta|--crankcase|--tdc-offset|--compression-ratio) return ;;
   esac
   if [[ $command == notice && $COMP_CWORD -eq 2 ]]; then
     COMPREPLY=($(compgen -W "force moment torque firing mass spacing suggestions guidelines phase rodload" -- "$cur"))
     return
   fi
   if [[ $cur == -* ]]; then
-    local options="--preset --set --help"
+    local options="--preset --set --pressure --pressure-unit --gauge --absolute --crankcase --tdc-offset --help"
     case $command in
       dump) options+=" --balancer --moments-about" ;;
       save) options+=" --balancer" ;;
       flywheel) options+=" --coef" ;;
       orders) options+=" --of --csv --moments-about --balancer" ;;
-      plot) options+=" --type --format --functions --style --coord -o --size --csv --mode --power --phasors --order --balancer" ;;
+      plot) options+=" --type --format --functions --style --coord -o --size --csv --mode --power --phasors --order --balancer --pv --log --compression-ratio" ;;
       sweep) options+=" --vary --figures --jobs --shard -o --balancer --moments-about" ;;
       compare) options="--csv --moments-about --help" ;;
       table) options+=" --format --columns --step --decimals --coord -o --printout" ;;
-      export) options+=" -o" ;;
+      export|pressure) options+=" -o" ;;
       torsional) options+=" --stations --csv --campbell --modes --response --zeta -o --size" ;;
     esac
     COMPREPLY=($(compgen -W "$options" -- "$cur"))

@@ -6,6 +6,7 @@
 
 #include "core/csv_writer.h"
 #include "core/numeric.h"
+#include "core/pressure_trace.h"
 #include "core/runtime_error.h"
 
 namespace zorvan {
@@ -270,6 +271,8 @@ PlotModel BuildPlot(const EngineDesignRecord& d, const PlotSelection& s, bool al
   const int windows = s.WindowCount == 2 || s.WindowCount == 4 ? s.WindowCount : 1;
   m.aligned = aligned && windows > 1;
   if (d.EngineResultsValid) m.header = {PhaseLine(d), FiringOrderLine(d), FiringAngleLine(d)};
+  // A measured pressure trace says so (a design without one keeps its header as it was).
+  if (d.Pressure) m.header.push_back(PressureCaption(d));
   if (windows == 1) {
     const int count = std::clamp<int>(s.FunctionCount, 1, 4);
     m.windows.push_back(AnnotatedWindow(d, s, 1, count, o, m.crankAngle, m.overflowMessage, overlay));

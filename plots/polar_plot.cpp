@@ -7,6 +7,7 @@
 #include "core/csv_writer.h"
 #include "core/number_text.h"
 #include "core/numeric.h"
+#include "core/pressure_trace.h"
 #include "core/result_catalogue.h"
 #include "plots/design_header.h"
 
@@ -49,6 +50,8 @@ PolarPlotModel BuildPolarPlot(const EngineDesignRecord& d, const PlotSelection& 
   m.rotating = SlotRotates(s, 1);
   m.mode = mode;
   if (d.EngineResultsValid) m.header = {PhaseLine(d), FiringOrderLine(d), FiringAngleLine(d)};
+  // A measured pressure trace says so (a design without one keeps its header as it was).
+  if (d.Pressure) m.header.push_back(PressureCaption(d));
   m.crankAngle.assign(d.table.CrankAngle.begin(), d.table.CrankAngle.end());
   double sum = 0;
   for (int k = 0; k <= kLastRow; ++k) {

@@ -7,6 +7,8 @@
 
 #include "screen_logic/notices.h"
 #include "core/checked.h"
+#include "core/pressure_trace.h"
+#include "files/pressure_file.h"
 #include "core/counterweight.h"
 #include "core/design.h"
 #include "core/one_cylinder.h"
@@ -188,6 +190,40 @@ void Shell::SaveModel(const std::string& path) {
     SaveDesignFiles(path, d_, v_, told);
   }
   Show(ui_, told);
+}
+
+void Shell::ImportPressure() {
+  Guarded(ui_, "frm_Homescreen.ImportPressure", [&] {
+    FileDialogRequest request{"Import a Pressure Trace", "Pressure traces (*.csv;*.txt;*.dat)|*.csv;*.txt;*.dat|All (*.*)|*.*|",
+                              "*.csv", DialogFolder(v_.FilePath), false};
+    const std::string path = ChosenOrCancel(dialogs_.OpenFileName(request));
+    const PressureReading r = ReadPressureFile(path, {});
+    // A file that cannot be taken is named with its line and column; nothing changes.
+    if (!r.trace) {
+      ui_.Message(r.fault, Buttons::Ok, Icon::Warning, "Import Pressure");
+      return;
+    }
+    const std::string preview = PressurePreviewText(r) + "\rUse this trace in place of the built-in pressure curve?";
+    if (ui_.Message(preview, Buttons::OkCancel, Icon::Question, "Import Pressure") != Answer::Ok) return;
+    std::shared_ptr<const PressureTrace> before = d_.Pressure;
+    d_.Pressure = r.trace;
+    if (auto fault = PressureFault(d_)) {
+      d_.Pressure = before;
+      ui_.Message(*fault, Buttons::Ok, Icon::Warning, "Import Pressure");
+      return;
+    }
+    v_.DesignSaved = false;
+    if (d_.SingleResultsValid) RecomputeAfterRead();
+  });
+}
+
+void Shell::UseBuiltInPressure() {
+  if (!d_.Pressure) return;
+  Guarded(ui_, "frm_Homescreen.BuiltInPressure", [&] {
+    d_.Pressure.reset();
+    v_.DesignSaved = false;
+    if (d_.SingleResultsValid) RecomputeAfterRead();
+  });
 }
 
 void Shell::ExportSpreadsheet() {

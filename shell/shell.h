@@ -69,6 +69,11 @@ class Shell {
   // File, Stop Comparing.
   void StopComparing() { comparison_.Clear(); }
   Comparison& GetComparison() { return comparison_; }
+  // File, Import Pressure: a trace file read, previewed and, when the user
+  // takes it and it fits the design, used in place of the built-in curve.
+  void ImportPressure();
+  // File, Built-in Pressure Curve: the trace given up.
+  void UseBuiltInPressure();
   void Quit();     // saves unsaved results, then shows the quit screen
   void YesQuit();  // the quit screen's Yes
 

@@ -4,9 +4,13 @@
 #include "shell/summary_report.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "screen_logic/notices.h"
 #include "core/display_units.h"
+#include "core/indicated.h"
+#include "core/units.h"
+#include "core/unit_slots.h"
 #include "core/number_text.h"
 #include "core/numeric.h"
 
@@ -71,12 +75,38 @@ std::string EngineLine(const EngineDesignRecord& d) {
          d.ArrangementName;
 }
 
+// The measured trace and its indicated figures: work and mean gas torque in
+// the system's torque unit, the mean effective pressure in bar, the power in kW.
+std::string IndicatedBlock(const EngineDesignRecord& d) {
+  IndicatedResult r;
+  try {
+    r = IndicatedOf(d);
+  } catch (const std::exception&) {
+    return PressureCaption(d) + CR + "The indicated figures cannot be formed for this design." + CR + CR;
+  }
+  const std::string torque = d.UnitLabel[kTorqueSlot];
+  const double bar = 1 / HeldPressurePerBar(d.UnitSystem), kilowatts = JoulesPerHeldWork(d.UnitSystem) / 1000;
+  const double rpm = d.Omega * 30 / kPi;
+  std::string s = PressureCaption(d) + CR;
+  s += "Indicated figures per working cycle, at " + std::to_string(std::lround(rpm)) + " RPM:" + CR;
+  s += "              Work (" + torque + ")   IMEP (bar)   Power (kW)   Mean gas torque (" + torque + ")" + CR;
+  auto line = [&](const std::string& name, const IndicatedFigures& f) {
+    s += name + ":  " + R(f.work, 2) + "   " + R(f.imep * bar, 3) + "   " + R(f.power * kilowatts, 3) + "   " +
+         R(f.meanGasTorque, 2) + CR;
+  };
+  for (std::size_t k = 0; k < r.cylinders.size(); ++k) line("Cylinder " + std::to_string(k + 1), r.cylinders[k]);
+  line("Engine (" + std::to_string(r.engineCylinders) + ")", r.engine);
+  return s + CR;
+}
+
 }  // namespace
 
 std::string EngineSummaryReport(const EngineDesignRecord& d, const ProgramValues&) {
   const auto& U = d.UnitLabel;
   const int n = Cylinders(d);
   std::string s;
+  // Only a design with a measured trace says so: any other's report stays as it was.
+  if (d.Pressure) s += IndicatedBlock(d);
   s += "Units chosen are:  length = " + U[kLengthSlot] + ", force = " + U[kForceSlot] + ", mass = " + U[kMassSlot] + CR + CR;
   s += "Idle RPM      = " + Str(d.IdleRPM) + "     Redline RPM   = " + Str(d.RedlineRPM) + CR + CR;
   s += EngineLine(d) + CR + CR;

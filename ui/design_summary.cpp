@@ -1,5 +1,6 @@
 #include "ui/design_summary.h"
 
+#include "core/pressure_trace.h"
 #include "plots/design_header.h"
 #include "ui/qt_platform.h"
 #include "ui/screen_base.h"
@@ -11,6 +12,9 @@ void DesignSummary::AddHeaderLines(QWidget* parent, QBoxLayout* into) {
     headers_[i] = NamedLabel(parent, QString("lbl_Header%1").arg(i + 2).toUtf8().constData(), "");
     into->addWidget(headers_[i]);
   }
+  pressure_ = NamedLabel(parent, "lbl_Pressure", "");
+  pressure_->setVisible(false);
+  into->addWidget(pressure_);
 }
 
 void DesignSummary::AddPanels(QWidget* parent, QBoxLayout* into) {
@@ -26,6 +30,8 @@ void DesignSummary::Write(const EngineDesignRecord& d) {
     headers_[i]->setText(QtText(lines[i]));
     headers_[i]->setVisible(d.EngineResultsValid);
   }
+  pressure_->setText(QtText(PressureCaption(d)));
+  pressure_->setVisible(d.Pressure != nullptr);
 }
 
 }  // namespace zorvan::ui

@@ -19,6 +19,7 @@ class DesignSummary {
 
  private:
   std::array<QLabel*, 3> headers_{};
+  QLabel* pressure_ = nullptr;  // "Pressure: measured, FILE, N points", shown only with a trace
   QLabel *cylinder_ = nullptr, *engine_ = nullptr;
 };
 

@@ -66,6 +66,9 @@ void FrmHomeScreen::BuildMenus() {
   save_->setShortcut(QKeySequence::Save);
   saveAs_ = Action(file, "mnu_Saveas", "Save &as", [this] { shell_.SaveAs(); });
   file->addSeparator();
+  Action(file, "mnu_ImportPressure", "&Import Pressure...", [this] { shell_.ImportPressure(); });
+  Action(file, "mnu_BuiltInPressure", "&Built-in Pressure Curve", [this] { shell_.UseBuiltInPressure(); });
+  file->addSeparator();
   export_ = menu("mnu_Export", "&Export", file);
   Action(export_, "mnu_Spread", "&Spreadsheet", [this] { shell_.ExportSpreadsheet(); });
   file->addSeparator();

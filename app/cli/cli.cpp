@@ -5,6 +5,7 @@
 #include "app/cli/dump.h"
 #include "app/cli/orders.h"
 #include "app/cli/plot.h"
+#include "app/cli/pressure.h"
 #include "app/cli/sweep.h"
 #include "app/cli/table.h"
 #include "app/cli/torsional.h"
@@ -18,7 +19,9 @@ namespace {
 
 using Handler = std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
 
-constexpr const char* kDesign = "[MODEL.zrv] [--preset K] [--set FIELD=VALUE]...";
+constexpr const char* kDesign =
+    "[MODEL.zrv] [--preset K] [--set FIELD=VALUE]... [--pressure FILE [--pressure-unit U] [--gauge|--absolute] "
+    "[--crankcase P] [--tdc-offset DEG]]";
 
 struct Command {
   const char* name;
@@ -53,7 +56,9 @@ const std::vector<Command>& Commands() {
            "\n       zorvan-cli plot --type 4 --functions F [--coord global|local] [--mode envelope|vectors|both] "
            "-o FILE [--size WxH] [--csv FILE.csv] [--balancer first|second|both] " + kDesign +
            "\n       zorvan-cli plot --power | --phasors force|moment [--order 1|2] "
-           "-o FILE [--size WxH] [--csv FILE.csv] " + kDesign,
+           "-o FILE [--size WxH] [--csv FILE.csv] " + kDesign +
+           "\n       zorvan-cli plot --pv [--log] [--compression-ratio R] -o FILE [--size WxH] [--csv FILE.csv] " +
+           kDesign,
        Plot},
       {"sweep",
        std::string("--vary FIELD=FROM:TO:STEP [--vary ...] [--figures LIST] [--jobs N] [--shard K/N] [-o FILE.csv] "
@@ -72,6 +77,7 @@ const std::vector<Command>& Commands() {
            kDesign,
        Torsional},
       {"compare", "A.zrv B.zrv [--csv] [--moments-about cylinder1|centre]", Compare},
+      {"pressure", std::string("[-o FILE.csv] ") + kDesign, Pressure},
       {"fields", "", Fields},
   };
   return kCommands;

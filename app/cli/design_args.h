@@ -14,6 +14,7 @@
 #include "core/design_settings.h"
 #include "core/flywheel.h"
 #include "core/program_values.h"
+#include "files/pressure_file.h"
 #include "platform/messages.h"
 
 namespace zorvan::cli {
@@ -22,6 +23,9 @@ struct DesignArgs {
   std::string modelPath;            // empty: start from the start-up design only
   int preset = -1;                  // -1: none
   std::vector<DesignSetting> sets;  // in command-line order
+  // --pressure FILE [--pressure-unit U] [--gauge|--absolute] [--crankcase P] [--tdc-offset DEG]
+  std::string pressurePath;         // empty: the model file's trace, or the built-in curve
+  PressureReadOptions pressure;
   // Command-specific options (named by the caller) with their values, in order.
   std::vector<std::pair<std::string, std::string>> options;
   // --balancer first|second|both: shafts sized for the calculated design.
@@ -38,6 +42,9 @@ inline const char* const kMomentsOption = "--moments-about";
 // others), `moments` starting at `defaultMoments`. Returns 0, or 2 with a
 // message for a value it does not know.
 int ReadShaftOptions(DesignArgs& parsed, MomentReference defaultMoments, std::ostream& err);
+// The design arguments that take a value (--set, --preset, --pressure ...),
+// for commands that pick their own flags out of the arguments first.
+bool IsDesignOptionWithValue(const std::string& option);
 
 // Reads the design arguments from args[first..]. `commandOptions` names the
 // options of the command itself that take a value (e.g. "--out"); they are kept
@@ -54,7 +61,8 @@ struct BuildOutcome {
 };
 
 // The design the arguments start from, before their settings: Initialize,
-// the model file, the preset. Stops at the first step that fails.
+// the model file, the preset, the pressure trace. Stops at the first step
+// that fails; a trace file that cannot be taken ends the command with 2.
 BuildOutcome StartDesign(const DesignArgs& args, EngineDesignRecord& d, ProgramValues& values,
                          MessageList& messages, std::ostream& err);
 
@@ -78,6 +86,13 @@ int BuildAndCalculate(const DesignArgs& parsed, CalculatedDesign& c, std::ostrea
 
 // Writes the messages to err, each followed by a newline (carriage returns
 // become newlines), and forgets them.
+// What export and pressure share: builds and calculates the design, then
+// writes the text `make` forms of it to the -o path of `parsed` (replaced only
+// when complete) or to out; a text that cannot be formed or written is
+// reported under `procedure`. Returns the exit code.
+int WriteDesignOutput(const DesignArgs& parsed, std::ostream& out, std::ostream& err, const char* procedure,
+                      const std::function<std::string(const EngineDesignRecord&)>& make);
+
 void WriteMessages(MessageList& messages, std::ostream& err);
 
 }  // namespace zorvan::cli

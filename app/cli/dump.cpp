@@ -7,6 +7,7 @@
 #include "app/cli/design_args.h"
 #include "core/balance_shafts.h"
 #include "core/field_table.h"
+#include "core/indicated.h"
 #include "core/number_text.h"
 #include "core/orders.h"
 #include "core/result_catalogue.h"
@@ -257,6 +258,47 @@ void WriteTorsional(const EngineDesignRecord& d, std::ostream& out) {
   peak("PeakTorque", t.peakTorque);
 }
 
+std::string JsonString(const std::string& text) {
+  std::string s = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') s += '\\';
+    if (static_cast<unsigned char>(c) >= 0x20) s += c;
+  }
+  return s + '"';
+}
+
+void WriteIndicated(const IndicatedFigures& f, std::ostream& out) {
+  Object o(out);
+  o.Put("Work", f.work);
+  o.Put("IMEP", f.imep);
+  o.Put("Power", f.power);
+  o.Put("MeanGasTorque", f.meanGasTorque);
+}
+
+// The measured pressure trace the design uses and the indicated figures it
+// gives, per cylinder and for the engine; null when they cannot be formed.
+void WritePressure(const EngineDesignRecord& d, std::ostream& out) {
+  IndicatedResult r;
+  try {
+    r = IndicatedOf(d);
+  } catch (const std::exception&) {
+    out << "null";
+    return;
+  }
+  Object o(out);
+  o.Key("Source") << JsonString(d.Pressure->source);
+  o.Put("Points", d.Pressure->Points());
+  o.Put("Columns", d.Pressure->Columns());
+  WriteIndicated(r.engine, o.Key("Engine"));
+  std::ostream& list = o.Key("Cylinders");
+  list << '[';
+  for (std::size_t k = 0; k < r.cylinders.size(); ++k) {
+    if (k > 0) list << ',';
+    WriteIndicated(r.cylinders[k], list);
+  }
+  list << ']';
+}
+
 }  // namespace
 
 void WriteDumpJson(const EngineDesignRecord& d, const FlywheelResult& flywheel, std::ostream& out,
@@ -275,6 +317,8 @@ void WriteDumpJson(const EngineDesignRecord& d, const FlywheelResult& flywheel, 
     WriteOrders(d, moments, o.Key("orders"));
     if (!d.BalanceShafts.empty()) WriteBalancer(d, moments, o.Key("balancer"));
     WriteTorsional(d, o.Key("torsional"));
+    // Only a design with a measured trace has this key: the dump of any other stays as it was.
+    if (d.Pressure) WritePressure(d, o.Key("pressure"));
   }
   out << '\n';
 }

@@ -18,7 +18,8 @@ int Orders(const std::vector<std::string>& args, std::ostream& out, std::ostream
   std::vector<std::string> rest;
   bool csv = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const bool isValue = i > 1 && std::find(kValued.begin(), kValued.end(), args[i - 1]) != kValued.end();
+    const bool isValue = i > 1 && (IsDesignOptionWithValue(args[i - 1]) ||
+                                   std::find(kValued.begin(), kValued.end(), args[i - 1]) != kValued.end());
     if (i > 0 && !isValue && args[i] == "--csv") {
       csv = true;
       continue;

@@ -17,6 +17,7 @@
 #include "plots/phasors.h"
 #include "plots/polar_plot.h"
 #include "plots/power_chart.h"
+#include "plots/pv_diagram.h"
 #include "render/picture_files.h"
 
 namespace zorvan::cli {
@@ -24,7 +25,7 @@ namespace zorvan::cli {
 namespace {
 
 // What is drawn besides the cartesian plots of types 1 to 3.
-enum class Picture { Cartesian, Polar, Power, Phasors };
+enum class Picture { Cartesian, Polar, Power, Phasors, Pv };
 
 struct PlotRequest {
   Picture picture = Picture::Cartesian;
@@ -33,6 +34,8 @@ struct PlotRequest {
   int16_t mode = kPolarEnvelope;
   int phasors = -1;         // kPhasorForces or kPhasorMoments
   std::vector<int> orders;  // empty: 1 and 2
+  bool logScale = false;                   // --pv --log
+  std::optional<double> compressionRatio;  // --pv: the clearance volume's
   std::optional<std::string> format;
   FunctionList slots;
   bool aligned = false;
@@ -54,9 +57,12 @@ int ParseOtherPicture(const DesignArgs& parsed, PlotRequest& r, std::ostream& er
     err << "zorvan-cli: " << text << "\n";
     return 2;
   };
-  const int kinds = (r.type == 4) + (r.picture == Picture::Power) + HasOption(parsed, "--phasors");
+  const int kinds = (r.type == 4) + (r.picture == Picture::Power) + (r.picture == Picture::Pv) +
+                    HasOption(parsed, "--phasors");
   if (kinds > 1 || (r.type != 0 && r.type != 4))
-    return refuse("plot draws one of --type, --power and --phasors at a time");
+    return refuse("plot draws one of --type, --power, --phasors and --pv at a time");
+  if (r.picture != Picture::Pv && (r.logScale || HasOption(parsed, "--compression-ratio")))
+    return refuse(std::string(r.logScale ? "--log" : "--compression-ratio") + " belongs to --pv");
   if (r.type == 4) r.picture = Picture::Polar;
   if (HasOption(parsed, "--phasors")) r.picture = Picture::Phasors;
   if (r.picture != Picture::Polar && HasOption(parsed, "--mode")) return refuse("--mode belongs to --type 4");
@@ -74,6 +80,11 @@ int ParseOtherPicture(const DesignArgs& parsed, PlotRequest& r, std::ostream& er
     } else if (name == "--order") {
       if (value != "1" && value != "2") return refuse("--order must be 1 or 2, not '" + value + "'");
       r.orders = {value == "1" ? 1 : 2};
+    } else if (name == "--compression-ratio") {
+      double ratio = 0;
+      if (!ParseNumber(value, ratio) || !(ratio > 1 && ratio <= 1000))
+        return refuse("--compression-ratio must be above 1 and up to 1000, not '" + value + "'");
+      r.compressionRatio = ratio;
     } else if (r.picture != Picture::Polar && (name == "--functions" || name == "--format" || name == "--style")) {
       return refuse(name + " belongs to the plots of --type");
     } else if (r.picture == Picture::Polar && (name == "--format" || name == "--style")) {
@@ -90,7 +101,8 @@ int ParseOtherPicture(const DesignArgs& parsed, PlotRequest& r, std::ostream& er
 
 int ParseRequest(const DesignArgs& parsed, PlotRequest& r, std::ostream& err) {
   // The polar plot, the power chart and the phasors read their own options.
-  const bool other = r.picture == Picture::Power || HasOption(parsed, "--phasors") ||
+  const bool other = r.picture == Picture::Power || r.picture == Picture::Pv || r.logScale ||
+                     HasOption(parsed, "--phasors") || HasOption(parsed, "--compression-ratio") ||
                      std::any_of(parsed.options.begin(), parsed.options.end(),
                                  [](const auto& o) { return o.first == "--type" && o.second == "4"; });
   std::string style = "annotated";
@@ -121,7 +133,7 @@ int ParseRequest(const DesignArgs& parsed, PlotRequest& r, std::ostream& err) {
   }
   if (other) return ParseOtherPicture(parsed, r, err);
   if (r.type < 1) {
-    err << "zorvan-cli: plot needs --type 1, 2, 3 or 4, --power or --phasors\n";
+    err << "zorvan-cli: plot needs --type 1, 2, 3 or 4, --power, --phasors or --pv\n";
     return 2;
   }
   if (r.format.has_value() == !r.slots.empty()) {
@@ -192,6 +204,16 @@ int OtherPicture(const EngineDesignRecord& d, const PlotRequest& r, MessageList&
     m->arrangementText = FiringArrangementText(d);
     draw = [m](Canvas& c) { PaintPowerChart(c, *m); };
     csv = PowerChartCsv(*m);
+  } else if (r.picture == Picture::Pv) {
+    if (r.logScale && !r.compressionRatio && !(d.Pressure && d.Pressure->compressionRatio)) {
+      err << "zorvan-cli: plot --pv --log needs the compression ratio: --compression-ratio R, or the trace's "
+             "\"# compression ratio: R\" line\n";
+      return 2;
+    }
+    auto m = std::make_shared<PvDiagram>();
+    if (!Guarded(messages, "Chart_Setup", [&] { *m = BuildPvDiagram(d, r.logScale, r.compressionRatio); })) return 1;
+    draw = [m](Canvas& c) { PaintPvDiagram(c, *m); };
+    csv = PvDiagramCsv(*m);
   } else {
     auto m = std::make_shared<PhasorModel>(r.orders.empty() ? BuildPhasors(d, r.phasors)
                                                             : BuildPhasors(d, r.phasors, r.orders));
@@ -210,25 +232,34 @@ int OtherPicture(const EngineDesignRecord& d, const PlotRequest& r, MessageList&
 }  // namespace
 
 int Plot(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-  // --power is the one option without a value.
+  // --power, --pv and --log take no value.
   static const std::vector<std::string> kValued = {"--type", "--format", "--functions", "--style", "--coord", "-o",
                                                    "--size", "--csv", "--mode", "--phasors", "--order", "--preset",
-                                                   "--set", kBalancerOption};
+                                                   "--set", kBalancerOption, "--compression-ratio"};
   std::vector<std::string> rest;
-  bool power = false;
+  bool power = false, pv = false, logScale = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const bool isValue = i > 0 && std::find(kValued.begin(), kValued.end(), args[i - 1]) != kValued.end();
+    const bool isValue = i > 0 && (IsDesignOptionWithValue(args[i - 1]) ||
+                                    std::find(kValued.begin(), kValued.end(), args[i - 1]) != kValued.end());
     if (i > 0 && !isValue && args[i] == "--power") power = true;
+    else if (i > 0 && !isValue && args[i] == "--pv") pv = true;
+    else if (i > 0 && !isValue && args[i] == "--log") logScale = true;
     else rest.push_back(args[i]);
   }
   DesignArgs parsed;
   if (int code = ParseDesignArgs(rest, 1, parsed, err,
                                  {"--type", "--format", "--functions", "--style", "--coord", "-o", "--size", "--csv",
-                                  "--mode", "--phasors", "--order", kBalancerOption}))
+                                  "--mode", "--phasors", "--order", kBalancerOption, "--compression-ratio"}))
     return code;
   if (int code = ReadShaftOptions(parsed, MomentReference::Centre, err)) return code;
   PlotRequest request;
+  if (power && pv) {
+    err << "zorvan-cli: plot draws one of --type, --power, --phasors and --pv at a time\n";
+    return 2;
+  }
   if (power) request.picture = Picture::Power;
+  if (pv) request.picture = Picture::Pv;
+  request.logScale = logScale;
   if (int code = ParseRequest(parsed, request, err)) return code;
 
   auto c = std::make_unique<CalculatedDesign>();

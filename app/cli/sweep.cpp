@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "app/cli/design_args.h"
+#include "core/pressure_trace.h"
 #include "core/design_figures.h"
 #include "core/design_runner.h"
 #include "core/design_sweep.h"
@@ -199,6 +200,11 @@ int Sweep(const std::vector<std::string>& args, std::ostream& out, std::ostream&
   }
   WriteMessages(messages, err);
   if (started.exitCode != 0) return started.exitCode;
+  // A pressure trace that does not fit the design is refused before a row is written.
+  if (auto fault = PressureFault(*base)) {
+    err << "zorvan-cli: " << *fault << "\n";
+    return 2;
+  }
 
   const std::size_t figures = options.grid.figures.size();
   try {

@@ -137,22 +137,8 @@ int Table(const std::vector<std::string>& args, std::ostream& out, std::ostream&
 int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   DesignArgs parsed;
   if (int code = ParseDesignArgs(args, 1, parsed, err, {"-o"})) return code;
-  std::string path;
-  for (const auto& [name, value] : parsed.options) path = value;
-  auto c = std::make_unique<CalculatedDesign>();
-  if (int code = BuildAndCalculate(parsed, *c, err)) return code;
-  bool ok = c->ok;
-  if (ok) {
-    ok = Guarded(c->messages, "frm_Homescreen.Export", [&] {
-      const std::string text = ExportTableText(c->d);
-      if (path.empty())
-        out << text;
-      else
-        ReplaceFileAtomically(path, text);
-    });
-  }
-  WriteMessages(c->messages, err);
-  return ok ? 0 : 1;
+  return WriteDesignOutput(parsed, out, err, "frm_Homescreen.Export",
+                           [](const EngineDesignRecord& d) { return ExportTableText(d); });
 }
 
 }  // namespace zorvan::cli

@@ -24,5 +24,8 @@ expect "$(complete_words "$cli" tors)" "torsional"
 expect "$(complete_words "$cli" torsional --m)" "--modes"
 expect "$(complete_words "$cli" orders --balancer "")" "first second both"
 expect "$(complete_words "$cli" compare --m)" "--moments-about"
+expect "$(complete_words "$cli" pre)" "pressure"
+expect "$(complete_words "$cli" report --pressure-unit k)" "kPa"
+expect "$(complete_words "$cli" plot --p)" "--preset --pressure --pressure-unit --power --phasors --pv"
 [ $status -eq 0 ] && echo "completion test passed"
 exit $status

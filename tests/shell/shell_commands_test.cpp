@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/design.h"
+#include "core/pressure_trace.h"
 #include "tests/support/recording_platform.h"
 #include "core/rod_load.h"
 #include "shell/shell.h"
@@ -484,6 +485,48 @@ TEST_F(ShellTest, ExportWritesEveryResultColumn) {
   Forget();
   shell.ExportSpreadsheet();
   EXPECT_TRUE(p.messages.empty());
+}
+
+}  // namespace
+}  // namespace zorvan
+
+namespace zorvan {
+namespace {
+
+// Import Pressure: a bad file is named and changes nothing; a good one is
+// previewed, taken only when the user agrees, and given up again.
+TEST_F(ShellTest, ImportPressurePreviewsAndChangesNothingOnABadFile) {
+  Start();
+  Calculated();
+  const float before = d.table.GasTorque[10];
+  const fs::path bad = dir / "bad.csv", good = dir / "good.csv";
+  { std::ofstream(bad) << "angle,p [bar]\n0,1\n3,1.2.3\n"; }
+  {
+    std::ofstream out(good);
+    out << "CA [deg];p [kPa abs]\n";
+    for (int a = 0; a < 720; a += 2) out << a << ";" << (a < 180 ? "2101.325" : "101.325") << "\n";
+  }
+  p.paths.push_back(bad.string());
+  shell.ImportPressure();
+  EXPECT_EQ(Only().text, "bad.csv: line 3, column 2: '1.2.3' is not a number");
+  EXPECT_EQ(Only().icon, Icon::Warning);
+  EXPECT_EQ(d.Pressure, nullptr);
+  Forget();
+  p.paths.push_back(good.string());
+  p.answers.push_back(Answer::Cancel);
+  shell.ImportPressure();
+  EXPECT_NE(Only().text.find("Pressure unit: kPa (from the header), absolute"), std::string::npos) << Only().text;
+  EXPECT_EQ(d.Pressure, nullptr);
+  Forget();
+  p.paths.push_back(good.string());
+  shell.ImportPressure();
+  ASSERT_NE(d.Pressure, nullptr);
+  EXPECT_NEAR(d.Pressure->columns[0][0], 20, 1e-9);
+  EXPECT_NE(d.table.GasTorque[10], before);
+  EXPECT_TRUE(d.EngineResultsValid);
+  shell.UseBuiltInPressure();
+  EXPECT_EQ(d.Pressure, nullptr);
+  EXPECT_EQ(d.table.GasTorque[10], before);
 }
 
 }  // namespace

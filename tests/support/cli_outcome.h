@@ -14,7 +14,7 @@ struct Outcome {
   std::string out, err;
 };
 
-inline Outcome Cli(std::vector<std::string> args) {
+inline Outcome Cli(const std::vector<std::string>& args) {
   std::ostringstream out, err;
   const int code = Run(args, out, err);
   return {code, out.str(), err.str()};
