@@ -18,6 +18,8 @@ enum class ScreenId {
   Torsional,
   // The balance shafts of the engine screen and the comparison of two designs.
   Shafts, Compare,
+  // The p-V diagram of the pressure in use.
+  PvDiagram,
 };
 enum class Modality { Modal, Modeless };
 
@@ -30,9 +32,9 @@ enum class HelpTopic {
   Orders, DesignStudy,
   Printing, FlywheelSizing, Balancing,
   PolarPlots, PowerChart, Phasors,
-  Torsional, BalanceShafts, Compare,
+  Torsional, BalanceShafts, Compare, PvDiagram,
 };
-constexpr int kHelpTopicCount = 27;
+constexpr int kHelpTopicCount = 28;
 constexpr int kMenuHelpTopicCount = 13;  // the topics of the home screen's Help menu
 
 class Screens {

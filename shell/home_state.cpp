@@ -21,6 +21,7 @@ HomeState ComputeHomeState(const EngineDesignRecord& d, const ProgramValues& v,
   s.chart[kChartStudy] = single && available(ScreenId::DesignStudy);
   s.chart[kChartPhasors] = engine && available(ScreenId::Phasors);
   s.chart[kChartTorsional] = engine && available(ScreenId::Torsional);
+  s.chart[kChartPv] = single && available(ScreenId::PvDiagram);
 
   s.cmdInput = available(ScreenId::Input);
   // During start-up the commands keep their initial (disabled) state.

@@ -16,7 +16,7 @@ namespace zorvan {
 enum Chart : int {
   kChartSummary, kChartMass, kChartFiring, kChartForce, kChartMoment, kChartTorque, kChartPower, kChartRodLoad,
   kChartOrders, kChartStudy,
-  kChartPhasors, kChartTorsional,
+  kChartPhasors, kChartTorsional, kChartPv,
   kChartCount
 };
 // The indicators of the status panel (lbl_Status_0 ..).

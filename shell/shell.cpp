@@ -308,8 +308,11 @@ void Shell::ShowChart(int chart) {
     OpenScreen(id, Modality::Modeless);
     return;
   }
-  if (chart == kChartPhasors || chart == kChartTorsional) {
-    OpenScreen(chart == kChartPhasors ? ScreenId::Phasors : ScreenId::Torsional, Modality::Modeless);
+  if (chart == kChartPhasors || chart == kChartTorsional || chart == kChartPv) {
+    const ScreenId id = chart == kChartPhasors ? ScreenId::Phasors
+                        : chart == kChartTorsional ? ScreenId::Torsional
+                                                   : ScreenId::PvDiagram;
+    OpenScreen(id, Modality::Modeless);
     return;
   }
   Guarded(ui_, "frm_Homescreen.Charts", [&] {

@@ -173,7 +173,13 @@ void Application::ShowsResults(ScreenId id, std::function<bool()> offered) {
 
 void Application::DesignTouched(const QWidget* from) {
   const unsigned comparison = shell_->GetComparison().Generation();
-  if (ResultsPrint(*design_, comparison) == designPrint_) return;
+  // A screen refilled here may tell of its own refill: the one pass covers it.
+  if (refilling_ || ResultsPrint(*design_, comparison) == designPrint_) return;
+  struct Refilling {
+    bool& on;
+    explicit Refilling(bool& flag) : on(flag) { on = true; }
+    ~Refilling() { on = false; }
+  } refilling(refilling_);
   for (const auto& [id, offered] : resultScreens_) {
     const ScreenRegistration* s = registry_.Find(id);
     QWidget* w = s ? s->window.get() : nullptr;

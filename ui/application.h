@@ -104,6 +104,7 @@ class Application : public Screens {
   ScreenRegistry registry_;
   std::vector<std::pair<ScreenId, std::function<bool()>>> resultScreens_;
   std::uint64_t designPrint_ = 0;  // what DesignTouched last saw
+  bool refilling_ = false;  // DesignTouched is refilling the result screens
   bool startingUp_ = true;
   bool maximized_ = false;
   bool ended_ = false;

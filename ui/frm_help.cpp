@@ -17,7 +17,8 @@ QString HelpDocument(HelpTopic topic) {
       "button_input", "button_plot", "button_print", "button_balance", "button_assemble",
       "button_flywheel", "user_manual", "input_data", "engine_assembly", "plotting",
       "orders", "design_study", "printing", "flywheel", "balancing",
-      "polar_plots", "power_chart", "phasors", "torsional", "balance_shafts", "compare"};
+      "polar_plots", "power_chart", "phasors", "torsional", "balance_shafts", "compare",
+      "pv_diagram"};
   int i = static_cast<int>(topic);
   return QString(":/help/%1.html").arg(kPages[i >= 0 && i < kHelpTopicCount ? i : 0]);
 }

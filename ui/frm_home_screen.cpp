@@ -98,7 +98,7 @@ void FrmHomeScreen::BuildMenus() {
   const char* const kCharts[] = {"&Engine Data", "M&ass Data", "F&iring Order", "&Force Balance",
                                  "&Moment Balance", "&Torque Balance", "P&ower Charts", "&Rod Load",
                                  "Or&ders", "Design &Study",
-                                 "P&hasor Diagrams", "Torsional &Vibration"};
+                                 "P&hasor Diagrams", "Torsional &Vibration", "p-V Dia&gram"};
   for (int i = 0; i < kChartCount; ++i)
     chart_[i] = Action(charts, QString("mnu_Chart_%1").arg(i), kCharts[i], [this, i] { shell_.ShowChart(i); });
 

@@ -18,6 +18,7 @@
 #include "ui/frm_plot_select.h"
 #include "ui/frm_plot_select4.h"
 #include "ui/frm_power.h"
+#include "ui/frm_pv_diagram.h"
 #include "ui/frm_plot_type.h"
 #include "ui/frm_print_data.h"
 #include "ui/frm_print_select.h"
@@ -53,6 +54,7 @@ void RegisterScreens(Application& app) {
   RegisterPower(app);
   RegisterPhasors(app);
   RegisterTorsional(app);
+  RegisterPvDiagram(app);
   RegisterShafts(app);
   RegisterCompare(app);
 }

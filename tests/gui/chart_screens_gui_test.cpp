@@ -8,8 +8,10 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <fstream>
+#include <sstream>
 
 #include "core/numeric.h"
+#include "app/cli/cli.h"
 #include "core/presets.h"
 #include "platform/recording_canvas.h"
 #include "tests/support/gui_app.h"
@@ -17,6 +19,7 @@
 #include "ui/frm_my_plot4.h"
 #include "ui/frm_phasors.h"
 #include "ui/frm_power.h"
+#include "ui/frm_pv_diagram.h"
 #include "ui/qt_platform.h"
 
 using namespace zorvan;
@@ -181,6 +184,37 @@ class ChartScreensGuiTest : public QObject {
     Gui().Click(ScreenId::Assemble, "cmd_Phasors");
     QVERIFY(phasors->isVisible());
     QVERIFY(g->p.messages.empty());
+  }
+
+  // The p-V diagram: the log-log axes only with a compression ratio, a bad
+  // ratio refused, and the same points as the command line's.
+  void pvDiagramFromTheChartsMenu() {
+    g = std::make_unique<test::GuiApp>();
+    QVERIFY(g->app->LoadExample(4));
+    g->app->Screen<ui::FrmHomeScreen>(ScreenId::Home)->Refresh();
+    Gui().Trigger(ScreenId::Home, "mnu_Chart_12");
+    auto* pv = g->app->Screen<ui::FrmPvDiagram>(ScreenId::PvDiagram);
+    QVERIFY(pv->isVisible() && pv->windowTitle().endsWith("p-V Diagram"));
+    QCOMPARE(pv->Model().loops.size(), 1u);
+    Gui().Click(ScreenId::PvDiagram, "chk_Log");
+    QCOMPARE(g->p.messages.size(), 1u);
+    QVERIFY(g->p.messages[0].text.starts_with("The log-log p-V diagram needs the clearance volume"));
+    QVERIFY(!Gui().Find<QCheckBox>(ScreenId::PvDiagram, "chk_Log")->isChecked());
+    Gui().Type(ScreenId::PvDiagram, "txt_CompressionRatio", "1");
+    QCOMPARE(g->p.messages.size(), 2u);
+    QVERIFY(g->p.messages[1].text.starts_with("The compression ratio must be a number above 1"));
+    Gui().Type(ScreenId::PvDiagram, "txt_CompressionRatio", "10");
+    Gui().Click(ScreenId::PvDiagram, "chk_Log");
+    QCOMPARE(g->p.messages.size(), 2u);
+    QVERIFY(pv->Model().logScale);
+    const std::string csv = g->tmp.path().toStdString() + "/pv.csv", png = g->tmp.path().toStdString() + "/pv.png";
+    std::ostringstream out, err;
+    QCOMPARE(cli::Run({"plot", "--pv", "--log", "--compression-ratio", "10", "--csv", csv, "-o", png, "--preset", "4"},
+                      out, err),
+             0);
+    std::ifstream in(csv, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    QCOMPARE(ui::QtText(PvDiagramCsv(pv->Model())), ui::QtText(text));
   }
 };
 

@@ -1,0 +1,40 @@
+#pragma once
+// The p-V diagram screen: the pressure in use (the built-in curve or the
+// measured trace) against cylinder volume, on linear or log-log axes; the
+// compression ratio gives the clearance volume and is remembered with a trace.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <optional>
+
+#include "plots/pv_diagram.h"
+#include "ui/chart_view.h"
+#include "ui/form_screen.h"
+
+namespace zorvan::ui {
+
+class FrmPvDiagram : public FormScreen {
+ public:
+  explicit FrmPvDiagram(Application& app);
+  void Activate();
+  const PvDiagram& Model() const { return model_; }
+
+ protected:
+  void ReadWidgets() override {}  // the boxes are taken when the diagram is drawn
+  void WriteWidgets() override;
+
+ private:
+  // Takes the boxes; false after a message when they cannot be drawn so.
+  bool TakeBoxes();
+  void Redraw();
+
+  PvDiagram model_;
+  bool drawn_ = false;
+  std::optional<double> ratio_;  // of the built-in curve; a trace keeps its own
+  QCheckBox* logScale_ = nullptr;
+  QLineEdit* ratioBox_ = nullptr;
+  ChartView* view_ = nullptr;
+};
+
+void RegisterPvDiagram(Application& app);
+
+}  // namespace zorvan::ui
