@@ -239,6 +239,9 @@ bool Application::Snapshot(const QString& dir) {
                                    }});
     for (const SnapshotState& state : states) {
       QWidget* w = s.window.get();
+      // The compressor is pictured on a copy: the next screen's pictures start from an engine again.
+      std::unique_ptr<EngineDesignRecord> engine;
+      if (state.name == "compressor") engine = std::make_unique<EngineDesignRecord>(*design_);
       if (state.prepare) state.prepare();
       w->show();
       QCoreApplication::processEvents();
@@ -254,6 +257,7 @@ bool Application::Snapshot(const QString& dir) {
       if (!state.name.empty()) name += "@" + QString::fromStdString(state.name);
       ok = w->grab().save(QDir(dir).filePath(name + ".png")) && ok;
       w->hide();
+      if (engine) *design_ = std::move(*engine);
     }
   }
   return ok;
