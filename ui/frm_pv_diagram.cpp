@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "core/captions.h"
 #include "core/error_report.h"
@@ -58,6 +59,11 @@ FrmPvDiagram::FrmPvDiagram(Application& app) : FormScreen(app, "frm_PvDiagram") 
   resize(1000, 720);
 }
 
+std::optional<double> FrmPvDiagram::RatioInUse() const {
+  const EngineDesignRecord& d = app_.Design();
+  return d.Pressure && d.Pressure->compressionRatio ? d.Pressure->compressionRatio : ratio_;
+}
+
 bool FrmPvDiagram::TakeBoxes() {
   EngineDesignRecord& d = app_.Design();
   const std::string text = ratioBox_->text().trimmed().toStdString();
@@ -65,6 +71,7 @@ bool FrmPvDiagram::TakeBoxes() {
   double value = 0;
   if (!text.empty()) {
     if (!ParseDecimal(text, value) || !(value > 1 && value <= 1000)) {
+      keepBox_ = true;
       app_.GetUi().Message(kRatioMessage, Buttons::Ok, Icon::Warning);
       return false;
     }
@@ -75,9 +82,8 @@ bool FrmPvDiagram::TakeBoxes() {
     app_.GetUi().Message(kLogMessage, Buttons::Ok, Icon::Warning);
     return false;
   }
-  if (!d.Pressure) {
-    ratio_ = ratio;
-  } else if (d.Pressure->compressionRatio != ratio) {
+  ratio_ = ratio;
+  if (d.Pressure && d.Pressure->compressionRatio != ratio) {
     // The trace remembers its ratio, and is saved with it.
     d.Pressure = WithCompressionRatio(*d.Pressure, ratio);
     app_.Values().DesignSaved = false;
@@ -86,25 +92,29 @@ bool FrmPvDiagram::TakeBoxes() {
 }
 
 void FrmPvDiagram::Redraw() {
-  if (!TakeBoxes()) return;
-  const EngineDesignRecord& d = app_.Design();
-  const std::optional<double> ratio = d.Pressure ? d.Pressure->compressionRatio : ratio_;
+  if (TakeBoxes()) Draw();
+}
+
+void FrmPvDiagram::Draw() {
+  const std::optional<double> ratio = RatioInUse();
+  // A design that changed under the screen may have no ratio for log-log axes: linear ones then.
+  if (!ratio) logScale_->setChecked(false);
   drawn_ = Guarded(app_.GetUi(), "frm_PvDiagram.Draw",
-                   [&] { model_ = BuildPvDiagram(d, logScale_->isChecked(), ratio); });
+                   [&] { model_ = BuildPvDiagram(app_.Design(), logScale_->isChecked(), ratio); });
   view_->update();
 }
 
 void FrmPvDiagram::WriteWidgets() {
   SetTitlebox(this, app_.Values());
-  const EngineDesignRecord& d = app_.Design();
-  const std::optional<double> ratio = d.Pressure ? d.Pressure->compressionRatio : ratio_;
+  if (std::exchange(keepBox_, false)) return;
+  const std::optional<double> ratio = RatioInUse();
   ratioBox_->setText(ratio ? QtText(DigitsText(*ratio)) : QString());
 }
 
 void FrmPvDiagram::Activate() {
   setWindowTitle(QtText(ScreenCaption(app_.Values(), "p-V Diagram")));
   Refill();
-  Run([this] { Redraw(); });
+  Draw();
 }
 
 void RegisterPvDiagram(Application& app) {

@@ -23,13 +23,18 @@ class FrmPvDiagram : public FormScreen {
   void WriteWidgets() override;
 
  private:
-  // Takes the boxes; false after a message when they cannot be drawn so.
+  // Takes the boxes the user changed; false after a message (the typed text
+  // kept to be put right) when they cannot be drawn so.
   bool TakeBoxes();
-  void Redraw();
+  void Redraw();  // after the user's change
+  void Draw();
+  // The trace's own ratio, else the one last entered here.
+  std::optional<double> RatioInUse() const;
 
   PvDiagram model_;
   bool drawn_ = false;
-  std::optional<double> ratio_;  // of the built-in curve; a trace keeps its own
+  bool keepBox_ = false;
+  std::optional<double> ratio_;  // the last entered; a trace keeps its own
   QCheckBox* logScale_ = nullptr;
   QLineEdit* ratioBox_ = nullptr;
   ChartView* view_ = nullptr;
